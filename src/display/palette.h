@@ -1,0 +1,46 @@
+// The saver's one logical palette: first built from the walker bitmap's
+// colours, rebuilt whenever an animation sets new colours.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+
+namespace quibac {
+
+struct Display;
+
+constexpr WORD kPaletteVersion = 0x300;
+// A LOGPALETTE head (version, count) and 256 four-byte entries.
+constexpr size_t kPaletteBlockBytes = 4 + 256 * 4;
+
+// One colour of the captured colour table: red, green, blue and a byte that
+// nothing reads.
+struct CapturedColour {
+    uint8_t Red = 0;
+    uint8_t Green = 0;
+    uint8_t Blue = 0;
+    uint8_t Unused = 0;
+};
+using CapturedPaletteTable = std::array<CapturedColour, 256>;
+
+struct PaletteState {
+    HGLOBAL PaletteBlockHandle = nullptr;
+    LOGPALETTE* PaletteBlock = nullptr;  // version, count and 256 entries
+    CapturedPaletteTable CapturedPalette{};
+    HPALETTE SaverPalette = nullptr;
+
+    PALETTEENTRY& Entry(int k) { return PaletteBlock->palPalEntry[k]; }
+};
+
+// Allocates the zero-filled PaletteBlock and writes its head. Returns success.
+bool AllocatePaletteBlock(PaletteState& palette);
+// Fills the entries from CapturedPalette: all flagged PC_NOCOLLAPSE except
+// entry 0 (black) and entry 255 (white), which are fixed and unflagged.
+void BuildPalette(PaletteState& palette);
+// Rebuilds SaverPalette from the frame's colour table (after a colour chunk)
+// and realizes it in both DCs. Entry 255 stays white.
+void RefreshPalette(Display& display);
+
+}  // namespace quibac

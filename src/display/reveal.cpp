@@ -1,0 +1,25 @@
+#include "display/reveal.h"
+
+#include "display/display.h"
+#include "display/pacing.h"
+#include "display/presentation.h"
+
+#include <mmsystem.h>
+
+namespace quibac {
+
+void RevealFrame(Display& display, int32_t firstRow, int32_t lastRow, int32_t left, int32_t width, int32_t refresh) {
+    if (refresh != 0) RefreshMemoryBitmap(display);
+    const std::vector<int32_t>& order = display.Maps.RevealOrder;
+    const int32_t rows = display.Geometry.OutputHeight;
+    for (int32_t k = 0; k < rows; k += kRevealRowsPerStep) {
+        const DWORD t0 = timeGetTime();
+        for (int32_t i = k; i < k + kRevealRowsPerStep && size_t(i) < order.size(); ++i) {
+            const int32_t y = order[size_t(i)];
+            if (y >= firstRow && y <= lastRow && y != kRevealSentinel) PresentRect(display, left, y, width, 1);
+        }
+        WaitSince(t0, kRevealStepMs);
+    }
+}
+
+}  // namespace quibac

@@ -1,0 +1,301 @@
+// GDI on a true-colour screen surface: logical palettes are kept and selected
+// as on Windows, device-dependent bitmaps hold RGB pixels converted through
+// the DIB's own colour table (DIB_RGB_COLORS), and window DCs draw into the
+// shared screen surface clipped to their window.
+#include "internal.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+using namespace posix::detail;
+
+namespace {
+
+using Guard = std::lock_guard<std::recursive_mutex>;
+
+DeviceContext* LookupDC(HDC hdc) {
+    GdiObject* object = Lookup(hdc);
+    if (object == nullptr || (object->kind != ObjectKind::WindowDC && object->kind != ObjectKind::MemoryDC))
+        return nullptr;
+    return static_cast<DeviceContext*>(object);
+}
+
+// Where a DC's pixels live and which part of them it may touch.
+struct Target {
+    uint32_t* pixels = nullptr;
+    int stride = 0;
+    int originX = 0, originY = 0;             // DC (0,0) in surface coordinates
+    int clipLeft = 0, clipTop = 0, clipRight = 0, clipBottom = 0;  // surface coordinates, exclusive end
+    bool isWindow = false;
+};
+
+bool TargetOf(DeviceContext* dc, Target& t) {
+    if (dc->kind == ObjectKind::WindowDC) {
+        Window* w = dc->window;
+        if (w == nullptr || !w->alive) return false;
+        Screen& screen = TheScreen();
+        t.pixels = screen.pixels.data();
+        t.stride = screen.width;
+        t.originX = w->x;
+        t.originY = w->y;
+        t.clipLeft = std::max(0, w->x);
+        t.clipTop = std::max(0, w->y);
+        t.clipRight = std::min(screen.width, w->x + w->width);
+        t.clipBottom = std::min(screen.height, w->y + w->height);
+        t.isWindow = true;
+        return true;
+    }
+    Bitmap* b = dc->bitmap;
+    if (b == nullptr) return false;
+    t.pixels = b->pixels.data();
+    t.stride = b->width;
+    t.clipRight = b->width;
+    t.clipBottom = b->height;
+    return true;
+}
+
+uint32_t Rgb(const RGBQUAD& q) {
+    return (uint32_t(q.rgbRed) << 16) | (uint32_t(q.rgbGreen) << 8) | uint32_t(q.rgbBlue);
+}
+
+// Colour of palette index i through a DIB's colour table; indices beyond the
+// table's used entries read as black rather than outside it.
+uint32_t TableColour(const BITMAPINFO* bmi, unsigned index) {
+    unsigned used = bmi->bmiHeader.biClrUsed != 0 ? bmi->bmiHeader.biClrUsed : 256u;
+    if (index >= used) return 0;
+    return Rgb(bmi->bmiColors[index]);
+}
+
+size_t DibStride(const BITMAPINFOHEADER& h) { return ((size_t(h.biWidth) * h.biBitCount + 31) / 32) * 4; }
+
+bool SupportedDib(const BITMAPINFOHEADER* h) {
+    return h != nullptr && h->biBitCount == 8 && h->biCompression == BI_RGB && h->biWidth > 0 && h->biHeight != 0;
+}
+
+}  // namespace
+
+HPALETTE WINAPI CreatePalette(const LOGPALETTE* plpal) {
+    if (plpal == nullptr || plpal->palNumEntries == 0 || plpal->palVersion != 0x300) return nullptr;
+    Guard guard(GdiLock());
+    auto* palette = new Palette();
+    palette->entries.assign(plpal->palPalEntry, plpal->palPalEntry + plpal->palNumEntries);
+    Track(palette);
+    return reinterpret_cast<HPALETTE>(palette);
+}
+
+HPALETTE WINAPI SelectPalette(HDC hdc, HPALETTE hPal, BOOL) {
+    Guard guard(GdiLock());
+    DeviceContext* dc = LookupDC(hdc);
+    GdiObject* object = Lookup(hPal);
+    if (dc == nullptr || object == nullptr || object->kind != ObjectKind::Palette) return nullptr;
+    auto* palette = static_cast<Palette*>(object);
+    Palette* previous = dc->palette;
+    previous->selections--;
+    palette->selections++;
+    dc->palette = palette;
+    return reinterpret_cast<HPALETTE>(previous);
+}
+
+UINT WINAPI RealizePalette(HDC hdc) {
+    Guard guard(GdiLock());
+    DeviceContext* dc = LookupDC(hdc);
+    if (dc == nullptr) return GDI_ERROR;
+    // A true-colour display maps nothing; Windows reports 0 entries changed.
+    return 0;
+}
+
+HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
+    Guard guard(GdiLock());
+    if (LookupDC(hdc) == nullptr || cx <= 0 || cy <= 0) return nullptr;
+    auto* bitmap = new Bitmap();
+    bitmap->width = cx;
+    bitmap->height = cy;
+    bitmap->pixels.assign(size_t(cx) * size_t(cy), 0);
+    Track(bitmap);
+    return reinterpret_cast<HBITMAP>(bitmap);
+}
+
+HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* pbmih, DWORD flInit, const void* pjBits,
+                              const BITMAPINFO* pbmi, UINT iUsage) {
+    Guard guard(GdiLock());
+    if (LookupDC(hdc) == nullptr || !SupportedDib(pbmih)) return nullptr;
+    const int width = pbmih->biWidth;
+    const int height = std::abs(pbmih->biHeight);
+    auto* bitmap = new Bitmap();
+    bitmap->width = width;
+    bitmap->height = height;
+    bitmap->pixels.assign(size_t(width) * size_t(height), 0);
+    if ((flInit & CBM_INIT) != 0 && pjBits != nullptr && pbmi != nullptr && iUsage == DIB_RGB_COLORS &&
+        SupportedDib(&pbmi->bmiHeader)) {
+        // A snapshot: the bitmap keeps these colours whatever happens later
+        // to the DIB's pixels or colour table.
+        const size_t stride = DibStride(pbmi->bmiHeader);
+        const bool topDown = pbmi->bmiHeader.biHeight < 0;
+        const auto* bits = static_cast<const uint8_t*>(pjBits);
+        for (int row = 0; row < height; ++row) {
+            const uint8_t* src = bits + size_t(topDown ? row : height - 1 - row) * stride;
+            uint32_t* dst = bitmap->pixels.data() + size_t(row) * size_t(width);
+            for (int x = 0; x < width; ++x) dst[x] = TableColour(pbmi, src[x]);
+        }
+    }
+    Track(bitmap);
+    return reinterpret_cast<HBITMAP>(bitmap);
+}
+
+HDC WINAPI CreateCompatibleDC(HDC hdc) {
+    Guard guard(GdiLock());
+    if (hdc != nullptr && LookupDC(hdc) == nullptr) return nullptr;
+    auto* dc = new DeviceContext(ObjectKind::MemoryDC);
+    dc->bitmap = StockBitmap();
+    dc->palette = StockPalette();
+    Track(dc);
+    return reinterpret_cast<HDC>(dc);
+}
+
+HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
+    Guard guard(GdiLock());
+    DeviceContext* dc = LookupDC(hdc);
+    GdiObject* object = Lookup(h);
+    if (dc == nullptr || object == nullptr) return nullptr;
+    if (object->kind == ObjectKind::Bitmap) {
+        if (dc->kind != ObjectKind::MemoryDC) return nullptr;
+        auto* bitmap = static_cast<Bitmap*>(object);
+        if (bitmap->selections > 0 && !bitmap->stock && dc->bitmap != bitmap) {
+            // Windows refuses a bitmap that another DC holds.
+            ReportMisuse("SelectObject of a bitmap already selected into another DC");
+            return nullptr;
+        }
+        Bitmap* previous = dc->bitmap;
+        previous->selections--;
+        bitmap->selections++;
+        dc->bitmap = bitmap;
+        return previous;
+    }
+    if (object->kind == ObjectKind::Brush) return object;  // brushes are not used for drawing here
+    return nullptr;  // palettes go through SelectPalette, as on Windows
+}
+
+BOOL WINAPI DeleteObject(HGDIOBJ ho) {
+    Guard guard(GdiLock());
+    GdiObject* object = Lookup(ho);
+    if (object == nullptr) {
+        ReportMisuse("DeleteObject of a handle that is not live");
+        return FALSE;
+    }
+    if (object->stock) return TRUE;
+    if (object->kind == ObjectKind::Palette && static_cast<Palette*>(object)->selections > 0) {
+        ReportMisuse("DeleteObject of a palette still selected into a DC");
+        return FALSE;
+    }
+    if (object->kind == ObjectKind::Bitmap && static_cast<Bitmap*>(object)->selections > 0) {
+        ReportMisuse("DeleteObject of a bitmap still selected into a DC");
+        return FALSE;
+    }
+    if (object->kind == ObjectKind::WindowDC || object->kind == ObjectKind::MemoryDC) {
+        ReportMisuse("DeleteObject of a DC");
+        return FALSE;
+    }
+    Untrack(object);
+    delete object;
+    return TRUE;
+}
+
+BOOL WINAPI DeleteDC(HDC hdc) {
+    Guard guard(GdiLock());
+    DeviceContext* dc = LookupDC(hdc);
+    if (dc == nullptr || dc->kind != ObjectKind::MemoryDC) {
+        ReportMisuse("DeleteDC of a handle that is not a live memory DC");
+        return FALSE;
+    }
+    dc->bitmap->selections--;
+    dc->palette->selections--;
+    Untrack(dc);
+    delete dc;
+    return TRUE;
+}
+
+HDC WINAPI GetDC(HWND hWnd) {
+    Guard guard(GdiLock());
+    Window* window = LookupWindow(hWnd);
+    if (window == nullptr) return nullptr;
+    auto* dc = new DeviceContext(ObjectKind::WindowDC);
+    dc->window = window;
+    dc->palette = StockPalette();
+    Track(dc);
+    return reinterpret_cast<HDC>(dc);
+}
+
+int WINAPI ReleaseDC(HWND, HDC hDC) {
+    Guard guard(GdiLock());
+    DeviceContext* dc = LookupDC(hDC);
+    if (dc == nullptr || dc->kind != ObjectKind::WindowDC) {
+        ReportMisuse("ReleaseDC of a handle that is not a live window DC");
+        return 0;
+    }
+    dc->palette->selections--;
+    Untrack(dc);
+    delete dc;
+    return 1;
+}
+
+HGDIOBJ WINAPI GetStockObject(int i) {
+    static GdiObject blackBrush(ObjectKind::Brush, true);
+    return i == BLACK_BRUSH ? &blackBrush : nullptr;
+}
+
+int WINAPI SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc, UINT StartScan,
+                             UINT cLines, const void* lpvBits, const BITMAPINFO* lpbmi, UINT ColorUse) {
+    Guard guard(GdiLock());
+    DeviceContext* dc = LookupDC(hdc);
+    Target t;
+    if (dc == nullptr || lpvBits == nullptr || lpbmi == nullptr || ColorUse != DIB_RGB_COLORS ||
+        !SupportedDib(&lpbmi->bmiHeader) || !TargetOf(dc, t))
+        return 0;
+    const BITMAPINFOHEADER& header = lpbmi->bmiHeader;
+    const int dibWidth = header.biWidth;
+    const int dibHeight = std::abs(header.biHeight);
+    const bool topDown = header.biHeight < 0;
+    const size_t stride = DibStride(header);
+    const auto* bits = static_cast<const uint8_t*>(lpvBits);
+    // Source rows count from the DIB's origin: the top row of a top-down DIB,
+    // the bottom row of a bottom-up one. The buffer holds scan lines
+    // StartScan .. StartScan + cLines - 1 in stored order.
+    for (int j = 0; j < int(h); ++j) {
+        const int fromOrigin = topDown ? ySrc + j : ySrc + int(h) - 1 - j;
+        if (fromOrigin < 0 || fromOrigin >= dibHeight) continue;
+        const int scan = fromOrigin;  // stored order counts from the same origin
+        if (scan < int(StartScan) || scan >= int(StartScan + cLines)) continue;
+        const uint8_t* row = bits + size_t(scan - int(StartScan)) * stride;
+        const int sy = t.originY + yDest + j;
+        if (sy < t.clipTop || sy >= t.clipBottom) continue;
+        for (int i = 0; i < int(w); ++i) {
+            const int sx = xSrc + i;
+            const int dx = t.originX + xDest + i;
+            if (sx < 0 || sx >= dibWidth || dx < t.clipLeft || dx >= t.clipRight) continue;
+            t.pixels[size_t(sy) * size_t(t.stride) + size_t(dx)] = TableColour(lpbmi, row[sx]);
+        }
+    }
+    if (t.isWindow) RecordWindowBlit(xDest, yDest, int(w), int(h));
+    return int(cLines);
+}
+
+BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop) {
+    Guard guard(GdiLock());
+    DeviceContext* dst = LookupDC(hdc);
+    DeviceContext* src = LookupDC(hdcSrc);
+    Target d, s;
+    if (dst == nullptr || src == nullptr || rop != SRCCOPY || !TargetOf(dst, d) || !TargetOf(src, s)) return FALSE;
+    for (int j = 0; j < cy; ++j) {
+        const int sy = s.originY + y1 + j;
+        const int dy = d.originY + y + j;
+        if (sy < s.clipTop || sy >= s.clipBottom || dy < d.clipTop || dy >= d.clipBottom) continue;
+        for (int i = 0; i < cx; ++i) {
+            const int sx = s.originX + x1 + i;
+            const int dx = d.originX + x + i;
+            if (sx < s.clipLeft || sx >= s.clipRight || dx < d.clipLeft || dx >= d.clipRight) continue;
+            d.pixels[size_t(dy) * size_t(d.stride) + size_t(dx)] = s.pixels[size_t(sy) * size_t(s.stride) + size_t(sx)];
+        }
+    }
+    if (d.isWindow) RecordWindowBlit(x, y, cx, cy);
+    return TRUE;
+}

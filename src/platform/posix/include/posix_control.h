@@ -1,0 +1,101 @@
+// Test controls of the POSIX platform layer. Nothing in the saver's own code
+// includes this header: only tests, benchmarks, fuzz targets and the Linux
+// runner use it to drive and observe the platform the saver runs on.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace posix {
+
+// ---- the whole platform ------------------------------------------------
+// Puts the platform back to a fresh state: a black screen of the given size,
+// no windows, real time, empty debug output. Live object counts are kept, so a
+// test can compare them before and after the code it runs.
+void ResetPlatform(int screenWidth = 1024, int screenHeight = 768);
+
+// ---- the screen surface ------------------------------------------------
+// Pixels are 0x00RRGGBB. Every window DC draws into this surface, clipped to
+// its window's client area.
+int ScreenWidth();
+int ScreenHeight();
+uint32_t ScreenPixel(int x, int y);
+void FillScreen(uint32_t rgb);
+std::vector<uint32_t> ScreenPixels(int x, int y, int width, int height);
+// Writes the whole screen, or a part of it, as an RGB PNG. Returns success.
+bool WriteScreenPng(const std::string& path);
+bool WriteScreenPng(const std::string& path, int x, int y, int width, int height);
+// Counts BitBlt calls that reached a window, and the rows they touched, so
+// tests can follow what a reveal brought to the screen.
+struct BlitRecord {
+    int x, y, width, height;
+};
+std::vector<BlitRecord> TakeWindowBlits();
+
+// ---- windows -----------------------------------------------------------
+// A plain window whose client area lies at (x, y) on the screen.
+HWND CreateTestWindow(int x, int y, int width, int height);
+void DestroyTestWindow(HWND hwnd);
+
+// ---- clocks ------------------------------------------------------------
+// In virtual time nothing waits: Sleep advances both millisecond counters and
+// the local date at once, so a test can run hours of show in seconds. A
+// Sleep(0) advances virtual time by 1 ms so that polling loops always progress.
+void UseVirtualTime(bool on);
+bool VirtualTime();
+// Sets the two 32-bit millisecond counters (timeGetTime, GetTickCount), which
+// may be started near their wrap.
+void SetMillisecondClocks(uint32_t timeGetTimeNow, uint32_t tickCountNow);
+// Sets the local date and time that GetLocalTime reports from now on; it moves
+// on with the clock (virtual or real).
+void SetLocalDateTime(int year, int month, int day, int hour = 12, int minute = 0, int second = 0);
+// Advances virtual time without sleeping any thread.
+void AdvanceVirtualTime(uint32_t milliseconds);
+// Total milliseconds of virtual time since the last reset.
+uint64_t VirtualElapsed();
+// Number of Sleep calls and their total requested time since the last reset.
+uint64_t SleepCalls();
+uint64_t SleptMilliseconds();
+
+// ---- debug output --------------------------------------------------------
+// OutputDebugStringA appends here (up to a bound, after which only the count of
+// dropped bytes grows) and, when echo is on, to standard error.
+std::string DebugOutput();
+void ClearDebugOutput();
+void SetDebugCapture(bool on);
+void SetDebugEcho(bool on);
+
+// ---- leak accounting ---------------------------------------------------
+// Live palettes, bitmaps and DCs (stock objects excluded), and live memory
+// blocks from GlobalAlloc.
+int LiveGdiObjects();
+int LiveMemoryBlocks();
+// Calls that Windows would refuse or that corrupt state there: deleting a
+// selected object, deleting a DC that still holds a non-default object,
+// freeing a block twice, and the like. Each is also described on stderr.
+int GdiMisuseCount();
+
+// ---- resources ---------------------------------------------------------
+// The executable's own resources come from the table built from the resource
+// script; tests can build other modules with resources of their choosing.
+HMODULE MainModule();
+HMODULE CreateResourceModule();
+void DestroyResourceModule(HMODULE module);
+// type and name are either text or MAKEINTRESOURCEA values.
+void AddResource(HMODULE module, LPCSTR type, LPCSTR name, std::vector<uint8_t> bytes);
+
+struct EmbeddedResource {
+    const char* type;  // text type, or nullptr when typeId is used
+    int typeId;
+    const char* name;  // text name, or nullptr when nameId is used
+    int nameId;
+    const uint8_t* data;
+    size_t size;
+};
+// Called by the generated resource table of the executable.
+void RegisterEmbeddedResources(const EmbeddedResource* table, size_t count);
+
+}  // namespace posix
