@@ -16,7 +16,23 @@ struct SequencerState {
     bool Blinking = false;
 };
 
-// Thread procedure; the parameter is the Show to run.
+struct Show;
+
+// Scene lengths in ticks.
+constexpr int32_t kDoorSceneTicks = 82;
+constexpr int32_t kWinkSceneTicks = 100;
+constexpr int32_t kAdvertSceneTicks = 162;
+// A walk ends when the walker is this far beyond either edge.
+constexpr int32_t kWalkExitMargin = 64;
+
+// The parts of the thread's life, for the thread and for tests that drive a
+// show tick by tick: seeding, the calendar and the first walk; then one tick's
+// scene step, ending with the next scene's set-up when the scene is over.
+void ShowStart(Show& show);
+void ShowTick(Show& show);
+
+// Thread procedure; the parameter is the Show to run. Runs ticks of at least
+// kTickLength ms until ShowRunning is cleared.
 DWORD WINAPI ShowThread(LPVOID show);
 
 }  // namespace quibac

@@ -1,0 +1,122 @@
+#include "show/sequencer.h"
+
+#include "display/pacing.h"
+#include "display/presentation.h"
+#include "show/placement.h"
+#include "show/show.h"
+
+#include <mmsystem.h>
+
+#include <array>
+
+namespace quibac {
+
+namespace {
+
+// What a step of the scene cycle does.
+enum class Next { WalkOrWink, TodaysDoor, RandomDoor, Advert };
+
+struct CycleRow {
+    bool checkDay;  // CheckDayChange first; the column is chosen after it
+    Next withDoors;
+    int32_t nextWithDoors;
+    Next withoutDoors;
+    int32_t nextWithoutDoors;
+};
+
+constexpr std::array<CycleRow, 8> kSceneCycle{{
+    {false, Next::WalkOrWink, 1, Next::WalkOrWink, 1},
+    {false, Next::TodaysDoor, 2, Next::Advert, 3},
+    {false, Next::WalkOrWink, 3, Next::WalkOrWink, 3},
+    {true, Next::RandomDoor, 4, Next::WalkOrWink, 5},
+    {false, Next::WalkOrWink, 5, Next::WalkOrWink, 5},
+    {false, Next::TodaysDoor, 6, Next::Advert, 7},
+    {false, Next::Advert, 7, Next::Advert, 7},
+    {false, Next::RandomDoor, 0, Next::WalkOrWink, 1},
+}};
+
+void StartNext(Show& show, Next next) {
+    switch (next) {
+        case Next::WalkOrWink:
+            SetUpScene(show, (RandomValue(show.Random) & 1) != 0 ? WalkScene : WinkScene);
+            break;
+        case Next::TodaysDoor:
+            SetUpScene(show, DoorScene);
+            break;
+        case Next::RandomDoor:
+            SetUpScene(show, RandomDoorScene);
+            break;
+        case Next::Advert:
+            SetUpScene(show, AdvertScene);
+            break;
+    }
+}
+
+void ChooseNextScene(Show& show) {
+    SequencerState& seq = show.Sequencer;
+    const CycleRow& row = kSceneCycle[size_t(seq.CycleStep)];
+    if (row.checkDay) CheckDayChange(show);
+    const bool doors = show.Cal.DayCount != 0;
+    StartNext(show, doors ? row.withDoors : row.withoutDoors);
+    seq.CycleStep = doors ? row.nextWithDoors : row.nextWithoutDoors;
+}
+
+// Advances the current scene by one tick; true when it has ended.
+bool AdvanceScene(Show& show) {
+    SequencerState& seq = show.Sequencer;
+    switch (seq.CurrentScene) {
+        case WalkScene: {
+            WalkTick(show);
+            const int32_t x = show.Sprites.SpriteX;
+            const int32_t w = WalkerWidth(show.Sprites.SpriteScale);
+            return x < -kWalkExitMargin - w || x > show.Screen.Geometry.OutputWidth + kWalkExitMargin;
+        }
+        case DoorScene:
+        case RandomDoorScene:
+            StepDoor(show, show.Door.ShowDay);
+            PresentFrame(show.Screen);
+            return seq.SceneTicks++ > kDoorSceneTicks - 2;
+        case WinkScene:
+        {
+            const bool ended = ++seq.SceneTicks >= kWinkSceneTicks;
+            WinkTick(show);
+            return ended;
+        }
+        case AdvertScene:
+            return seq.SceneTicks++ > kAdvertSceneTicks - 2;
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
+void ShowStart(Show& show) {
+    SeedRandom(show.Random, GetTickCount());
+    InitCalendar(show);
+    SetUpScene(show, WalkScene);
+    show.Sequencer.CycleStep = 1;
+    show.Sequencer.Blinking = false;
+}
+
+void ShowTick(Show& show) {
+    if (!AdvanceScene(show)) return;
+    show.Sequencer.SceneTicks = 0;
+    ChooseNextScene(show);
+}
+
+DWORD WINAPI ShowThread(LPVOID parameter) {
+    Show& show = *static_cast<Show*>(parameter);
+    // Short sleeps must be short for the tick and the reveal to keep time.
+    timeBeginPeriod(1);
+    ShowStart(show);
+    while (show.ShowRunning.load() != 0) {
+        const DWORD tickStart = timeGetTime();
+        ShowTick(show);
+        WaitSince(tickStart, kTickLength);
+    }
+    timeEndPeriod(1);
+    return 0;
+}
+
+}  // namespace quibac
