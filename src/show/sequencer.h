@@ -14,6 +14,7 @@ struct SequencerState {
     int32_t SceneTicks = 0;
     int32_t CycleStep = 1;
     bool Blinking = false;
+    int32_t ScenesSetUp = 0;  // set-ups since the show began, the first walk included
 };
 
 struct Show;

@@ -69,6 +69,7 @@ void SetUpScene(Show& show, int32_t scene) {
     // Small screens, and outputs that cannot hold the winker, walk instead.
     if (scene == WinkScene && (g.SmallScreen != 0 || !WinkerFits(g))) scene = WalkScene;
     show.Sequencer.CurrentScene = scene;
+    show.Sequencer.ScenesSetUp++;
     switch (scene) {
         case WalkScene:
             SetUpWalk(show);
