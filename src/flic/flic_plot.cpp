@@ -1,0 +1,104 @@
+// Placing decoded pixels. FlicPlot is the rule; the row functions give the
+// same bytes for a run of pixels on one canvas row with a few memory
+// operations per output row instead of a block fill per pixel. That is
+// possible because the blocks of neighbouring canvas pixels are disjoint and
+// adjacent: canvas columns x0..x1 fill output columns ColStart[x0] up to
+// ColStart[x1] + ColSpan[x1], and every output row of the canvas row gets the
+// same bytes.
+#include "flic/flic_decoders.h"
+
+#include "display/canvas_plot.h"
+
+#include <cstring>
+
+namespace quibac {
+
+namespace {
+
+bool Capturing(const FlicPlayer& player, int32_t y) {
+    return player.Band != nullptr && player.Band->BandCapture && y < kBandRows;
+}
+
+bool CanDraw(const FlicPlayer& player) { return player.Target != nullptr && player.Target->Dib.FrameBuffer != nullptr; }
+
+// Clips the run [x, x + count) on row y to the canvas. Returns false when
+// nothing is left; otherwise first and end bound the canvas columns and skip
+// says how many leading pixels fell off the left edge.
+bool ClipRun(int32_t x, int32_t y, int32_t count, int32_t& first, int32_t& end, int32_t& skip) {
+    if (y < 0 || y >= kCanvasHeight || count <= 0) return false;
+    const int64_t from = x;
+    const int64_t to = int64_t(x) + count;
+    if (to <= 0 || from >= kCanvasWidth) return false;
+    first = from < 0 ? 0 : int32_t(from);
+    end = to > kCanvasWidth ? kCanvasWidth : int32_t(to);
+    skip = int32_t(first - from);
+    return true;
+}
+
+// Copies output columns [left, right) of the first output row of canvas row
+// y to the row's other output rows.
+void RepeatRow(const Display& display, int32_t y, int32_t left, int32_t right) {
+    const ScalingMaps& maps = display.Maps;
+    const int32_t top = maps.RowStart[size_t(y)];
+    const uint8_t* source = FrameRow(display, top) + left;
+    for (int32_t v = top + 1; v < top + maps.RowSpan[size_t(y)]; ++v)
+        std::memcpy(FrameRow(display, v) + left, source, size_t(right - left));
+}
+
+}  // namespace
+
+void FlicPlot(FlicPlayer& player, int32_t x, int32_t y, uint8_t colour) {
+    if (x < 0 || y < 0 || x >= kCanvasWidth || y >= kCanvasHeight) return;
+    if (Capturing(player, y)) player.Band->Pixels[size_t(y) * kCanvasWidth + size_t(x)] = colour;
+    if (CanDraw(player)) CanvasPlot(*player.Target, x, y, colour);
+}
+
+void FlicPlotRow(FlicPlayer& player, int32_t x, int32_t y, const uint8_t* colours, int32_t count) {
+    if (player.PlotByPixel) {
+        for (int32_t i = 0; i < count; ++i) FlicPlot(player, int32_t(int64_t(x) + i), y, colours[i]);
+        return;
+    }
+    int32_t first, end, skip;
+    if (!ClipRun(x, y, count, first, end, skip)) return;
+    const uint8_t* source = colours + skip;
+    const size_t n = size_t(end - first);
+    if (Capturing(player, y)) std::memcpy(&player.Band->Pixels[size_t(y) * kCanvasWidth + size_t(first)], source, n);
+    if (!CanDraw(player)) return;
+    const Display& display = *player.Target;
+    const ScalingMaps& maps = display.Maps;
+    if (maps.RowSpan[size_t(y)] <= 0) return;
+    uint8_t* row = FrameRow(display, maps.RowStart[size_t(y)]);
+    const int32_t left = maps.ColStart[size_t(first)];
+    const int32_t right = maps.ColStart[size_t(end - 1)] + maps.ColSpan[size_t(end - 1)];
+    if (display.Geometry.OutputWidth == kCanvasWidth) {
+        std::memcpy(row + first, source, n);  // every column span is 1
+    } else {
+        for (int32_t c = first; c < end; ++c, ++source) {
+            uint8_t* block = row + maps.ColStart[size_t(c)];
+            for (int32_t u = 0; u < maps.ColSpan[size_t(c)]; ++u) block[u] = *source;
+        }
+    }
+    RepeatRow(display, y, left, right);
+}
+
+void FlicPlotFill(FlicPlayer& player, int32_t x, int32_t y, uint8_t colour, int32_t count) {
+    if (player.PlotByPixel) {
+        for (int32_t i = 0; i < count; ++i) FlicPlot(player, int32_t(int64_t(x) + i), y, colour);
+        return;
+    }
+    int32_t first, end, skip;
+    if (!ClipRun(x, y, count, first, end, skip)) return;
+    if (Capturing(player, y))
+        std::memset(&player.Band->Pixels[size_t(y) * kCanvasWidth + size_t(first)], colour, size_t(end - first));
+    if (!CanDraw(player)) return;
+    const Display& display = *player.Target;
+    const ScalingMaps& maps = display.Maps;
+    const int32_t left = maps.ColStart[size_t(first)];
+    const int32_t right = maps.ColStart[size_t(end - 1)] + maps.ColSpan[size_t(end - 1)];
+    if (right <= left) return;
+    const int32_t top = maps.RowStart[size_t(y)];
+    for (int32_t v = top; v < top + maps.RowSpan[size_t(y)]; ++v)
+        std::memset(FrameRow(display, v) + left, colour, size_t(right - left));
+}
+
+}  // namespace quibac
