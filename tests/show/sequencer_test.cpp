@@ -1,0 +1,219 @@
+// The show's scene cycle, scene lengths, daily check and thread life, driven
+// tick by tick in virtual time.
+#include "show/placement.h"
+#include "show/sequencer.h"
+#include "support/show_fixture.h"
+
+#include <mmsystem.h>
+
+#include <atomic>
+#include <chrono>
+#include <map>
+#include <thread>
+#include <string>
+#include <vector>
+
+namespace quibac {
+namespace {
+
+using testing::ShowTest;
+
+struct SceneRun {
+    int32_t scene;
+    int32_t ticks;
+};
+
+class SequencerTest : public ShowTest {
+protected:
+    Show& StartOn(int month, int day, int width = 800, int height = 600, int stretch = 0) {
+        Show& show = Make(width, height, stretch).show();
+        posix::SetLocalDateTime(month == 1 ? 2027 : 2026, month, day);
+        ShowStart(show);
+        return show;
+    }
+
+    // Ticks until `count` more scenes have been set up; returns each scene
+    // that ran (including the current one) with the ticks it lasted.
+    static std::vector<SceneRun> RunScenes(Show& show, int count, int maxTicks = 100000) {
+        std::vector<SceneRun> runs{{show.Sequencer.CurrentScene, 0}};
+        const int32_t target = show.Sequencer.ScenesSetUp + count;
+        for (int t = 0; t < maxTicks && show.Sequencer.ScenesSetUp < target; ++t) {
+            const int32_t before = show.Sequencer.ScenesSetUp;
+            ShowTick(show);
+            runs.back().ticks++;
+            if (show.Sequencer.ScenesSetUp != before) runs.push_back({show.Sequencer.CurrentScene, 0});
+        }
+        return runs;
+    }
+
+    // The scenes as letters: W walk, D today's door, R random door, K wink, A advert.
+    static std::string Letters(const std::vector<SceneRun>& runs) {
+        static const char kLetters[] = "WDRKA";
+        std::string s;
+        for (const SceneRun& r : runs) s += kLetters[r.scene];
+        return s;
+    }
+
+    // Walk-or-wink positions may hold either; '?' in the pattern matches W or K.
+    static bool Matches(const std::string& scenes, const std::string& pattern) {
+        if (scenes.size() < pattern.size()) return false;
+        for (size_t i = 0; i < pattern.size(); ++i) {
+            if (pattern[i] == '?' ? (scenes[i] != 'W' && scenes[i] != 'K') : scenes[i] != pattern[i]) return false;
+        }
+        return true;
+    }
+};
+
+TEST_F(SequencerTest, DecemberCycleOfEight) {
+    Show& show = StartOn(12, 24);
+    const std::string scenes = Letters(RunScenes(show, 17));
+    EXPECT_TRUE(Matches(scenes, "WD?R?DAR?D?R?DAR?")) << scenes;
+    EXPECT_NE(scenes.find('K'), std::string::npos) << "some walk-or-wink turned out a wink: " << scenes;
+}
+
+TEST_F(SequencerTest, WithoutOpenDoorsAdvertAndWalkOrWinkAlternate) {
+    Show& show = StartOn(11, 30);
+    const std::string scenes = Letters(RunScenes(show, 12));
+    EXPECT_TRUE(Matches(scenes, "WA?A?A?A?A?A?")) << scenes;
+}
+
+TEST_F(SequencerTest, SmallScreenWalksInsteadOfWinking) {
+    UseScreen(400, 300);
+    Show& show = StartOn(12, 24, 152, 112);
+    const std::string scenes = Letters(RunScenes(show, 17));
+    EXPECT_TRUE(Matches(scenes, "WD?R?DAR?D?R?DAR?")) << scenes;
+    EXPECT_EQ(scenes.find('K'), std::string::npos) << scenes;
+}
+
+TEST_F(SequencerTest, SceneLengthsInTicks) {
+    Show& show = StartOn(12, 24);
+    std::map<int, std::vector<int>> lengths;
+    for (const SceneRun& r : RunScenes(show, 24))
+        if (r.ticks > 0) lengths[r.scene].push_back(r.ticks);
+    for (int door : lengths[DoorScene]) EXPECT_EQ(door, 82);
+    for (int door : lengths[RandomDoorScene]) EXPECT_EQ(door, 82);
+    for (int wink : lengths[WinkScene]) EXPECT_EQ(wink, 100);
+    for (int advert : lengths[AdvertScene]) EXPECT_EQ(advert, 162);
+    EXPECT_FALSE(lengths[AdvertScene].empty());
+    EXPECT_FALSE(lengths[DoorScene].empty());
+}
+
+TEST_F(SequencerTest, WalksLastUntilTheWalkerIsWellOffScreen) {
+    Show& show = StartOn(11, 30);
+    // The first walk enters from the left, one step in at its first tick.
+    const int32_t w = WalkerWidth(show.Sprites.SpriteScale);
+    EXPECT_EQ(show.Sprites.SpriteX, -w);
+    EXPECT_EQ(show.Sprites.WalkDirection, 1);
+    ShowTick(show);
+    EXPECT_EQ(show.Sprites.SpriteX, -w + WalkerStep(show.Sprites.SpriteScale));
+    const int32_t first = show.Sequencer.ScenesSetUp;
+    while (show.Sequencer.ScenesSetUp == first) ShowTick(show);
+
+    std::map<std::pair<float, int32_t>, std::vector<int>> walks;  // (scale, direction) -> lengths
+    for (int i = 0; i < 60; ++i) {
+        while (show.Sequencer.CurrentScene != WalkScene) ShowTick(show);
+        const float scale = show.Sprites.SpriteScale;
+        const int32_t direction = show.Sprites.WalkDirection;
+        const int32_t before = show.Sequencer.ScenesSetUp;
+        int ticks = 0;
+        while (show.Sequencer.ScenesSetUp == before) {
+            ShowTick(show);
+            ++ticks;
+        }
+        walks[{scale, direction}].push_back(ticks);
+    }
+    for (const auto& [key, lengths] : walks) {
+        const int32_t step = WalkerStep(key.first), width = WalkerWidth(key.first);
+        int expected = 1;
+        while (expected * step <= 800 + 64 + width) ++expected;
+        for (int n : lengths) EXPECT_EQ(n, expected) << "scale " << key.first << " direction " << key.second;
+    }
+    using Key = std::pair<float, int32_t>;
+    const Key rightFull{1.0f, 1}, leftFull{1.0f, -1}, rightQuarter{0.25f, 1}, leftQuarter{0.25f, -1};
+    ASSERT_TRUE(walks.count(rightFull) && walks.count(leftFull)) << "both directions at full size";
+    EXPECT_EQ(walks[rightFull].front(), 36);
+    EXPECT_EQ(walks[leftFull].front(), 36);
+    if (walks.count(rightQuarter)) {
+        EXPECT_EQ(walks[rightQuarter].front(), 117);
+    }
+    if (walks.count(leftQuarter)) {
+        EXPECT_EQ(walks[leftQuarter].front(), 117);
+    }
+}
+
+TEST_F(SequencerTest, DateChangeIsNoticedOnlyAtTheDailyCheck) {
+    Show& show = StartOn(12, 24);
+    RunScenes(show, 1);  // today's door (step 1) is set up
+    ASSERT_EQ(show.Sequencer.CurrentScene, DoorScene);
+    posix::SetLocalDateTime(2027, 1, 1);
+    const std::string after = Letters(RunScenes(show, 6));
+    EXPECT_EQ(show.Cal.DayCount, 0);
+    // door, walk-or-wink (step 2), walk-or-wink after the check, advert, ...
+    EXPECT_TRUE(Matches(after, "D??A?A")) << after;
+
+    Show& off = StartOn(11, 30);
+    RunScenes(off, 1);  // the advert of step 1
+    ASSERT_EQ(off.Sequencer.CurrentScene, AdvertScene);
+    posix::SetLocalDateTime(2026, 12, 1);
+    const std::string turnedOn = Letters(RunScenes(off, 3));
+    EXPECT_TRUE(Matches(turnedOn, "AR?D")) << "a random door right after the check: " << turnedOn;
+    EXPECT_EQ(off.Door.ShowDay, 1);
+}
+
+TEST_F(SequencerTest, WinkInProgressCarriesIntoTheNextWinkScene) {
+    Show& show = StartOn(12, 24);
+    show.Sequencer.Blinking = true;
+    show.Sprites.SpriteFrame = 4;
+    SetUpScene(show, WinkScene);
+    EXPECT_EQ(show.Sprites.SpriteFrame, 0);
+    EXPECT_TRUE(show.Sequencer.Blinking);
+    WinkTick(show);
+    EXPECT_EQ(show.Sprites.SpriteFrame, 1);
+    for (int f = 2; f <= 6; ++f) {
+        WinkTick(show);
+        EXPECT_EQ(show.Sprites.SpriteFrame, f);
+    }
+    WinkTick(show);
+    EXPECT_EQ(show.Sprites.SpriteFrame, 0);
+    EXPECT_FALSE(show.Sequencer.Blinking);
+}
+
+TEST_F(SequencerTest, ClearedRunFlagLetsTheStartUpFinishAndEndsTheThread) {
+    testing::ShowHarness& h = Make();
+    posix::SetLocalDateTime(2026, 12, 24);
+    h.show().ShowRunning = 0;
+    const uint64_t before = posix::VirtualElapsed();
+    EXPECT_EQ(ShowThread(&h.show()), 0u);
+    EXPECT_EQ(h.show().Sequencer.ScenesSetUp, 1) << "the first walk was set up";
+    EXPECT_GE(posix::VirtualElapsed() - before, 400u) << "and revealed in full";
+    EXPECT_EQ(h.show().Cal.DayCount, 24);
+}
+
+TEST_F(SequencerTest, ThreadTicksAtLeast120MsApartAndStops) {
+    testing::ShowHarness& h = Make();
+    posix::SetLocalDateTime(2026, 12, 24);
+    h.StartThread();
+    std::atomic_ref<int32_t> scenes(h.show().Sequencer.ScenesSetUp);
+    for (int i = 0; i < 10000 && scenes.load() < 3; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    h.Stop();
+    EXPECT_GE(h.show().Sequencer.ScenesSetUp, 3);
+}
+
+class SmallAndOddOutputs : public SequencerTest, public ::testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(SmallAndOddOutputs, RunAFullCycle) {
+    const auto [width, height] = GetParam();
+    UseScreen(std::max(width, 1024), std::max(height, 768));
+    Show& show = StartOn(12, 24, width, height, 1);
+    const std::vector<SceneRun> runs = RunScenes(show, 9);
+    EXPECT_EQ(show.Sequencer.ScenesSetUp, 10) << "every scene ended";
+    EXPECT_TRUE(Matches(Letters(runs), "WD?R?DAR?D")) << Letters(runs);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SmallAndOddOutputs,
+                         ::testing::Values(std::pair{152, 112}, std::pair{320, 240}, std::pair{640, 480},
+                                           std::pair{1366, 768}, std::pair{3840, 2160}, std::pair{500, 120},
+                                           std::pair{319, 40}, std::pair{60, 45}));
+
+}  // namespace
+}  // namespace quibac

@@ -1,0 +1,95 @@
+// Three simulated days of show, in virtual time: across Christmas Eve,
+// Christmas Day, the days after it and New Year, with both millisecond
+// counters wrapping on the way.
+#include "display/pacing.h"
+#include "show/sequencer.h"
+#include "support/show_fixture.h"
+
+#include <mmsystem.h>
+
+#include <array>
+#include <set>
+
+namespace quibac {
+namespace {
+
+using testing::ShowTest;
+
+// The scene cycle: for each step, the scenes its choice may set up (with
+// doors open, then without) and the step that follows.
+struct Step {
+    std::set<int32_t> withDoors;
+    int32_t nextWithDoors;
+    std::set<int32_t> withoutDoors;
+    int32_t nextWithoutDoors;
+};
+const std::set<int32_t> kWalkOrWink{WalkScene, WinkScene};
+const std::array<Step, 8> kCycle{{
+    {kWalkOrWink, 1, kWalkOrWink, 1},
+    {{DoorScene}, 2, {AdvertScene}, 3},
+    {kWalkOrWink, 3, kWalkOrWink, 3},
+    {{RandomDoorScene}, 4, kWalkOrWink, 5},
+    {kWalkOrWink, 5, kWalkOrWink, 5},
+    {{DoorScene}, 6, {AdvertScene}, 7},
+    {{AdvertScene}, 7, {AdvertScene}, 7},
+    {{RandomDoorScene}, 0, kWalkOrWink, 1},
+}};
+
+class SoakTest : public ShowTest {
+protected:
+    // Runs the show's loop (tick, then wait out 120 ms) until the virtual
+    // clock reaches `until`, checking every scene change against the cycle.
+    void RunUntil(Show& show, uint64_t until) {
+        while (posix::VirtualElapsed() < until) {
+            const int32_t step = show.Sequencer.CycleStep;
+            const int32_t scenes = show.Sequencer.ScenesSetUp;
+            const DWORD start = timeGetTime();
+            ShowTick(show);
+            WaitSince(start, kTickLength);
+            ++ticks_;
+            if (show.Sequencer.ScenesSetUp == scenes) continue;
+            const bool doors = show.Cal.DayCount != 0;
+            const Step& row = kCycle[size_t(step)];
+            ASSERT_TRUE((doors ? row.withDoors : row.withoutDoors).count(show.Sequencer.CurrentScene))
+                << "step " << step << " set up scene " << show.Sequencer.CurrentScene;
+            ASSERT_EQ(show.Sequencer.CycleStep, doors ? row.nextWithDoors : row.nextWithoutDoors);
+            daysSeen_.insert(show.Cal.DayCount);
+            scenesSeen_.insert(show.Sequencer.CurrentScene);
+        }
+    }
+
+    uint64_t ticks_ = 0;
+    std::set<int32_t> daysSeen_;
+    std::set<int32_t> scenesSeen_;
+};
+
+constexpr uint64_t kHour = 3600u * 1000u;
+
+TEST_F(SoakTest, SeventyTwoHoursAcrossChristmasAndNewYear) {
+    UseScreen(320, 240);
+    Show& show = Make(320, 240, 1).show();
+    posix::SetLocalDateTime(2026, 12, 23, 23, 0, 0);
+    posix::SetMillisecondClocks(0xFFFFFFFFu - 30000u, 0xFFFFFFFFu - 10000u);
+    ShowStart(show);
+
+    RunUntil(show, posix::VirtualElapsed() + 10 * 60 * 1000);  // the first cycles
+    ASSERT_FALSE(HasFatalFailure());
+    const int gdi = posix::LiveGdiObjects();
+    const int blocks = posix::LiveMemoryBlocks();
+
+    RunUntil(show, 60 * kHour);  // to the 26th, 11:00
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_TRUE(daysSeen_.count(23) && daysSeen_.count(24) && daysSeen_.count(25)) << "doors of the 23rd to the 25th";
+    posix::SetLocalDateTime(2026, 12, 31, 23, 0, 0);
+    RunUntil(show, 72 * kHour);  // across New Year
+    ASSERT_FALSE(HasFatalFailure());
+
+    EXPECT_TRUE(daysSeen_.count(0)) << "the doors closed in January";
+    EXPECT_EQ(scenesSeen_.size(), 5u) << "every kind of scene ran";
+    EXPECT_GT(ticks_, 72 * kHour / 120 / 2) << "ticks kept coming";
+    EXPECT_EQ(posix::LiveGdiObjects(), gdi);
+    EXPECT_EQ(posix::LiveMemoryBlocks(), blocks);
+}
+
+}  // namespace
+}  // namespace quibac
