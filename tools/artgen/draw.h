@@ -2,7 +2,7 @@
 // shapes, outlined fills and a seeded random sequence.
 #pragma once
 
-#include "raster.h"
+#include "surface.h"
 
 #include <cairo.h>
 

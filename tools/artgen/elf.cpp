@@ -343,7 +343,7 @@ ElfPose WalkPose(double t, double hipX, double stride) {
 
     ElfPose pose;
     // Lowest just after each heel strike, highest just after passing.
-    pose.hip = Point2{hipX, 187 + 5 * std::cos(4 * kPi * (t - 0.1))};
+    pose.hip = Point2{hipX, 195 + 5 * std::cos(4 * kPi * (t - 0.1))};
     pose.lean = 0.07 + 0.015 * std::cos(4 * kPi * (t - 0.1));
     pose.headTilt = -0.03 * std::cos(4 * kPi * (t - 0.2));
 

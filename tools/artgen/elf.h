@@ -25,8 +25,8 @@ struct ElfPose {
 // Sole of the feet, hip height and leg lengths of the drawing at full size.
 constexpr double kElfGround = 318;
 constexpr double kElfAnkleHeight = 13;
-constexpr double kElfThigh = 64;
-constexpr double kElfShin = 62;
+constexpr double kElfThigh = 66;
+constexpr double kElfShin = 64;
 
 // The walk cycle: t in [0, 1) is one full cycle of two steps, starting with the
 // near heel striking the ground. The body stays put; the cycle carries it

@@ -36,7 +36,7 @@ const std::vector<IndexedColour>& LetteringColours() {
             {126, {118, 44, 168}},          // plum purple
             {127, {206, 26, 128}},          // raspberry
             {164, {0, 124, 140}},           // frosty teal
-            {187, {226, 96, 0}},            // tangerine
+            {187, {92, 130, 10}},           // mistletoe green
             {188, {22, 40, 112}},           // midnight navy
             {189, {138, 70, 22}},           // gingerbread brown
         };

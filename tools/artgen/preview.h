@@ -3,7 +3,7 @@
 #pragma once
 
 #include "palette.h"
-#include "raster.h"
+#include "surface.h"
 #include "resource_files.h"
 
 #include <map>

@@ -27,7 +27,7 @@ const Caption kCaptions[kQuoteCount] = {
     {"Season\u2019s greetings!", Hex(0x168A43), Trim::Holly},
 };
 
-constexpr double kTrimSpace = 40;   // room for the trim at each end
+constexpr double kTrimSpace = 48;   // room for the trim at each end
 constexpr double kMaxSize = 40;     // type size, reduced for long captions
 constexpr double kBaseline = 42;
 
@@ -94,8 +94,8 @@ RgbImage RenderQuotes() {
         cairo_stroke(cr);
 
         const double half = box.width / 2;
-        DrawTrim(cr, c.trim, cx - half - 22, -1);
-        DrawTrim(cr, c.trim, cx + half + 22, 1);
+        DrawTrim(cr, c.trim, cx - half - 24, -1);
+        DrawTrim(cr, c.trim, cx + half + 24, 1);
         cairo_restore(cr);
     }
     return s.Pixels();

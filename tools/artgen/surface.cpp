@@ -1,4 +1,4 @@
-#include "raster.h"
+#include "surface.h"
 
 #include <algorithm>
 #include <stdexcept>
