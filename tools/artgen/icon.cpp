@@ -38,7 +38,7 @@ IconArt RenderIcon(bool sixteenColours) {
     if (sixteenColours) {
         // Flat hat: red cone, white band and pompom.
         cairo_save(cr);
-        cairo_translate(cr, 13.5, 14);
+        cairo_translate(cr, 12.5, 14);
         cairo_rotate(cr, -0.3);
         cairo_scale(cr, 0.74, 0.74);
         cairo_move_to(cr, -10, 0);
@@ -63,7 +63,7 @@ IconArt RenderIcon(bool sixteenColours) {
         cairo_stroke(cr);
         cairo_restore(cr);
     } else {
-        DrawBrandHat(cr, 13.5, 14, 0.165, -0.3, 1.1);
+        DrawBrandHat(cr, 12.5, 14, 0.165, -0.3, 1.1);
     }
 
     IconArt art;
