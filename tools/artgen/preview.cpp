@@ -1,0 +1,135 @@
+#include "preview.h"
+
+#include "draw.h"
+#include "fonts.h"
+#include "layout.h"
+
+#include <cairo.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+namespace artgen {
+
+namespace {
+
+constexpr Rgb kSheet = Hex(0xE9ECF1);  // behind the pictures, so white edges show
+constexpr Rgb kLabel = Hex(0x4A5060);
+constexpr int kGap = 12;
+
+RgbImage Expand(const IndexedImage& image, const std::vector<Rgb>& table) {
+    RgbImage out(image.width, image.height);
+    for (size_t i = 0; i < image.pixels.size(); ++i) out.pixels[i] = table[image.pixels[i]];
+    return out;
+}
+
+RgbImage Expand(const IndexedImage& image, const PaletteTable& table) {
+    return Expand(image, std::vector<Rgb>(table.begin(), table.end()));
+}
+
+const IndexedImage& Picture(const PreviewSet& set, const std::string& name) {
+    const auto it = set.pictures.find(name);
+    if (it == set.pictures.end()) throw std::logic_error("no preview source " + name);
+    return it->second;
+}
+
+// Draws part of a picture scaled into a rectangle of the sheet.
+void Place(cairo_t* cr, const RgbImage& image, double sx, double sy, double sw, double sh, double x, double y, double scale) {
+    cairo_surface_t* src = ToCairo(image);
+    cairo_save(cr);
+    cairo_rectangle(cr, x, y, sw * scale, sh * scale);
+    cairo_clip(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, scale, scale);
+    cairo_set_source_surface(cr, src, -sx, -sy);
+    cairo_pattern_set_filter(cairo_get_source(cr), scale >= 1 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
+    cairo_paint(cr);
+    cairo_restore(cr);
+    cairo_surface_destroy(src);
+}
+
+void Label(cairo_t* cr, const std::string& text, double x, double y) {
+    UseFont(cr, Font::Sans, 13);
+    SetColour(cr, kLabel);
+    cairo_move_to(cr, x, y);
+    cairo_show_text(cr, text.c_str());
+}
+
+void Save(Surface& s, const std::filesystem::path& path) { WritePng(s.surface(), path.string()); }
+
+// Frames of a strip side by side, each scaled, with its number.
+void FrameRow(cairo_t* cr, const RgbImage& strip, int frames, int frameWidth, double scale, double x, double y) {
+    for (int f = 0; f < frames; ++f) {
+        const double fx = x + f * (frameWidth * scale + kGap);
+        Place(cr, strip, f * frameWidth, 0, frameWidth, strip.height, fx, y, scale);
+        Label(cr, std::to_string(f), fx + 2, y + strip.height * scale + 15);
+    }
+}
+
+}  // namespace
+
+void WritePreviews(const PreviewSet& set, const std::string& dir) {
+    const std::filesystem::path out(dir);
+    const RgbImage walk = Expand(Picture(set, "WALKANIM"), set.palette);
+    const RgbImage wink = Expand(Picture(set, "WINKANIM"), set.palette);
+    const RgbImage quotes = Expand(Picture(set, "QUOTES"), set.palette);
+    const RgbImage advert = Expand(Picture(set, "ADVERT"), set.palette);
+    const RgbImage logo = Expand(Picture(set, "QUIBLOGO"), set.palette);
+
+    // Sprite frames: the walk at half size, then the wink.
+    {
+        constexpr double kWalkScale = 0.5, kWinkScale = 0.42;
+        const int width = int(kGap + kWalkFrames * (kWalkFrameWidth * kWalkScale + kGap));
+        const int height = int(kGap * 3 + kWalkHeight * kWalkScale + 24 + 22 + kWinkHeight * kWinkScale + 24);
+        Surface s(width, height, kSheet);
+        Label(s.cr(), "WALKANIM: frames 0-7, one frame per 120 ms", kGap, kGap + 4);
+        FrameRow(s.cr(), walk, kWalkFrames, kWalkFrameWidth, kWalkScale, kGap, kGap + 12);
+        const double wy = kGap * 2 + 12 + kWalkHeight * kWalkScale + 24;
+        Label(s.cr(), "WINKANIM: frame 0 at rest, 1-6 one wink", kGap, wy + 4);
+        FrameRow(s.cr(), wink, kWinkFrames, kWinkFrameWidth, kWinkScale, kGap, wy + 12);
+        Save(s, out / "sprites.png");
+    }
+    // Captions, logo and icons at their own size.
+    {
+        const int width = kGap * 3 + kQuoteWidth + kLogoWidth;
+        const int height = kGap * 2 + 16 + kQuoteCount * (kQuoteHeight + 6);
+        Surface s(width, height, kSheet);
+        Label(s.cr(), "QUOTES", kGap, kGap + 4);
+        for (int q = 0; q < kQuoteCount; ++q)
+            Place(s.cr(), quotes, 0, q * kQuoteHeight, kQuoteWidth, kQuoteHeight, kGap, kGap + 12 + q * (kQuoteHeight + 6), 1);
+        const double lx = kGap * 2 + kQuoteWidth;
+        Label(s.cr(), "QUIBLOGO", lx, kGap + 4);
+        Place(s.cr(), logo, 0, 0, kLogoWidth, kLogoHeight, lx, kGap + 12, 1);
+        const double iy = kGap * 3 + 12 + kLogoHeight;
+        Label(s.cr(), "Icon: 16 and 256 colours, actual size and 4x", lx, iy + 4);
+        for (size_t i = 0; i < set.icons.size(); ++i) {
+            const IconImage& icon = set.icons[i];
+            RgbImage rgb = Expand(icon.pixels, icon.table);
+            for (size_t k = 0; k < rgb.pixels.size(); ++k)
+                if (icon.transparent[k]) rgb.pixels[k] = kSheet;
+            const double x = lx + double(i) * (kIconSize * 5 + kGap * 3);
+            Place(s.cr(), rgb, 0, 0, kIconSize, kIconSize, x, iy + 14, 1);
+            Place(s.cr(), rgb, 0, 0, kIconSize, kIconSize, x + kIconSize + kGap, iy + 14, 4);
+        }
+        Save(s, out / "captions-logo-icon.png");
+    }
+    // The advert as shown full-screen.
+    {
+        Surface s(kAdvertWidth, kAdvertHeight);
+        Place(s.cr(), advert, 0, 0, kAdvertWidth, kAdvertHeight, 0, 0, 1);
+        Save(s, out / "advert.png");
+    }
+    // The shared colour table, 16 entries a row.
+    {
+        constexpr int kCell = 20;
+        Surface s(16 * kCell, 16 * kCell, kSheet);
+        for (int i = 0; i < kPaletteSize; ++i) {
+            cairo_rectangle(s.cr(), (i % 16) * kCell + 1, (i / 16) * kCell + 1, kCell - 2, kCell - 2);
+            SetColour(s.cr(), set.palette[size_t(i)]);
+            cairo_fill(s.cr());
+        }
+        Save(s, out / "palette.png");
+    }
+}
+
+}  // namespace artgen

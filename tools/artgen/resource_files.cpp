@@ -1,0 +1,132 @@
+#include "resource_files.h"
+
+#include <fstream>
+#include <stdexcept>
+
+namespace artgen {
+
+namespace {
+
+void Put16(std::vector<uint8_t>& out, uint32_t v) {
+    out.push_back(uint8_t(v));
+    out.push_back(uint8_t(v >> 8));
+}
+
+void Put32(std::vector<uint8_t>& out, uint32_t v) {
+    Put16(out, v & 0xFFFF);
+    Put16(out, v >> 16);
+}
+
+void PutInfoHeader(std::vector<uint8_t>& out, int width, int height, int bits, uint32_t imageSize, uint32_t coloursUsed) {
+    Put32(out, kInfoHeaderSize);
+    Put32(out, uint32_t(width));
+    Put32(out, uint32_t(height));
+    Put16(out, 1);  // planes
+    Put16(out, uint32_t(bits));
+    Put32(out, 0);  // BI_RGB
+    Put32(out, imageSize);
+    Put32(out, 0);  // resolution: none stated
+    Put32(out, 0);
+    Put32(out, coloursUsed);
+    Put32(out, coloursUsed);
+}
+
+void PutColourTable(std::vector<uint8_t>& out, const Rgb* colours, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        out.push_back(colours[i].b);
+        out.push_back(colours[i].g);
+        out.push_back(colours[i].r);
+        out.push_back(0);
+    }
+}
+
+constexpr int kIconSize = 32;
+
+}  // namespace
+
+std::vector<uint8_t> EncodeBitmap(const IndexedImage& image, const PaletteTable& colours) {
+    if (image.width % 4 != 0) throw std::logic_error("bitmap width must be a multiple of 4");
+    const uint32_t pixelBytes = uint32_t(image.width) * uint32_t(image.height);
+    const uint32_t offset = uint32_t(kFileHeaderSize + kInfoHeaderSize + kColourTableSize);
+    std::vector<uint8_t> out;
+    out.reserve(offset + pixelBytes);
+    out.push_back('B');
+    out.push_back('M');
+    Put32(out, offset + pixelBytes);
+    Put32(out, 0);
+    Put32(out, offset);
+    PutInfoHeader(out, image.width, image.height, 8, pixelBytes, 256);
+    PutColourTable(out, colours.data(), colours.size());
+    for (int y = image.height - 1; y >= 0; --y) {
+        const auto row = image.pixels.begin() + long(y) * image.width;
+        out.insert(out.end(), row, row + image.width);
+    }
+    return out;
+}
+
+std::vector<uint8_t> EncodeIcon(const std::vector<IconImage>& images) {
+    constexpr uint32_t kDirectoryHeader = 6, kDirectoryEntry = 16;
+    constexpr uint32_t kMaskRowBytes = kIconSize / 8;  // 32 bits: already a multiple of 4
+    std::vector<std::vector<uint8_t>> bodies;
+    for (const IconImage& img : images) {
+        if (img.pixels.width != kIconSize || img.pixels.height != kIconSize)
+            throw std::logic_error("icon images are 32 x 32");
+        const uint32_t rowBytes = uint32_t(kIconSize * img.bitsPerPixel / 8);
+        std::vector<uint8_t> body;
+        // The height counts the colour rows and the mask rows together.
+        PutInfoHeader(body, kIconSize, 2 * kIconSize, img.bitsPerPixel, (rowBytes + kMaskRowBytes) * kIconSize, 0);
+        std::vector<Rgb> table = img.table;
+        table.resize(size_t(1) << img.bitsPerPixel);
+        PutColourTable(body, table.data(), table.size());
+        for (int y = kIconSize - 1; y >= 0; --y) {
+            for (int x = 0; x < kIconSize; x += 8 / img.bitsPerPixel) {
+                const auto visible = [&](int px) {
+                    return img.transparent[size_t(y * kIconSize + px)] ? uint8_t(0) : img.pixels.at(px, y);
+                };
+                if (img.bitsPerPixel == 8)
+                    body.push_back(visible(x));
+                else
+                    body.push_back(uint8_t((visible(x) << 4) | (visible(x + 1) & 0x0F)));
+            }
+        }
+        for (int y = kIconSize - 1; y >= 0; --y) {
+            for (int x = 0; x < kIconSize; x += 8) {
+                uint8_t bits = 0;
+                for (int i = 0; i < 8; ++i)
+                    if (img.transparent[size_t(y * kIconSize + x + i)]) bits |= uint8_t(0x80 >> i);
+                body.push_back(bits);
+            }
+        }
+        bodies.push_back(std::move(body));
+    }
+    std::vector<uint8_t> out;
+    Put16(out, 0);
+    Put16(out, 1);  // icon
+    Put16(out, uint32_t(images.size()));
+    uint32_t offset = kDirectoryHeader + kDirectoryEntry * uint32_t(images.size());
+    for (size_t i = 0; i < images.size(); ++i) {
+        out.push_back(kIconSize);
+        out.push_back(kIconSize);
+        out.push_back(images[i].bitsPerPixel == 4 ? 16 : 0);  // colour count (0: 256 or more)
+        out.push_back(0);
+        Put16(out, 1);
+        Put16(out, uint32_t(images[i].bitsPerPixel));
+        Put32(out, uint32_t(bodies[i].size()));
+        Put32(out, offset);
+        offset += uint32_t(bodies[i].size());
+    }
+    for (const auto& body : bodies) out.insert(out.end(), body.begin(), body.end());
+    return out;
+}
+
+void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    WriteFile(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+}  // namespace artgen

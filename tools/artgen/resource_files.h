@@ -1,0 +1,35 @@
+// Byte images of the resource files: 8-bit bitmaps and the icon group.
+#pragma once
+
+#include "palette.h"
+#include "raster.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace artgen {
+
+constexpr size_t kFileHeaderSize = 14;
+constexpr size_t kInfoHeaderSize = 40;
+constexpr size_t kColourTableSize = 256 * 4;
+
+// A .bmp file: the 14-byte file header that the resource compiler strips,
+// then the info header, the full colour table and bottom-up rows. Widths
+// are multiples of four, so rows carry no filler.
+std::vector<uint8_t> EncodeBitmap(const IndexedImage& image, const PaletteTable& colours);
+
+struct IconImage {
+    IndexedImage pixels;              // 32 x 32 indices into its table
+    std::vector<Rgb> table;           // 16 or 256 colours
+    std::vector<uint8_t> transparent; // 1 where the icon shows the desktop
+    int bitsPerPixel = 8;             // 4 or 8
+};
+
+// A .ico file holding the given images in order.
+std::vector<uint8_t> EncodeIcon(const std::vector<IconImage>& images);
+
+void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
+void WriteText(const std::string& path, const std::string& text);
+
+}  // namespace artgen
