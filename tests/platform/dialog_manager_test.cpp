@@ -76,7 +76,7 @@ public:
     }
 
 private:
-    struct ItemSpec {
+    struct ItemDefinition {
         DWORD style;
         int id;
         WORD atom;
@@ -99,7 +99,7 @@ private:
 
     DWORD style_;
     std::string caption_;
-    std::vector<ItemSpec> items_;
+    std::vector<ItemDefinition> items_;
 };
 
 // The standard test dialog: a static, an auto check box (10), a three-state

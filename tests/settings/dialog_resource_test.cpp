@@ -39,7 +39,7 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-TEST(ConfigDialogResourceTest, TheTemplateIsTheDialogAsSpecifiedControlByControl) {
+TEST(ConfigDialogResourceTest, TheTemplateHoldsTheDialogControlByControl) {
     const std::vector<uint8_t> bytes = EmbeddedTemplate();
     ASSERT_FALSE(bytes.empty()) << "dialog 2003 is embedded";
     const auto t = posix::ParseDialogTemplate(bytes.data(), bytes.size());
