@@ -2,17 +2,14 @@
 // configuration dialog is built from, control by control, and (when a MinGW
 // resource compiler is installed) byte for byte what windres makes of the
 // same script.
-#include "assets/byte_view.h"
 #include "settings/config_dialog.h"
+#include "support/res_file.h"
 
 #include <posix_control.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
 namespace quibac {
 namespace {
@@ -104,54 +101,10 @@ TEST(ConfigDialogResourceTest, TheAboutTextIsSixLinesTwoOfThemEmptyNamingTheProd
     for (const std::string& line : lines) EXPECT_LE(line.size(), 36u) << "fits the 155-unit column on one line: " << line;
 }
 
-// Resources of a .res file, as windres writes them.
-struct ResEntry {
-    bool typeIsId = false, nameIsId = false;
-    int typeId = 0, nameId = 0;
-    WORD language = 0;
-    std::vector<uint8_t> data;
-};
-
-std::vector<ResEntry> ReadResFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const ByteView view(reinterpret_cast<const uint8_t*>(raw.data()), raw.size());
-    std::vector<ResEntry> out;
-    size_t at = 0;
-    while (view.Has(at, 8)) {
-        const uint32_t dataSize = view.U32(at);
-        const uint32_t headerSize = view.U32(at + 4);
-        if (headerSize < 8 || !view.Has(at, size_t(headerSize) + dataSize)) break;
-        ResEntry e;
-        size_t p = at + 8;
-        auto idOrName = [&](bool& isId, int& id) {
-            if (view.U16(p) == 0xFFFF) {
-                isId = true;
-                id = view.U16(p + 2);
-                p += 4;
-            } else {
-                while (view.Has(p, 2) && view.U16(p) != 0) p += 2;
-                p += 2;
-            }
-        };
-        idOrName(e.typeIsId, e.typeId);
-        idOrName(e.nameIsId, e.nameId);
-        p = (p + 3) & ~size_t(3);
-        e.language = view.U16(p + 6);
-        const uint8_t* data = view.data() + at + headerSize;
-        e.data.assign(data, data + dataSize);
-        out.push_back(std::move(e));
-        at = (at + headerSize + dataSize + 3) & ~size_t(3);
-    }
-    return out;
-}
-
 TEST(ConfigDialogResourceTest, TheEmbeddedTemplateIsExactlyWhatWindresCompiles) {
 #ifdef QUIBAC_WINDRES_RES
-    const std::vector<ResEntry> entries = ReadResFile(QUIBAC_WINDRES_RES);
-    const ResEntry* dialog = nullptr;
-    for (const ResEntry& e : entries)
-        if (e.typeIsId && e.typeId == 5 && e.nameIsId && e.nameId == kConfigDialogId) dialog = &e;
+    const std::vector<testing::ResEntry> entries = testing::ReadResFile(QUIBAC_WINDRES_RES);
+    const testing::ResEntry* dialog = testing::FindRes(entries, 5, kConfigDialogId);
     ASSERT_NE(dialog, nullptr) << "windres compiled dialog 2003";
     EXPECT_EQ(dialog->language, kLanguageEnglishUk);
     EXPECT_EQ(EmbeddedTemplate(), dialog->data);

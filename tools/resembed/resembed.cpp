@@ -99,7 +99,8 @@ int main(int argc, char** argv) {
     std::stringstream current;
     current << existing.rdbuf();
     if (existing && current.str() == text) return 0;
-    std::filesystem::create_directories(std::filesystem::path(argv[2]).parent_path());
+    const std::filesystem::path folder = std::filesystem::path(argv[2]).parent_path();
+    if (!folder.empty()) std::filesystem::create_directories(folder);
     std::ofstream(argv[2], std::ios::binary) << text;
     return 0;
 }
