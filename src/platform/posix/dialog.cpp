@@ -128,11 +128,14 @@ void SendCommand(Dialog* d, int id, WORD notification) {
     Send(d, WM_COMMAND, MakeWParam(WORD(id), notification), reinterpret_cast<LPARAM>(c != nullptr ? Handle(c) : nullptr));
 }
 
-// The id Enter stands for: the template's default push button, else IDOK.
+// The id Enter stands for: the template's default push button (the last
+// one, when a template has several: each new one demotes the one before),
+// else IDOK.
 int DefaultId(Dialog* d) {
+    int id = IDOK;
     for (auto& c : d->controls)
-        if (c->IsButton() && c->ButtonType() == kDefPushButton) return c->item.id;
-    return IDOK;
+        if (c->IsButton() && c->ButtonType() == kDefPushButton) id = c->item.id;
+    return id;
 }
 
 void Unregister(Dialog* d) {
