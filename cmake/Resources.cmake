@@ -1,14 +1,27 @@
-# The executable's resources come from one resource script, assets/quibac.rc.
-# On Windows it is compiled by the resource compiler; elsewhere the files it
-# names are embedded into a table that the platform layer serves to
-# FindResourceA.
+# The executable's resources come from one resource script, assets/quibac.rc,
+# which includes the generated assets/art.rc. On Windows it is compiled by the
+# resource compiler; elsewhere resembed turns it into a table that the
+# platform layer serves to FindResourceA (files embedded as they are, dialogs
+# compiled to templates).
 set(QUIBAC_RC ${CMAKE_SOURCE_DIR}/assets/quibac.rc)
+set(QUIBAC_ASSETS_DIR ${CMAKE_SOURCE_DIR}/assets)
+file(GLOB QUIBAC_ASSET_FILES CONFIGURE_DEPENDS ${QUIBAC_ASSETS_DIR}/*)
 
-if(NOT WIN32)
-  add_executable(resembed ${CMAKE_SOURCE_DIR}/tools/resembed/resembed.cpp)
+if(WIN32)
+  # windres finds the files the script names through its include path.
+  set_source_files_properties(${QUIBAC_RC} PROPERTIES
+    OBJECT_DEPENDS "${QUIBAC_ASSET_FILES}"
+    INCLUDE_DIRECTORIES "${QUIBAC_ASSETS_DIR}")
+  if(EXISTS ${QUIBAC_RC})
+    # Compiled on its own as well, so every Windows build checks the script
+    # even before an executable uses it.
+    add_library(quibac_resource_check OBJECT ${QUIBAC_RC})
+  endif()
+else()
+  file(GLOB RESEMBED_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/resembed/*.cpp)
+  add_executable(resembed ${RESEMBED_SOURCES})
   quibac_warnings(resembed)
   set(QUIBAC_EMBEDDED ${CMAKE_BINARY_DIR}/generated/embedded_resources.cpp)
-  file(GLOB QUIBAC_ASSET_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/*)
   add_custom_command(
     OUTPUT ${QUIBAC_EMBEDDED}
     COMMAND resembed ${QUIBAC_RC} ${QUIBAC_EMBEDDED}
@@ -17,6 +30,20 @@ if(NOT WIN32)
     VERBATIM)
   add_library(quibac_resources OBJECT ${QUIBAC_EMBEDDED})
   target_link_libraries(quibac_resources PRIVATE quibac_platform)
+
+  # When a MinGW resource compiler is at hand, the script is also compiled by
+  # it, so that tests can hold resembed's templates against windres's.
+  find_program(QUIBAC_WINDRES NAMES x86_64-w64-mingw32-windres i686-w64-mingw32-windres windres)
+  if(QUIBAC_WINDRES AND EXISTS ${QUIBAC_RC})
+    set(QUIBAC_WINDRES_RES ${CMAKE_BINARY_DIR}/generated/quibac.res)
+    add_custom_command(
+      OUTPUT ${QUIBAC_WINDRES_RES}
+      COMMAND ${QUIBAC_WINDRES} -I ${QUIBAC_ASSETS_DIR} -O res ${QUIBAC_RC} ${QUIBAC_WINDRES_RES}
+      DEPENDS ${QUIBAC_ASSET_FILES}
+      COMMENT "Compiling the resource script with windres"
+      VERBATIM)
+    add_custom_target(quibac_windres_res DEPENDS ${QUIBAC_WINDRES_RES})
+  endif()
 endif()
 
 function(quibac_add_resources target)
@@ -26,5 +53,13 @@ function(quibac_add_resources target)
     endif()
   else()
     target_sources(${target} PRIVATE $<TARGET_OBJECTS:quibac_resources>)
+    # Tests of the resource handling run resembed (and windres) themselves.
+    add_dependencies(${target} resembed)
+    target_compile_definitions(${target} PRIVATE QUIBAC_RESEMBED="$<TARGET_FILE:resembed>")
+    if(TARGET quibac_windres_res)
+      add_dependencies(${target} quibac_windres_res)
+      target_compile_definitions(${target} PRIVATE QUIBAC_WINDRES_RES="${QUIBAC_WINDRES_RES}"
+                                                   QUIBAC_WINDRES="${QUIBAC_WINDRES}")
+    endif()
   endif()
 endfunction()

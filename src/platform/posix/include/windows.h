@@ -196,3 +196,26 @@ void WINAPI GetLocalTime(LPSYSTEMTIME lpSystemTime);
 void WINAPI OutputDebugStringA(LPCSTR lpOutputString);
 int WINAPIV wsprintfA(LPSTR buffer, LPCSTR format, ...);
 int WINAPI wvsprintfA(LPSTR buffer, LPCSTR format, va_list arglist);
+
+// ---- kernel: private-profile (INI) files -----------------------------------
+// A file name without a folder is kept in the user's configuration folder
+// (where Windows would use the Windows directory).
+UINT WINAPI GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefault, LPCSTR lpFileName);
+BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString, LPCSTR lpFileName);
+
+// ---- user32: modal dialogs from dialog templates ---------------------------
+typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
+
+#define WM_INITDIALOG 0x0110
+#define WM_COMMAND 0x0111
+#define IDOK 1
+#define IDCANCEL 2
+#define BST_UNCHECKED 0
+#define BST_CHECKED 1
+#define BST_INDETERMINATE 2
+
+INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent, DLGPROC lpDialogFunc,
+                               LPARAM dwInitParam);
+BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
+BOOL WINAPI CheckDlgButton(HWND hDlg, int nIDButton, UINT uCheck);
+UINT WINAPI IsDlgButtonChecked(HWND hDlg, int nIDButton);

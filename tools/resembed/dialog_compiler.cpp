@@ -1,0 +1,86 @@
+#include "dialog_compiler.h"
+
+#include "rc_lexer.h"
+
+#include <cctype>
+
+namespace resembed {
+namespace {
+
+constexpr uint32_t kSetFont = 0x40;  // DS_SETFONT
+constexpr uint16_t kOrdinalMark = 0xFFFF;
+constexpr size_t kMaxControls = 0xFFFF;
+
+class Writer {
+public:
+    void Word(uint16_t v) {
+        bytes_.push_back(uint8_t(v));
+        bytes_.push_back(uint8_t(v >> 8));
+    }
+    void Dword(uint32_t v) {
+        Word(uint16_t(v));
+        Word(uint16_t(v >> 16));
+    }
+    void Short(int16_t v) { Word(uint16_t(v)); }
+    void Text(const std::string& s) {
+        for (char c : s) {
+            if (static_cast<unsigned char>(c) >= 0x80) throw ScriptError("dialog text is not ASCII: " + s);
+            Word(uint16_t(static_cast<unsigned char>(c)));
+        }
+        Word(0);
+    }
+    void Align() {
+        while (bytes_.size() % 4 != 0) bytes_.push_back(0);
+    }
+    std::vector<uint8_t> Take() { return std::move(bytes_); }
+
+private:
+    std::vector<uint8_t> bytes_;
+};
+
+std::string Upper(std::string s) {
+    for (char& c : s) c = char(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+}  // namespace
+
+std::vector<uint8_t> CompileDialog(const DialogDefinition& dialog) {
+    if (dialog.controls.size() > kMaxControls) throw ScriptError("too many controls in one dialog");
+    Writer w;
+    w.Dword(dialog.style);
+    w.Dword(dialog.exStyle);
+    w.Word(uint16_t(dialog.controls.size()));
+    w.Short(dialog.x);
+    w.Short(dialog.y);
+    w.Short(dialog.cx);
+    w.Short(dialog.cy);
+    w.Word(0);  // no menu
+    w.Word(0);  // the platform's dialog class
+    w.Text(dialog.caption);
+    if (dialog.style & kSetFont) {
+        w.Word(dialog.pointSize);
+        w.Text(dialog.typeface);
+    }
+    for (const DialogControl& c : dialog.controls) {
+        w.Align();
+        w.Dword(c.style);
+        w.Dword(c.exStyle);
+        w.Short(c.x);
+        w.Short(c.y);
+        w.Short(c.cx);
+        w.Short(c.cy);
+        w.Word(c.id);
+        w.Text(Upper(c.className));
+        if (c.textIsOrdinal) {
+            w.Word(kOrdinalMark);
+            w.Word(c.textOrdinal);
+        } else {
+            w.Text(c.text);
+        }
+        w.Word(0);  // no creation data
+    }
+    return w.Take();
+}
+
+}  // namespace resembed

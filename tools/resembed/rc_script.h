@@ -1,0 +1,27 @@
+// The resources a resource script defines: files to embed as they are
+// (NAME TYPE "file") and dialogs compiled to templates. Icons and cursors are
+// left out (their files need splitting into several resources); version
+// information and string tables are skipped.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace resembed {
+
+struct Resource {
+    std::string name;  // text name, or empty when nameId is used
+    int nameId = 0;
+    std::string type;  // text type, or empty when typeId is used
+    int typeId = 0;
+    std::filesystem::path file;  // embedded file, or empty when data is used
+    std::vector<uint8_t> data;
+};
+
+// Throws ScriptError, naming file and line, for anything it cannot compile
+// exactly.
+std::vector<Resource> ReadResources(const std::filesystem::path& script);
+
+}  // namespace resembed
