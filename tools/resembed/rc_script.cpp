@@ -6,9 +6,21 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 
 namespace resembed {
+
+namespace {
+constexpr size_t kBitmapFileHeaderBytes = 14;
+
+bool StartsWithBitmapSignature(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    char signature[2] = {};
+    return in.read(signature, 2) && signature[0] == 'B' && signature[1] == 'M';
+}
+}  // namespace
+
 namespace {
 
 constexpr int kRtBitmap = 2;
@@ -93,6 +105,9 @@ private:
             std::cerr << file.Where() << ": warning: " << r.file.string() << " does not exist; not embedded\n";
             return;
         }
+        // A bitmap resource is the file without its 14-byte file header,
+        // as the resource compiler stores it.
+        if (type.IsKeyword("BITMAP") && StartsWithBitmapSignature(r.file)) r.fileSkip = kBitmapFileHeaderBytes;
         resources_.push_back(std::move(r));
     }
 

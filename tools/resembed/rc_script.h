@@ -17,6 +17,7 @@ struct Resource {
     std::string type;  // text type, or empty when typeId is used
     int typeId = 0;
     std::filesystem::path file;  // embedded file, or empty when data is used
+    size_t fileSkip = 0;         // leading bytes of the file the resource leaves out
     std::vector<uint8_t> data;
 };
 

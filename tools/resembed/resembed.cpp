@@ -46,7 +46,7 @@ std::string Generate(const std::filesystem::path& script, std::vector<resembed::
         const std::string sym = "quibac_resource_" + std::to_string(i);
         if (!kept[i].file.empty()) {
             out << "__asm__(\".section .rodata\\n.balign 16\\n" << sym << ":\\n.incbin \\\"" << kept[i].file.string()
-                << "\\\"\\n" << sym << "_end:\\n.previous\\n\");\n";
+                << "\\\", " << kept[i].fileSkip << "\\n" << sym << "_end:\\n.previous\\n\");\n";
             out << "extern \"C\" const uint8_t " << sym << "[];\nextern \"C\" const uint8_t " << sym << "_end[];\n";
         } else {
             out << "alignas(4) static const uint8_t " << sym << "[] = {";
