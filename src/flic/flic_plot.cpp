@@ -16,6 +16,8 @@ namespace quibac {
 namespace {
 
 constexpr int32_t kWideStore = 8;
+// Runs longer than this are whole stretched rows, left to the library's copy.
+constexpr size_t kShortRun = 256;
 constexpr uint64_t kEveryByte = 0x0101010101010101ull;
 
 bool Capturing(const FlicPlayer& player, int32_t y) {
@@ -43,8 +45,8 @@ bool ClipRun(int32_t x, int32_t y, int32_t count, int32_t& first, int32_t& end, 
 // pieces, overlapping the last piece, instead of leaving the choice of a
 // block-move instruction with its start-up cost to the compiler.
 void CopyRun(uint8_t* to, const uint8_t* from, size_t n) {
-    if (n > 256) {
-        std::memcpy(to, from, n);  // whole stretched rows: the library's copy
+    if (n > kShortRun) {
+        std::memcpy(to, from, n);
     } else if (n >= 16) {
         size_t i = 0;
         for (; i + 16 <= n; i += 16) std::memcpy(to + i, from + i, 16);
@@ -105,11 +107,11 @@ void FlicPlotRow(FlicPlayer& player, int32_t x, int32_t y, const uint8_t* colour
         // stays inside the run's output: the bytes a store writes past its
         // own block belong to pixels further right in the same run, which
         // overwrite them with their own colours.
-        uint8_t* const rowEnd = row + right;
         for (int32_t c = first; c < end; ++c, ++source) {
-            uint8_t* block = row + maps.ColStart[size_t(c)];
+            const int32_t start = maps.ColStart[size_t(c)];
             const int32_t span = maps.ColSpan[size_t(c)];
-            if (span <= kWideStore && block + kWideStore <= rowEnd) {
+            uint8_t* block = row + start;
+            if (span <= kWideStore && start + kWideStore <= right) {
                 const uint64_t repeated = *source * kEveryByte;
                 std::memcpy(block, &repeated, kWideStore);
             } else {
