@@ -111,18 +111,20 @@ void DecodeDeltaFlc(FlicPlayer& player, ByteView data) {
         const int32_t row = int32_t(y);
         int32_t x = 0;
         for (uint32_t p = 0; p < packets; ++p) {
-            x += reader.U8();
-            const int32_t k = reader.S8();
-            if (reader.overrun()) return;
+            const uint8_t* head = reader.Bytes(2);  // column skip, signed count
+            if (head == nullptr) return;
+            x += head[0];
+            const int32_t k = int8_t(head[1]);
             if (k > 0) {
                 const uint8_t* pairs = reader.Bytes(size_t(2 * k));
                 if (pairs == nullptr) return;
                 FlicPlotRow(player, x, row, pairs, 2 * k);
                 x += 2 * k;
             } else if (k < 0) {
-                const uint8_t a = reader.U8();
-                const uint8_t b = reader.U8();
-                if (reader.overrun()) return;
+                const uint8_t* pair = reader.Bytes(2);
+                if (pair == nullptr) return;
+                const uint8_t a = pair[0];
+                const uint8_t b = pair[1];
                 if (a == b) {
                     FlicPlotFill(player, x, row, a, -2 * k);
                 } else {

@@ -15,6 +15,11 @@ namespace quibac {
 
 namespace {
 
+constexpr int32_t kWideStore = 8;
+// Runs longer than this are whole stretched rows, left to the library's copy.
+constexpr size_t kShortRun = 256;
+constexpr uint64_t kEveryByte = 0x0101010101010101ull;
+
 bool Capturing(const FlicPlayer& player, int32_t y) {
     return player.Band != nullptr && player.Band->BandCapture && y < kBandRows;
 }
@@ -35,6 +40,31 @@ bool ClipRun(int32_t x, int32_t y, int32_t count, int32_t& first, int32_t& end, 
     return true;
 }
 
+// Copies a run of decoded bytes. Most runs are short (a delta's literal
+// packet holds at most 254 bytes), so these move in 16-, 8-, 4- and 2-byte
+// pieces, overlapping the last piece, instead of leaving the choice of a
+// block-move instruction with its start-up cost to the compiler.
+void CopyRun(uint8_t* to, const uint8_t* from, size_t n) {
+    if (n > kShortRun) {
+        std::memcpy(to, from, n);
+    } else if (n >= 16) {
+        size_t i = 0;
+        for (; i + 16 <= n; i += 16) std::memcpy(to + i, from + i, 16);
+        if (i < n) std::memcpy(to + n - 16, from + n - 16, 16);
+    } else if (n >= 8) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + n - 8, from + n - 8, 8);
+    } else if (n >= 4) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + n - 4, from + n - 4, 4);
+    } else if (n >= 2) {
+        std::memcpy(to, from, 2);
+        std::memcpy(to + n - 2, from + n - 2, 2);
+    } else if (n == 1) {
+        *to = *from;
+    }
+}
+
 // Copies output columns [left, right) of the first output row of canvas row
 // y to the row's other output rows.
 void RepeatRow(const Display& display, int32_t y, int32_t left, int32_t right) {
@@ -42,7 +72,7 @@ void RepeatRow(const Display& display, int32_t y, int32_t left, int32_t right) {
     const int32_t top = maps.RowStart[size_t(y)];
     const uint8_t* source = FrameRow(display, top) + left;
     for (int32_t v = top + 1; v < top + maps.RowSpan[size_t(y)]; ++v)
-        std::memcpy(FrameRow(display, v) + left, source, size_t(right - left));
+        CopyRun(FrameRow(display, v) + left, source, size_t(right - left));
 }
 
 }  // namespace
@@ -62,7 +92,7 @@ void FlicPlotRow(FlicPlayer& player, int32_t x, int32_t y, const uint8_t* colour
     if (!ClipRun(x, y, count, first, end, skip)) return;
     const uint8_t* source = colours + skip;
     const size_t n = size_t(end - first);
-    if (Capturing(player, y)) std::memcpy(&player.Band->Pixels[size_t(y) * kCanvasWidth + size_t(first)], source, n);
+    if (Capturing(player, y)) CopyRun(&player.Band->Pixels[size_t(y) * kCanvasWidth + size_t(first)], source, n);
     if (!CanDraw(player)) return;
     const Display& display = *player.Target;
     const ScalingMaps& maps = display.Maps;
@@ -71,11 +101,22 @@ void FlicPlotRow(FlicPlayer& player, int32_t x, int32_t y, const uint8_t* colour
     const int32_t left = maps.ColStart[size_t(first)];
     const int32_t right = maps.ColStart[size_t(end - 1)] + maps.ColSpan[size_t(end - 1)];
     if (display.Geometry.OutputWidth == kCanvasWidth) {
-        std::memcpy(row + first, source, n);  // every column span is 1
+        CopyRun(row + first, source, n);  // every column span is 1
     } else {
+        // Blocks are filled left to right with one 8-byte store each where it
+        // stays inside the run's output: the bytes a store writes past its
+        // own block belong to pixels further right in the same run, which
+        // overwrite them with their own colours.
         for (int32_t c = first; c < end; ++c, ++source) {
-            uint8_t* block = row + maps.ColStart[size_t(c)];
-            for (int32_t u = 0; u < maps.ColSpan[size_t(c)]; ++u) block[u] = *source;
+            const int32_t start = maps.ColStart[size_t(c)];
+            const int32_t span = maps.ColSpan[size_t(c)];
+            uint8_t* block = row + start;
+            if (span <= kWideStore && start + kWideStore <= right) {
+                const uint64_t repeated = *source * kEveryByte;
+                std::memcpy(block, &repeated, kWideStore);
+            } else {
+                for (int32_t u = 0; u < span; ++u) block[u] = *source;
+            }
         }
     }
     RepeatRow(display, y, left, right);

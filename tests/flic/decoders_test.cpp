@@ -35,16 +35,16 @@ protected:
 
 // DELTA_FLC data for single lines: each entry is (row, packets) with packets
 // given as raw bytes, and their count.
-struct DeltaLineSpec {
+struct DeltaLineBytes {
     int Row;
     int Packets;
     Bytes PacketBytes;
 };
-Bytes DeltaData(const std::vector<DeltaLineSpec>& lines) {
+Bytes DeltaData(const std::vector<DeltaLineBytes>& lines) {
     Bytes data;
     PutU16(data, uint32_t(lines.size()));
     int row = 0;
-    for (const DeltaLineSpec& line : lines) {
+    for (const DeltaLineBytes& line : lines) {
         if (line.Row > row) PutU16(data, uint32_t(0x10000 - (line.Row - row)));
         PutU16(data, uint32_t(line.Packets));
         data.insert(data.end(), line.PacketBytes.begin(), line.PacketBytes.end());

@@ -1,4 +1,4 @@
-// The dates animation's documented facts, rebuilt as bytes: its first
+// Facts of the dates animation rebuilt as bytes: its first
 // BYTE_RUN line, the start of its first delta, its colour chunk, and the
 // addresses that frame 0's trace gives and the walk that reaches them.
 #include "flic_fixture.h"
