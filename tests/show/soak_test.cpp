@@ -66,6 +66,11 @@ protected:
 constexpr uint64_t kHour = 3600u * 1000u;
 
 TEST_F(SoakTest, SeventyTwoHoursAcrossChristmasAndNewYear) {
+#if defined(__SANITIZE_ADDRESS__)
+    // About a minute in the plain build and far longer sanitized; the
+    // sanitized suite runs full cycles at every output size instead.
+    GTEST_SKIP() << "runs in the plain build";
+#endif
     UseScreen(320, 240);
     Show& show = Make(320, 240, 1).show();
     posix::SetLocalDateTime(2026, 12, 23, 23, 0, 0);
@@ -85,7 +90,8 @@ TEST_F(SoakTest, SeventyTwoHoursAcrossChristmasAndNewYear) {
     ASSERT_FALSE(HasFatalFailure());
 
     EXPECT_TRUE(daysSeen_.count(0)) << "the doors closed in January";
-    EXPECT_EQ(scenesSeen_.size(), 5u) << "every kind of scene ran";
+    // 240 rows cannot hold the winker, so every wink is a walk.
+    EXPECT_EQ(scenesSeen_, (std::set<int32_t>{WalkScene, DoorScene, RandomDoorScene, AdvertScene}));
     EXPECT_GT(ticks_, 72 * kHour / 120 / 2) << "ticks kept coming";
     EXPECT_EQ(posix::LiveGdiObjects(), gdi);
     EXPECT_EQ(posix::LiveMemoryBlocks(), blocks);

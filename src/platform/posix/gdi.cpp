@@ -5,6 +5,7 @@
 #include "internal.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 using namespace posix::detail;
@@ -64,6 +65,13 @@ uint32_t TableColour(const BITMAPINFO* bmi, unsigned index) {
     unsigned used = bmi->bmiHeader.biClrUsed != 0 ? bmi->bmiHeader.biClrUsed : 256u;
     if (index >= used) return 0;
     return Rgb(bmi->bmiColors[index]);
+}
+
+// The DIB's colour table as screen pixels, every index resolved once.
+std::array<uint32_t, 256> ColourLookup(const BITMAPINFO* bmi) {
+    std::array<uint32_t, 256> lookup{};
+    for (unsigned k = 0; k < 256; ++k) lookup[k] = TableColour(bmi, k);
+    return lookup;
 }
 
 size_t DibStride(const BITMAPINFOHEADER& h) { return ((size_t(h.biWidth) * h.biBitCount + 31) / 32) * 4; }
@@ -132,10 +140,11 @@ HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* pbmih, DWORD flIn
         const size_t stride = DibStride(pbmi->bmiHeader);
         const bool topDown = pbmi->bmiHeader.biHeight < 0;
         const auto* bits = static_cast<const uint8_t*>(pjBits);
+        const std::array<uint32_t, 256> lookup = ColourLookup(pbmi);
         for (int row = 0; row < height; ++row) {
             const uint8_t* src = bits + size_t(topDown ? row : height - 1 - row) * stride;
             uint32_t* dst = bitmap->pixels.data() + size_t(row) * size_t(width);
-            for (int x = 0; x < width; ++x) dst[x] = TableColour(pbmi, src[x]);
+            for (int x = 0; x < width; ++x) dst[x] = lookup[src[x]];
         }
     }
     Track(bitmap);
@@ -257,6 +266,10 @@ int WINAPI SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, in
     const bool topDown = header.biHeight < 0;
     const size_t stride = DibStride(header);
     const auto* bits = static_cast<const uint8_t*>(lpvBits);
+    const std::array<uint32_t, 256> lookup = ColourLookup(lpbmi);
+    // Columns that are both inside the DIB and inside the clip.
+    const int firstColumn = std::max({0, -xSrc, t.clipLeft - t.originX - xDest});
+    const int endColumn = std::min({int(w), dibWidth - xSrc, t.clipRight - t.originX - xDest});
     // Source rows count from the DIB's origin: the top row of a top-down DIB,
     // the bottom row of a bottom-up one. The buffer holds scan lines
     // StartScan .. StartScan + cLines - 1 in stored order.
@@ -268,12 +281,8 @@ int WINAPI SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, in
         const uint8_t* row = bits + size_t(scan - int(StartScan)) * stride;
         const int sy = t.originY + yDest + j;
         if (sy < t.clipTop || sy >= t.clipBottom) continue;
-        for (int i = 0; i < int(w); ++i) {
-            const int sx = xSrc + i;
-            const int dx = t.originX + xDest + i;
-            if (sx < 0 || sx >= dibWidth || dx < t.clipLeft || dx >= t.clipRight) continue;
-            t.pixels[size_t(sy) * size_t(t.stride) + size_t(dx)] = TableColour(lpbmi, row[sx]);
-        }
+        uint32_t* target = t.pixels + size_t(sy) * size_t(t.stride) + size_t(t.originX + xDest);
+        for (int i = firstColumn; i < endColumn; ++i) target[i] = lookup[row[xSrc + i]];
     }
     if (t.isWindow) RecordWindowBlit(xDest, yDest, int(w), int(h));
     return int(cLines);
@@ -285,16 +294,15 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
     DeviceContext* src = LookupDC(hdcSrc);
     Target d, s;
     if (dst == nullptr || src == nullptr || rop != SRCCOPY || !TargetOf(dst, d) || !TargetOf(src, s)) return FALSE;
-    for (int j = 0; j < cy; ++j) {
+    // Columns i of the block whose source and destination both lie inside.
+    const int first = std::max({0, s.clipLeft - s.originX - x1, d.clipLeft - d.originX - x});
+    const int end = std::min({cx, s.clipRight - s.originX - x1, d.clipRight - d.originX - x});
+    for (int j = 0; j < cy && first < end; ++j) {
         const int sy = s.originY + y1 + j;
         const int dy = d.originY + y + j;
         if (sy < s.clipTop || sy >= s.clipBottom || dy < d.clipTop || dy >= d.clipBottom) continue;
-        for (int i = 0; i < cx; ++i) {
-            const int sx = s.originX + x1 + i;
-            const int dx = d.originX + x + i;
-            if (sx < s.clipLeft || sx >= s.clipRight || dx < d.clipLeft || dx >= d.clipRight) continue;
-            d.pixels[size_t(dy) * size_t(d.stride) + size_t(dx)] = s.pixels[size_t(sy) * size_t(s.stride) + size_t(sx)];
-        }
+        std::copy_n(s.pixels + size_t(sy) * size_t(s.stride) + size_t(s.originX + x1 + first), end - first,
+                    d.pixels + size_t(dy) * size_t(d.stride) + size_t(d.originX + x + first));
     }
     if (d.isWindow) RecordWindowBlit(x, y, cx, cy);
     return TRUE;
