@@ -9,9 +9,10 @@ void WaitSince(DWORD start, DWORD milliseconds) {
         const DWORD elapsed = timeGetTime() - start;
         if (elapsed >= milliseconds) return;
         const DWORD remaining = milliseconds - elapsed;
-        // A sleep may overrun by up to a timer period; keep the last
-        // millisecond for polling so the wait ends on time.
-        Sleep(remaining > 1 ? remaining - 1 : 0);
+        // A sleep may overrun by up to a timer period, so sleep all but the
+        // last millisecond and then look again; the last millisecond is
+        // slept too (never spun away), which costs at most one more period.
+        Sleep(remaining > 1 ? remaining - 1 : 1);
     }
 }
 

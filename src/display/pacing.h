@@ -1,5 +1,5 @@
 // Waiting on the millisecond clock without holding a processor: sleep for all
-// but the last millisecond, then poll. The clock is the multimedia timer's and
+// but the last millisecond, look at the clock, and sleep out the rest. The clock is the multimedia timer's and
 // differences are unsigned 32-bit, so a wrap of the counter ends a wait too.
 #pragma once
 
