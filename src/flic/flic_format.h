@@ -1,6 +1,8 @@
 // Numbers of the FLC format as the player reads it.
 #pragma once
 
+#include "assets/resource_names.h"  // the resource type and the lookup failure text
+
 #include <cstdint>
 
 namespace quibac {
@@ -35,11 +37,9 @@ constexpr uint16_t kOpcodeIgnored = 0x4000;
 constexpr uint32_t kOpcodeWordRange = 0x10000;  // a skip word is this minus the lines skipped
 
 // Debug texts.
-constexpr const char kFindResourceFailed[] = "\nFindResource failed.";
 constexpr const char kChunkTraceFormat[] = "\nHeader addr.: %d\nHeader type: %d\n\n";
 constexpr const char kByteRunText[] = "Byte Run\n\n";
 constexpr const char kFliCopyText[] = "Fli Copy\n\n";
 constexpr const char kDeltaFlcText[] = "Delta Flc\n\n";
-constexpr const char kFlicResourceType[] = "Flic";
 
 }  // namespace quibac
