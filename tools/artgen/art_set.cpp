@@ -11,6 +11,7 @@
 
 #include "show/calendar.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -130,6 +131,26 @@ void GenerateResourceSet(const Destination& where) {
             set.headers.push_back(std::move(header));
         }
         WritePreviews(set, where.previews);
+    }
+    if (!where.frames.empty()) {
+        std::filesystem::create_directories(where.frames);
+        const quibac::DoorTableType table = quibac::InitialDoorTable();
+        const std::vector<uint8_t> colours = SettledDoorColours();
+        int day = 1;
+        for (size_t f = 0; f < advent.size(); ++f) {
+            while (day < kHeaderDays && int(f) >= table[size_t(day + 1)].StartFrame) ++day;
+            IndexedImage header = dates.at(size_t(day - 1));
+            header.height = kHeaderRows;
+            header.pixels.resize(size_t(header.width) * kHeaderRows);
+            const IndexedImage shown = WithHeader(advent[f], header, colours[size_t(day)]);
+            RgbImage rgb(shown.width, shown.height);
+            for (size_t i = 0; i < shown.pixels.size(); ++i) rgb.pixels[i] = palette.colours[shown.pixels[i]];
+            cairo_surface_t* s = ToCairo(rgb);
+            char name[64];
+            std::snprintf(name, sizeof name, "frame%02zu-day%02d.png", f, day);
+            WritePng(s, (std::filesystem::path(where.frames) / name).string());
+            cairo_surface_destroy(s);
+        }
     }
 }
 

@@ -72,15 +72,19 @@ std::vector<IndexedImage> RenderAdventFrames(const std::vector<std::unique_ptr<D
                                              ColourMatcher& matcher) {
     std::vector<IndexedImage> frames;
     for (const auto& painter : painters) {
+        // Gradients take a two-by-two pattern, which the deltas store as
+        // runs of pairs. The first picture is stored whole, as runs of single
+        // bytes, so its pattern changes only from row to row.
+        const Dither dither = frames.empty() ? Dither::Rows : Dither::Paired;
         const RgbImage& still = painter->still();
-        const IndexedImage stillIndices = Quantize(still, matcher, Dither::ErrorDiffusion);
+        const IndexedImage stillIndices = Quantize(still, matcher, dither);
         for (int f = 0; f < painter->frameCount(); ++f) {
             if (painter->frameCount() == 1) {
                 frames.push_back(stillIndices);
                 continue;
             }
             const RgbImage rgb = painter->Frame(f);
-            IndexedImage indices = Quantize(rgb, matcher, Dither::ErrorDiffusion);
+            IndexedImage indices = Quantize(rgb, matcher, dither);
             for (size_t i = 0; i < indices.pixels.size(); ++i)
                 if (rgb.pixels[i] == still.pixels[i]) indices.pixels[i] = stillIndices.pixels[i];
             frames.push_back(std::move(indices));

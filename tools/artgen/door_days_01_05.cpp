@@ -242,23 +242,25 @@ void Stocking(cairo_t* cr, double x, double top, double scale, Rgb colour, Rgb t
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
     // Leg and foot, the toe pointing left.
-    cairo_move_to(cr, -70, 40);
-    cairo_line_to(cr, -74, 200);
-    cairo_curve_to(cr, -78, 232, -110, 236, -150, 246);
-    cairo_curve_to(cr, -210, 260, -218, 330, -150, 334);
-    cairo_curve_to(cr, -80, 338, 20, 330, 50, 296);
-    cairo_curve_to(cr, 76, 266, 72, 230, 72, 200);
-    cairo_line_to(cr, 74, 40);
-    cairo_close_path(cr);
+    auto leg = [cr] {
+        cairo_move_to(cr, -70, 40);
+        cairo_line_to(cr, -74, 200);
+        cairo_curve_to(cr, -78, 232, -110, 236, -150, 246);
+        cairo_curve_to(cr, -210, 260, -218, 330, -150, 334);
+        cairo_curve_to(cr, -80, 338, 20, 330, 50, 296);
+        cairo_curve_to(cr, 76, 266, 72, 230, 72, 200);
+        cairo_line_to(cr, 74, 40);
+        cairo_close_path(cr);
+    };
+    leg();
     LinearSource(cr, -80, 0, 80, 0, {{0, Lighten(colour, -0.2)}, {0.55, colour}, {1, Lighten(colour, -0.1)}});
-    cairo_fill_preserve(cr);
+    cairo_fill(cr);
     cairo_save(cr);
-    cairo_clip_preserve(cr);
+    leg();
+    cairo_clip(cr);
     // Heel and toe patches and a knitted band.
     EllipsePath(cr, 52, 290, 40, 46);
     EllipsePath(cr, -182, 300, 44, 50);
-    SetColour(cr, trim);
-    cairo_fill(cr);
     cairo_rectangle(cr, -90, 190, 180, 16);
     SetColour(cr, trim);
     cairo_fill(cr);
@@ -272,6 +274,7 @@ void Stocking(cairo_t* cr, double x, double top, double scale, Rgb colour, Rgb t
     }
     cairo_fill(cr);
     cairo_restore(cr);
+    leg();
     SetColour(cr, kOutline);
     cairo_set_line_width(cr, lw);
     cairo_stroke(cr);
@@ -297,12 +300,9 @@ void Day2Still(cairo_t* cr) {
     cairo_rectangle(cr, 0, 0, 800, 600);
     SetColour(cr, Hex(0xA5CBAE));
     cairo_fill(cr);
-    for (double x = 0; x < 800; x += 44) {
-        cairo_rectangle(cr, x, 0, 16, 600);
-        SetColour(cr, Hex(0x96C1A0));
-        cairo_fill(cr);
-        cairo_rectangle(cr, x + 24, 0, 3, 600);
-        SetColour(cr, Hex(0xB9D8C0));
+    for (double x = 20; x < 800; x += 96) {
+        cairo_rectangle(cr, x, 0, 40, 600);
+        SetColour(cr, Hex(0x98C3A2));
         cairo_fill(cr);
     }
     // Light from the room falling on the wall behind the mantel.
@@ -472,16 +472,12 @@ const TreeShape kDay4Tree{430, 168, 548, 210, 4};
 
 void Day4Still(cairo_t* cr) {
     SkyGradient(cr, Hex(0x182849), Hex(0x23375E), Hex(0x2E4675));
-    // Wallpaper of faint diamonds.
-    SetColour(cr, Hex(0x3A5688), 0.35);
-    cairo_set_line_width(cr, 2);
-    for (double x = -60; x < 860; x += 60) {
-        cairo_move_to(cr, x, 0);
-        cairo_line_to(cr, x + 300, 600);
-        cairo_move_to(cr, x, 0);
-        cairo_line_to(cr, x - 300, 600);
+    // Faint snowflakes on the wallpaper.
+    Random wall(404);
+    for (int i = 0; i < 14; ++i) {
+        SetColour(cr, Hex(0x4A6698), 0.5);
+        DrawSnowflake(cr, wall.Uniform(220, 800), wall.Uniform(150, 500), wall.Uniform(14, 22), wall.Uniform(0, 1), 3);
     }
-    cairo_stroke(cr);
     // A window on the snowy night.
     RoundedRectPath(cr, 46, 180, 150, 220, 8);
     LinearSource(cr, 0, 180, 0, 400, {{0, Hex(0x0B1634)}, {1, Hex(0x345B93)}});
@@ -529,8 +525,8 @@ void Day4Still(cairo_t* cr) {
     const Rgb colours[4] = {kGold, Hex(0x2D7BD8), Hex(0xB74BD0), kRed};
     for (size_t i = 0; i < baubles.size(); ++i) Bauble(cr, baubles[i][0], baubles[i][1], baubles[i][2], colours[i % 4], 2);
     // The big bauble with the day on it.
-    Bauble(cr, 440, 380, 46, kRed, kLine);
-    PaintedNumber(cr, Font::Script, 78, "4", 440, 386, kGold, Hex(0xFFF3C4), 2.5);
+    Bauble(cr, 436, 392, 64, kRed, kLine);
+    PaintedNumber(cr, Font::Script, 104, "4", 436, 400, kGold, Hex(0xFFF3C4), 3);
     // Star on top.
     DrawGlow(cr, kDay4Tree.cx, kDay4Tree.top - 4, 70, Hex(0xFFE58A), 0.55);
     StarPath(cr, kDay4Tree.cx, kDay4Tree.top - 4, 30, 13, 5, 0);

@@ -215,10 +215,36 @@ void Bauble(cairo_t* cr, double x, double y, double r, Rgb colour, double line) 
     cairo_stroke(cr);
 }
 
+void CelBauble(cairo_t* cr, double x, double y, double r, Rgb colour, double line) {
+    cairo_arc(cr, x, y, r, 0, 2 * kPi);
+    SetColour(cr, colour);
+    cairo_fill(cr);
+    cairo_save(cr);
+    cairo_arc(cr, x, y, r, 0, 2 * kPi);
+    cairo_clip(cr);
+    // A shadow crescent low on the right, a lighter cap high on the left.
+    cairo_arc(cr, x, y, r, 0, 2 * kPi);
+    cairo_arc_negative(cr, x - r * 0.22, y - r * 0.22, r * 0.98, 2 * kPi, 0);
+    SetColour(cr, Lighten(colour, -0.35));
+    cairo_fill(cr);
+    cairo_arc(cr, x - r * 0.3, y - r * 0.3, r * 0.55, 0, 2 * kPi);
+    SetColour(cr, Lighten(colour, 0.18));
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_arc(cr, x, y, r, 0, 2 * kPi);
+    SetColour(cr, kOutline);
+    cairo_set_line_width(cr, line);
+    cairo_stroke(cr);
+    EllipsePath(cr, x - r * 0.4, y - r * 0.44, r * 0.2, r * 0.12);
+    SetColour(cr, kWhite);
+    cairo_fill(cr);
+    RoundedRectPath(cr, x - r * 0.22, y - r - r * 0.2, r * 0.44, r * 0.26, r * 0.05);
+    FillThenStroke(cr, kGold, kOutline, line * 0.8);
+}
+
 void Flame(cairo_t* cr, double x, double baseY, double height, double sway, double stretch) {
     const double h = height * stretch, w = height * 0.36;
     const double tipX = x + sway * w * 0.6;
-    DrawGlow(cr, x, baseY - h * 0.45, h * 1.1, Hex(0xFFD36B), 0.35);
     cairo_move_to(cr, tipX, baseY - h);
     cairo_curve_to(cr, x + w * 0.2 + sway * w * 0.3, baseY - h * 0.6, x + w, baseY - h * 0.25, x + w * 0.8, baseY - h * 0.08);
     cairo_curve_to(cr, x + w * 0.5, baseY + h * 0.08, x - w * 0.5, baseY + h * 0.08, x - w * 0.8, baseY - h * 0.08);
@@ -348,6 +374,10 @@ Point2D TreeSwag(const TreeShape& tree, int tier, double t) {
     const double y1 = tree.TierBottom(tier), half = tree.TierHalf(tier);
     const double x = tree.cx - half * 0.62 + half * 1.3 * t;
     return Point2D{x, y1 - 44 + 28 * t + 10 * std::sin(kPi * t)};
+}
+
+void FlameGlow(cairo_t* cr, double x, double baseY, double height) {
+    DrawGlow(cr, x, baseY - height * 0.45, height * 2.6, Hex(0xFFC96B), 0.4);
 }
 
 void GroundShadow(cairo_t* cr, double x, double y, double rx, double ry, double alpha) {

@@ -54,8 +54,14 @@ void Present(cairo_t* cr, double x, double y, double w, double h, Rgb wrap, Rgb 
 void Bow(cairo_t* cr, double x, double y, double size, Rgb colour, double line = kLine);
 // A glossy round bauble with a cap, centre (x, y).
 void Bauble(cairo_t* cr, double x, double y, double r, Rgb colour, double line = kLine);
+// The same bauble shaded in flat steps instead of a gradient: for baubles
+// that move, whose flat areas then stay put in the frame-to-frame deltas.
+void CelBauble(cairo_t* cr, double x, double y, double r, Rgb colour, double line = kLine);
 // A candle flame whose tip sways with `sway` (-1..1) and height by `stretch`.
+// The flame alone; its light on the surroundings is FlameGlow, drawn once
+// with the still picture so that a flickering flame changes little.
 void Flame(cairo_t* cr, double x, double baseY, double height, double sway, double stretch);
+void FlameGlow(cairo_t* cr, double x, double baseY, double height);
 // A garland of fir tufts hanging in a swag from (x0, y) to (x1, y), sagging
 // by `sag` in the middle.
 void PineGarland(cairo_t* cr, double x0, double x1, double y, double sag, uint32_t seed, double thickness = 22);
