@@ -74,8 +74,9 @@ std::vector<IndexedImage> RenderAdventFrames(const std::vector<std::unique_ptr<D
     for (const auto& painter : painters) {
         // Gradients take a two-by-two pattern, which the deltas store as
         // runs of pairs. The first picture is stored whole, as runs of single
-        // bytes, so its pattern changes only from row to row.
-        const Dither dither = frames.empty() ? Dither::Rows : Dither::Paired;
+        // bytes, which no pattern survives: it is drawn in flat colours and
+        // takes the nearest entries.
+        const Dither dither = frames.empty() ? Dither::None : Dither::Paired;
         const RgbImage& still = painter->still();
         const IndexedImage stillIndices = Quantize(still, matcher, dither);
         for (int f = 0; f < painter->frameCount(); ++f) {

@@ -18,7 +18,6 @@ namespace {
 
 void Lamp(cairo_t* cr, double x, double baseY) {
     const Rgb iron = Hex(0x22303D);
-    DrawGlow(cr, x, baseY - 262, 120, Hex(0xFFD98A), 0.5);
     cairo_rectangle(cr, x - 6, baseY - 240, 12, 240);
     FillThenStroke(cr, iron, kOutline, 2.5);
     RoundedRectPath(cr, x - 16, baseY - 18, 32, 20, 4);
@@ -86,7 +85,6 @@ void Cottage(cairo_t* cr) {
 
     // Windows, lit from inside, with their glow on the snow below.
     for (double wx : {300.0, 440.0}) {
-        DrawGlow(cr, wx + 30, 400, 80, Hex(0xFFC463), 0.45);
         RoundedRectPath(cr, wx, 372, 60, 62, 4);
         RadialSource(cr, wx + 30, 404, 4, 44, {{0, Hex(0xFFF3C2)}, {1, Hex(0xF5A83A)}});
         cairo_fill_preserve(cr);
@@ -185,7 +183,23 @@ void Signpost(cairo_t* cr, double cx, double boardY, double groundY, const std::
 }
 
 void Day1Still(cairo_t* cr) {
-    SkyGradient(cr, Hex(0x1B2456), Hex(0x4D4E92), Hex(0xE2A9B5), 440);
+    // A dusk sky in flat bands, deepening upwards: the first picture is
+    // stored whole, and flat bands keep it small.
+    constexpr std::array<std::pair<double, uint32_t>, 9> kBands = {{{0, 0x1B2456},
+                                                                  {96, 0x222B60},
+                                                                  {168, 0x2B336C},
+                                                                  {228, 0x383D7A},
+                                                                  {276, 0x4A4888},
+                                                                  {318, 0x625494},
+                                                                  {352, 0x83639F},
+                                                                  {380, 0xA876A8},
+                                                                  {404, 0xD092AE}}};
+    for (size_t i = 0; i < kBands.size(); ++i) {
+        const double y1 = i + 1 < kBands.size() ? kBands[i + 1].first : 600;
+        cairo_rectangle(cr, 0, kBands[i].first, 800, y1 - kBands[i].first);
+        SetColour(cr, Hex(kBands[i].second));
+        cairo_fill(cr);
+    }
     StarField(cr, 101, 45, 2, 10, 250);
     // Distant snowy hills with a line of firs.
     cairo_move_to(cr, 0, 400);
@@ -194,7 +208,7 @@ void Day1Still(cairo_t* cr) {
     cairo_line_to(cr, 800, 600);
     cairo_line_to(cr, 0, 600);
     cairo_close_path(cr);
-    LinearSource(cr, 0, 370, 0, 470, {{0, Hex(0xB4BEE0)}, {1, Hex(0x8E9BCB)}});
+    SetColour(cr, Hex(0xA6B1D8));
     cairo_fill(cr);
     Random rnd(12);
     for (int i = 0; i < 16; ++i) {

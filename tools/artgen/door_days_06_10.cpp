@@ -328,25 +328,34 @@ void Day8Still(cairo_t* cr) {
     SnowGround(cr, 560, 400, 550, 570);
     BirdHouse(cr, 600, 236, "8");
     // A snowy branch with holly leaves, the robin perched on it.
-    cairo_move_to(cr, -20, 440);
-    cairo_curve_to(cr, 120, 410, 260, 420, 470, 396);
+    auto branchTop = [cr](double dy) {
+        cairo_move_to(cr, -20, 440 + dy);
+        cairo_curve_to(cr, 120, 410 + dy, 260, 420 + dy, 470, 396 + dy);
+    };
+    cairo_move_to(cr, 400, 404);
+    cairo_line_to(cr, 470, 346);
+    cairo_line_to(cr, 478, 354);
+    cairo_line_to(cr, 416, 410);
+    cairo_close_path(cr);
+    FillThenStroke(cr, Hex(0x5A3A22), kOutline, 2.5);
+    branchTop(0);
     cairo_line_to(cr, 474, 412);
     cairo_curve_to(cr, 270, 440, 130, 440, -20, 466);
     cairo_close_path(cr);
     FillThenStroke(cr, Hex(0x5A3A22), kOutline, kLine);
-    cairo_move_to(cr, 330, 414);
-    cairo_line_to(cr, 420, 360);
-    cairo_line_to(cr, 426, 368);
-    cairo_line_to(cr, 342, 420);
-    cairo_close_path(cr);
-    FillThenStroke(cr, Hex(0x5A3A22), kOutline, 2.5);
-    for (const auto& [x0, x1, y] : {std::array{-20.0, 160.0, 428.0}, std::array{200.0, 460.0, 402.0}}) {
-        cairo_move_to(cr, x0, y + 4);
-        cairo_curve_to(cr, x0 + (x1 - x0) * 0.3, y - 16, x0 + (x1 - x0) * 0.7, y - 18, x1, y - 4);
-        cairo_curve_to(cr, x0 + (x1 - x0) * 0.6, y - 2, x0 + (x1 - x0) * 0.3, y + 2, x0, y + 4);
-        cairo_close_path(cr);
-        FillThenStroke(cr, kSnow, Hex(0x9FB4CE), 2);
-    }
+    // Snow lying along the top of the branch, in two drifts.
+    const double drifts[4] = {180, 50, 220, 400};
+    cairo_set_dash(cr, drifts, 4, -12);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    branchTop(-5);
+    SetColour(cr, Hex(0x9FB4CE));
+    cairo_set_line_width(cr, 15);
+    cairo_stroke(cr);
+    branchTop(-5);
+    SetColour(cr, kSnow);
+    cairo_set_line_width(cr, 11);
+    cairo_stroke(cr);
+    cairo_set_dash(cr, nullptr, 0, 0);
     DrawHolly(cr, 120, 452, 1.3, 0.2);
     DrawHolly(cr, 436, 420, 1.1, -0.5);
     Robin(cr, 250, 318, 1.0);
