@@ -29,6 +29,10 @@ else()
     COMMENT "Embedding the resource set"
     VERBATIM)
   add_library(quibac_resources OBJECT ${QUIBAC_EMBEDDED})
+  # The generated source pulls the files in with .incbin, which the compiler's
+  # dependency scan does not see: a regenerated picture whose script line is
+  # unchanged must still rebuild the object that carries it.
+  set_source_files_properties(${QUIBAC_EMBEDDED} PROPERTIES OBJECT_DEPENDS "${QUIBAC_ASSET_FILES}")
   target_link_libraries(quibac_resources PRIVATE quibac_platform)
 
   # When a MinGW resource compiler is at hand, the script is also compiled by

@@ -1,4 +1,5 @@
-// The icon group and the resource script fragment that names the pictures.
+// The icon group and the resource script fragment that names the pictures
+// and the two animations.
 #include "asset_files.h"
 
 #include <gtest/gtest.h>
@@ -71,7 +72,8 @@ TEST(ArtScript, NamesEveryPictureAndTheIconGroup) {
     const std::string script = text.str();
     for (const char* line : {"WALKANIM BITMAP \"walkanim.bmp\"", "WINKANIM BITMAP \"winkanim.bmp\"",
                              "QUOTES BITMAP \"quotes.bmp\"", "ADVERT BITMAP \"advert.bmp\"",
-                             "QUIBLOGO BITMAP \"quiblogo.bmp\"", "1 ICON \"quibac.ico\""})
+                             "QUIBLOGO BITMAP \"quiblogo.bmp\"", "1 ICON \"quibac.ico\"",
+                             "DATESFLIC FLIC \"datesflic.flc\"", "ADVENTFLIC FLIC \"adventflic.flc\""})
         EXPECT_NE(script.find(std::string(line) + "\n"), std::string::npos) << line;
     // Every file the script names is there.
     int named = 0;
@@ -83,7 +85,7 @@ TEST(ArtScript, NamesEveryPictureAndTheIconGroup) {
         ++named;
         open = close;
     }
-    EXPECT_EQ(named, 6);
+    EXPECT_EQ(named, 8);
 }
 
 }  // namespace

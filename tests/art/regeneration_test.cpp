@@ -44,8 +44,10 @@ TEST(ArtRegeneration, FreshRunReproducesEveryCommittedFile) {
     ASSERT_EQ(RunArtgen("\"" + out.string() + "\""), 0);
 
     const std::set<std::string> made = FileNames(out);
-    // The five bitmaps, the icon and the script fragment at least.
-    for (const char* f : {"walkanim.bmp", "winkanim.bmp", "quotes.bmp", "advert.bmp", "quiblogo.bmp", "quibac.ico", "art.rc"})
+    // The five bitmaps, the icon, the two animations and the script fragment
+    // at least.
+    for (const char* f : {"walkanim.bmp", "winkanim.bmp", "quotes.bmp", "advert.bmp", "quiblogo.bmp", "quibac.ico",
+                          "datesflic.flc", "adventflic.flc", "art.rc"})
         EXPECT_TRUE(made.count(f)) << f << " was not generated";
     for (const std::string& name : made) {
         const std::vector<uint8_t> fresh = ReadBytes(out / name);

@@ -1,5 +1,7 @@
 #include "art_set.h"
 
+#include "dates_header.h"
+#include "door_animation.h"
 #include "layout.h"
 #include "palette.h"
 #include "pictures.h"
@@ -7,9 +9,13 @@
 #include "quantize.h"
 #include "resource_files.h"
 
+#include "show/calendar.h"
+
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <stdexcept>
 
 namespace artgen {
@@ -24,6 +30,13 @@ struct BitmapPiece {
     uint32_t weight;  // histogram weight per pixel in the palette's making
     IndexedImage indexed;
 };
+
+// Header speed fields, in milliseconds per frame: the dates move on a day
+// at a time, the doors at the show's pace. The saver reads neither.
+constexpr uint32_t kDatesSpeed = 1014;
+constexpr uint32_t kAdventSpeed = 71;
+// Histogram weight of each door picture in the palette's making.
+constexpr uint32_t kDoorWeight = 1;
 
 // The colours Windows shows in 16-colour mode, in their usual order.
 std::vector<Rgb> SixteenColours() {
@@ -55,11 +68,18 @@ void GenerateResourceSet(const Destination& where) {
     pieces.push_back({"QUIBLOGO", "quiblogo.bmp", RenderLogo(), Dither::ErrorDiffusion, 4, {}});
     const IconArt icon16 = RenderIcon(true);
     const IconArt icon256 = RenderIcon(false);
+    const std::vector<std::unique_ptr<DoorPainter>> doors = MakeDoorPainters();
+    std::vector<RgbImage> doorPictures;
+    for (const auto& door : doors) doorPictures.push_back(door->Frame(0));
 
-    // Every picture that shares the table takes part in choosing it.
+    // Every picture that shares the table takes part in choosing it. The
+    // door animation's later frames move what its first frames show, so
+    // those first frames speak for it. The dates header is lettering in the
+    // fixed colours and adds nothing.
     std::vector<PaletteSource> sources;
     for (const BitmapPiece& p : pieces) sources.push_back({&p.picture, p.weight});
     sources.push_back({&icon256.colours, 8});
+    for (const RgbImage& picture : doorPictures) sources.push_back({&picture, kDoorWeight});
     const Palette palette = BuildPalette(sources);
     ColourMatcher matcher(palette);
 
@@ -87,6 +107,13 @@ void GenerateResourceSet(const Destination& where) {
     };
     WriteFile((out / "quibac.ico").string(), EncodeIcon(icons));
     script += "1 ICON \"quibac.ico\"\n";
+
+    const std::vector<IndexedImage> dates = RenderDatesFrames(palette);
+    WriteFile((out / "datesflic.flc").string(), EncodeAnimation(dates, palette.colours, kDatesSpeed));
+    script += "DATESFLIC FLIC \"datesflic.flc\"\n";
+    const std::vector<IndexedImage> advent = RenderAdventFrames(doors, matcher);
+    WriteFile((out / "adventflic.flc").string(), EncodeAnimation(advent, palette.colours, kAdventSpeed));
+    script += "ADVENTFLIC FLIC \"adventflic.flc\"\n";
     WriteText((out / "art.rc").string(), script);
 
     if (!where.previews.empty()) {
@@ -95,7 +122,35 @@ void GenerateResourceSet(const Destination& where) {
         set.palette = palette.colours;
         for (const BitmapPiece& p : pieces) set.pictures[p.resource] = p.indexed;
         set.icons = icons;
+        const quibac::DoorTableType table = quibac::InitialDoorTable();
+        for (int day = 1; day <= kHeaderDays; ++day) {
+            set.doors.push_back(advent.at(table[size_t(day)].StartFrame));
+            IndexedImage header = dates.at(size_t(day - 1));
+            header.height = kHeaderRows;
+            header.pixels.resize(size_t(header.width) * kHeaderRows);
+            set.headers.push_back(std::move(header));
+        }
         WritePreviews(set, where.previews);
+    }
+    if (!where.frames.empty()) {
+        std::filesystem::create_directories(where.frames);
+        const quibac::DoorTableType table = quibac::InitialDoorTable();
+        const std::vector<uint8_t> colours = SettledDoorColours();
+        int day = 1;
+        for (size_t f = 0; f < advent.size(); ++f) {
+            while (day < kHeaderDays && int(f) >= table[size_t(day + 1)].StartFrame) ++day;
+            IndexedImage header = dates.at(size_t(day - 1));
+            header.height = kHeaderRows;
+            header.pixels.resize(size_t(header.width) * kHeaderRows);
+            const IndexedImage shown = WithHeader(advent[f], header, colours[size_t(day)]);
+            RgbImage rgb(shown.width, shown.height);
+            for (size_t i = 0; i < shown.pixels.size(); ++i) rgb.pixels[i] = palette.colours[shown.pixels[i]];
+            cairo_surface_t* s = ToCairo(rgb);
+            char name[64];
+            std::snprintf(name, sizeof name, "frame%02zu-day%02d.png", f, day);
+            WritePng(s, (std::filesystem::path(where.frames) / name).string());
+            cairo_surface_destroy(s);
+        }
     }
 }
 
@@ -106,9 +161,39 @@ void WriteDraft(const std::string& name, const std::string& path) {
         {"icon", [] { return RenderIcon(false).colours; }},
         {"icon16", [] { return RenderIcon(true).colours; }},
     };
+    RgbImage image;
     const auto it = renderers.find(name);
-    if (it == renderers.end()) throw std::runtime_error("no picture called " + name);
-    const RgbImage image = it->second();
+    if (it != renderers.end()) {
+        image = it->second();
+    } else {
+        // doorD or doorD.F: frame F (default 0) of day D's door; headerD: the
+        // same door with its header over it, the marker in red.
+        int day = 0, frame = 0;
+        const bool header = name.rfind("header", 0) == 0;
+        if (name.rfind("door", 0) != 0 && !header) throw std::runtime_error("no picture called " + name);
+        const std::string rest = name.substr(header ? 6 : 4);
+        try {
+            size_t used = 0;
+            day = std::stoi(rest, &used);
+            if (used < rest.size() && rest[used] == '.') frame = std::stoi(rest.substr(used + 1));
+        } catch (const std::exception&) {
+            throw std::runtime_error("no picture called " + name);
+        }
+        if (day < 1 || day > kHeaderDays) throw std::runtime_error("no door " + std::to_string(day));
+        const quibac::DoorTableType table = quibac::InitialDoorTable();
+        DoorPainter painter(DoorArts().at(size_t(day - 1)), table[size_t(day)].FrameCount);
+        if (frame < 0 || frame >= painter.frameCount()) throw std::runtime_error("no such frame");
+        image = painter.Frame(frame);
+        if (header) {
+            const Palette fixed = FixedPalette();
+            const IndexedImage band = RenderHeader(day, fixed);
+            for (int y = 0; y < band.height; ++y)
+                for (int x = 0; x < band.width; ++x) {
+                    const uint8_t p = band.at(x, y);
+                    if (p != kBackgroundIndex) image.at(x, y) = fixed.colours[p];
+                }
+        }
+    }
     cairo_surface_t* s = ToCairo(image);
     WritePng(s, path);
     cairo_surface_destroy(s);

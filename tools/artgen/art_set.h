@@ -10,6 +10,8 @@ namespace artgen {
 struct Destination {
     std::string resources;  // bitmaps, icon, art.rc
     std::string previews;   // PNG sheets for review; empty for none
+    std::string frames;     // every door frame as the saver shows it, for
+                            // close review; empty for none
 };
 
 void GenerateResourceSet(const Destination& where);

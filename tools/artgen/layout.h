@@ -3,6 +3,10 @@
 
 namespace artgen {
 
+// The logical picture of all full-screen artwork.
+constexpr int kCanvasWidth = 800;
+constexpr int kCanvasHeight = 600;
+
 constexpr int kWalkFrames = 8;
 constexpr int kWalkFrameWidth = 268;
 constexpr int kWalkHeight = 330;

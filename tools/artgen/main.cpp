@@ -4,9 +4,12 @@
 //       writes the bitmaps, the icon and art.rc into OUTPUT_DIR (default: the
 //       repository's assets folder) and PNG previews into DIR (default:
 //       OUTPUT_DIR/preview).
+//   artgen --frames DIR [OUTPUT_DIR]
+//       also writes every door frame, header and all, as PNGs into DIR.
 //   artgen --draft NAME FILE.png
-//       renders one picture (walk, wink, quotes, advert, logo, icon, icon16)
-//       in true colour, for drawing work.
+//       renders one picture (walk, wink, quotes, advert, logo, icon, icon16,
+//       doorD or doorD.F for frame F of day D's door, headerD for the door
+//       with its header) in true colour, for drawing work.
 #include "art_set.h"
 #include "fonts.h"
 
@@ -16,7 +19,7 @@
 
 int main(int argc, char** argv) {
     try {
-        artgen::Destination where{ARTGEN_DEFAULT_OUTPUT, ""};
+        artgen::Destination where{ARTGEN_DEFAULT_OUTPUT, "", ""};
         bool previews = true;
         std::string previewDir;
         for (int i = 1; i < argc; ++i) {
@@ -29,10 +32,12 @@ int main(int argc, char** argv) {
                 previews = false;
             } else if (arg == "--previews" && i + 1 < argc) {
                 previewDir = argv[++i];
+            } else if (arg == "--frames" && i + 1 < argc) {
+                where.frames = argv[++i];
             } else if (!arg.empty() && arg[0] != '-') {
                 where.resources = arg;
             } else {
-                std::cerr << "usage: artgen [--no-previews] [--previews DIR] [OUTPUT_DIR]\n"
+                std::cerr << "usage: artgen [--no-previews] [--previews DIR] [--frames DIR] [OUTPUT_DIR]\n"
                              "       artgen --draft NAME FILE.png\n";
                 return 2;
             }

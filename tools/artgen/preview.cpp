@@ -6,6 +6,9 @@
 
 #include <cairo.h>
 
+#include "show/calendar.h"
+#include "show/random.h"
+
 #include <filesystem>
 #include <stdexcept>
 
@@ -68,6 +71,36 @@ void FrameRow(cairo_t* cr, const RgbImage& strip, int frames, int frameWidth, do
 
 }  // namespace
 
+IndexedImage WithHeader(const IndexedImage& picture, const IndexedImage& header, uint8_t doorColour) {
+    IndexedImage out = picture;
+    for (int y = 0; y < header.height && y < out.height; ++y) {
+        for (int x = 0; x < header.width && x < out.width; ++x) {
+            const uint8_t p = header.at(x, y);
+            if (p == kBackgroundIndex) continue;
+            out.pixels[size_t(y) * size_t(out.width) + size_t(x)] = p == kMarkerIndex ? doorColour : p;
+        }
+    }
+    return out;
+}
+
+std::vector<uint8_t> SettledDoorColours() {
+    // The saver draws the open days' colours from its random sequence,
+    // seeded with the clock; a fixed seed stands in for one such start.
+    constexpr uint32_t kSeed = 1225;
+    const quibac::DoorTableType table = quibac::InitialDoorTable();
+    quibac::RandomGenerator random;
+    quibac::SeedRandom(random, kSeed);
+    std::vector<uint8_t> colours(size_t(quibac::kDoorDays) + 1, 0);
+    for (int d = 1; d <= quibac::kDoorDays; ++d) colours[size_t(d)] = table[size_t(d)].DoorColour;
+    for (int d = 1; d <= quibac::kDoorDays; ++d) {
+        while (colours[size_t(d)] == quibac::kOpenDoorColour) {
+            const int e = quibac::RandomMod(quibac::RandomValue(random), quibac::kDoorDays) + 1;
+            colours[size_t(d)] = colours[size_t(e)];
+        }
+    }
+    return colours;
+}
+
 void WritePreviews(const PreviewSet& set, const std::string& dir) {
     const std::filesystem::path out(dir);
     const RgbImage walk = Expand(Picture(set, "WALKANIM"), set.palette);
@@ -129,6 +162,46 @@ void WritePreviews(const PreviewSet& set, const std::string& dir) {
             cairo_fill(s.cr());
         }
         Save(s, out / "palette.png");
+    }
+    if (set.doors.empty()) return;
+    const std::vector<uint8_t> doorColours = SettledDoorColours();
+    // The 25 door pictures as the saver shows them, header and all.
+    {
+        constexpr double kScale = 0.3;
+        constexpr int kColumns = 5;
+        const double cellW = kAdvertWidth * kScale, cellH = kAdvertHeight * kScale;
+        const int rows = int((set.doors.size() + kColumns - 1) / kColumns);
+        Surface s(int(kGap + kColumns * (cellW + kGap)), int(kGap + 16 + rows * (cellH + 24)), kSheet);
+        Label(s.cr(), "ADVENTFLIC: each door's first frame with its header, as the saver shows it", kGap, kGap + 4);
+        for (size_t i = 0; i < set.doors.size(); ++i) {
+            const int day = int(i) + 1;
+            const IndexedImage shown = WithHeader(set.doors[i], set.headers.at(i), doorColours[size_t(day)]);
+            const double x = kGap + double(i % kColumns) * (cellW + kGap);
+            const double y = kGap + 16 + double(i / kColumns) * (cellH + 24);
+            Place(s.cr(), Expand(shown, set.palette), 0, 0, kAdvertWidth, kAdvertHeight, x, y, kScale);
+            Label(s.cr(), "Day " + std::to_string(day), x + 2, y + cellH + 15);
+        }
+        Save(s, out / "doors.png");
+    }
+    // The 25 headers at half size over a plain sheet.
+    {
+        constexpr double kScale = 0.5;
+        constexpr int kColumns = 2;
+        const double cellW = kAdvertWidth * kScale, cellH = 128 * kScale;
+        const int rows = int((set.headers.size() + kColumns - 1) / kColumns);
+        Surface s(int(kGap + kColumns * (cellW + kGap)), int(kGap + 16 + rows * (cellH + 22)), Hex(0x8C9AB0));
+        Label(s.cr(), "DATESFLIC: the header of the 1st to the 25th, marker colour in each day's colour", kGap, kGap + 4);
+        for (size_t i = 0; i < set.headers.size(); ++i) {
+            const int day = int(i) + 1;
+            RgbImage rgb = Expand(WithHeader(set.headers[i], set.headers[i], doorColours[size_t(day)]), set.palette);
+            for (size_t k = 0; k < rgb.pixels.size(); ++k)
+                if (set.headers[i].pixels[k] == kBackgroundIndex) rgb.pixels[k] = Hex(0x8C9AB0);
+            const double x = kGap + double(i % kColumns) * (cellW + kGap);
+            const double y = kGap + 16 + double(i / kColumns) * (cellH + 22);
+            Place(s.cr(), rgb, 0, 0, kAdvertWidth, 128, x, y, kScale);
+            Label(s.cr(), "Day " + std::to_string(day), x + 2, y + cellH + 14);
+        }
+        Save(s, out / "headers.png");
     }
 }
 

@@ -16,7 +16,18 @@ struct PreviewSet {
     PaletteTable palette{};
     std::map<std::string, IndexedImage> pictures;  // by resource name
     std::vector<IconImage> icons;
+    // The first frame of every door, days 1..25, and the dates header of
+    // each day (800 x 128).
+    std::vector<IndexedImage> doors;
+    std::vector<IndexedImage> headers;
 };
+
+// A door picture with the day's header over it as the saver draws it: every
+// header pixel but the background, the marker in the day's colour.
+IndexedImage WithHeader(const IndexedImage& picture, const IndexedImage& header, uint8_t doorColour);
+// The door colours of days 1..25 with the open ones filled in as the saver
+// fills them at start-up (here from a fixed seed).
+std::vector<uint8_t> SettledDoorColours();
 
 void WritePreviews(const PreviewSet& set, const std::string& dir);
 

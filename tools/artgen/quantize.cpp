@@ -13,8 +13,12 @@ constexpr uint16_t kUnknown = 0xFFFF;
 // is dropped: flat areas stay flat instead of growing a sprinkle of dots.
 // Gradients, whose neighbouring entries lie further apart, are still dithered.
 constexpr int32_t kCloseEnough = 3 + 4 + 2;
-// Spread of the ordered dither, in colour levels.
+// Spread of the ordered dithers, in colour levels.
 constexpr int kOrderedAmplitude = 10;
+constexpr int kPairedAmplitude = 20;
+
+constexpr std::array<std::array<int, 2>, 2> kBayer2 = {{{0, 2}, {3, 1}}};
+constexpr std::array<int, 4> kRowOrder = {0, 2, 1, 3};
 
 constexpr std::array<std::array<int, 8>, 8> kBayer = {{
     {0, 32, 8, 40, 2, 34, 10, 42},
@@ -65,8 +69,13 @@ IndexedImage Quantize(const RgbImage& image, ColourMatcher& matcher, Dither dith
             for (int x = 0; x < image.width; ++x) {
                 const Rgb c = image.at(x, y);
                 int offset = 0;
-                if (dither == Dither::Ordered) {
-                    offset = ((2 * kBayer[size_t(y & 7)][size_t(x & 7)] + 1 - 64) * kOrderedAmplitude) / 128;
+                if (dither != Dither::None) {
+                    if (dither == Dither::Ordered)
+                        offset = ((2 * kBayer[size_t(y & 7)][size_t(x & 7)] + 1 - 64) * kOrderedAmplitude) / 128;
+                    else if (dither == Dither::Paired)
+                        offset = ((2 * kBayer2[size_t(y & 1)][size_t(x & 1)] + 1 - 4) * kPairedAmplitude) / 8;
+                    else
+                        offset = ((2 * kRowOrder[size_t(y & 3)] + 1 - 4) * kPairedAmplitude) / 8;
                     const uint8_t exact = matcher.Nearest(c.r, c.g, c.b);
                     const Rgb e = colours[exact];
                     if (ColourDistance(c.r, c.g, c.b, e.r, e.g, e.b) <= kCloseEnough) offset = 0;

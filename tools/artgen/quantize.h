@@ -14,6 +14,12 @@ enum class Dither {
     ErrorDiffusion,  // Floyd-Steinberg (serpentine): smooth gradients in stills
     Ordered,         // 8x8 Bayer: a stable pattern, for frames that are played
                      // one after another and compressed as deltas
+    Paired,          // 2x2 Bayer: every row of a gradient repeats a pair of
+                     // entries, which the animation's run-length packets
+                     // store as cheaply as a flat colour
+    Rows,            // a pattern that changes from row to row only: rows of a
+                     // gradient become runs of one entry, which is all that
+                     // byte-run pictures compress
 };
 
 // Nearest-entry search over the matchable entries, remembered per colour.

@@ -1,5 +1,7 @@
 #include "resource_files.h"
 
+#include "flc/flc_writer.h"
+
 #include <fstream>
 #include <stdexcept>
 
@@ -117,6 +119,21 @@ std::vector<uint8_t> EncodeIcon(const std::vector<IconImage>& images) {
     }
     for (const auto& body : bodies) out.insert(out.end(), body.begin(), body.end());
     return out;
+}
+
+std::vector<uint8_t> EncodeAnimation(const std::vector<IndexedImage>& frames, const PaletteTable& colours, uint32_t speed) {
+    if (frames.empty()) throw std::logic_error("an animation needs frames");
+    quibac::flc::Animation animation;
+    animation.Width = frames.front().width;
+    animation.Height = frames.front().height;
+    for (size_t i = 0; i < colours.size(); ++i) animation.Colours[i] = {colours[i].r, colours[i].g, colours[i].b};
+    for (const IndexedImage& f : frames) {
+        if (f.width != animation.Width || f.height != animation.Height) throw std::logic_error("frames of one size");
+        animation.Frames.push_back(f.pixels);
+    }
+    animation.Speed = speed;
+    animation.PostageStamp = true;
+    return quibac::flc::EncodeFlc(animation);
 }
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {

@@ -29,6 +29,12 @@ struct IconImage {
 // A .ico file holding the given images in order.
 std::vector<uint8_t> EncodeIcon(const std::vector<IconImage>& images);
 
+// An FLC animation of full-canvas frames sharing the palette: frame 0 as a
+// postage stamp, the colours and the whole picture, every later frame as
+// its delta, then the ring frame back to frame 0. speed is the header's
+// milliseconds per frame.
+std::vector<uint8_t> EncodeAnimation(const std::vector<IndexedImage>& frames, const PaletteTable& colours, uint32_t speed);
+
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 void WriteText(const std::string& path, const std::string& text);
 

@@ -1,6 +1,7 @@
 // Quib's face, front on: frame 0 at rest, frames 1..6 one wink of the left
 // eye (the viewer's right), closing over three frames and opening over three.
 #include "draw.h"
+#include "elf_face.h"
 #include "layout.h"
 #include "pictures.h"
 
@@ -184,7 +185,9 @@ void Brow(cairo_t* cr, double x, double lower) {
     cairo_stroke(cr);
 }
 
-void DrawFace(cairo_t* cr, double closure) {
+}  // namespace
+
+void DrawQuibFace(cairo_t* cr, double closure) {
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     // Shoulders and collar below the face.
     cairo_move_to(cr, 22, 390);
@@ -309,7 +312,6 @@ void DrawFace(cairo_t* cr, double closure) {
     }
 }
 
-}  // namespace
 
 RgbImage RenderWinkStrip() {
     Surface s(kWinkWidth, kWinkHeight);
@@ -319,7 +321,7 @@ RgbImage RenderWinkStrip() {
         cairo_rectangle(cr, f * kWinkFrameWidth, 0, kWinkFrameWidth, kWinkHeight);
         cairo_clip(cr);
         cairo_translate(cr, f * kWinkFrameWidth, 0);
-        DrawFace(cr, kClosure[size_t(f)]);
+        DrawQuibFace(cr, kClosure[size_t(f)]);
         cairo_restore(cr);
     }
     return s.Pixels();
