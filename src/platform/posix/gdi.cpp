@@ -48,7 +48,7 @@ bool TargetOf(DeviceContext* dc, Target& t) {
     }
     Bitmap* b = dc->bitmap;
     if (b == nullptr) return false;
-    t.pixels = b->pixels.data();
+    t.pixels = b->pixels.get();
     t.stride = b->width;
     t.clipRight = b->width;
     t.clipBottom = b->height;
@@ -118,7 +118,7 @@ HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
     auto* bitmap = new Bitmap();
     bitmap->width = cx;
     bitmap->height = cy;
-    bitmap->pixels.assign(size_t(cx) * size_t(cy), 0);
+    bitmap->pixels = std::make_unique<uint32_t[]>(size_t(cx) * size_t(cy));  // black
     Track(bitmap);
     return reinterpret_cast<HBITMAP>(bitmap);
 }
@@ -132,9 +132,11 @@ HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* pbmih, DWORD flIn
     auto* bitmap = new Bitmap();
     bitmap->width = width;
     bitmap->height = height;
-    bitmap->pixels.assign(size_t(width) * size_t(height), 0);
-    if ((flInit & CBM_INIT) != 0 && pjBits != nullptr && pbmi != nullptr && iUsage == DIB_RGB_COLORS &&
-        SupportedDib(&pbmi->bmiHeader)) {
+    const bool init = (flInit & CBM_INIT) != 0 && pjBits != nullptr && pbmi != nullptr && iUsage == DIB_RGB_COLORS &&
+                      SupportedDib(&pbmi->bmiHeader);
+    const size_t count = size_t(width) * size_t(height);
+    bitmap->pixels = init ? std::make_unique_for_overwrite<uint32_t[]>(count) : std::make_unique<uint32_t[]>(count);
+    if (init) {
         // A snapshot: the bitmap keeps these colours whatever happens later
         // to the DIB's pixels or colour table.
         const size_t stride = DibStride(pbmi->bmiHeader);
@@ -143,7 +145,7 @@ HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* pbmih, DWORD flIn
         const std::array<uint32_t, 256> lookup = ColourLookup(pbmi);
         for (int row = 0; row < height; ++row) {
             const uint8_t* src = bits + size_t(topDown ? row : height - 1 - row) * stride;
-            uint32_t* dst = bitmap->pixels.data() + size_t(row) * size_t(width);
+            uint32_t* dst = bitmap->pixels.get() + size_t(row) * size_t(width);
             for (int x = 0; x < width; ++x) dst[x] = lookup[src[x]];
         }
     }

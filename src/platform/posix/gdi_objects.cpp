@@ -55,7 +55,7 @@ Bitmap* StockBitmap() {
         auto* b = new Bitmap(true);
         b->width = 1;
         b->height = 1;
-        b->pixels.assign(1, 0);
+        b->pixels = std::make_unique<uint32_t[]>(1);
         return b;
     }();
     return bitmap;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -37,7 +38,9 @@ struct Bitmap : GdiObject {
     explicit Bitmap(bool isStock = false) : GdiObject(ObjectKind::Bitmap, isStock) {}
     int width = 0;
     int height = 0;
-    std::vector<uint32_t> pixels;  // 0x00RRGGBB, top row first
+    // 0x00RRGGBB, top row first. Not a vector: a bitmap about to be filled
+    // from a DIB is not zeroed first, which halves the cost of a refresh.
+    std::unique_ptr<uint32_t[]> pixels;
     int selections = 0;
 };
 
