@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <set>
 
 namespace quibac {
 namespace {
@@ -67,6 +68,36 @@ TEST_F(DatesPlayback, EachDaysHeaderReadsInBothHalves) {
         for (size_t i = size_t(kBandRows) * kCanvasWidth; i < canvas.size(); ++i) stray += canvas[i] != kArtBackground;
         EXPECT_EQ(stray, 0u);
     }
+}
+
+// The colours of lettering pixels that touch the background: what shows at
+// the letters' outer edge when they are drawn over a picture.
+std::set<uint8_t> OuterEdgeColours(const DateBand& band) {
+    std::set<uint8_t> edge;
+    const uint8_t bg = band.Background();
+    for (int y = 0; y < kBandRows; ++y)
+        for (int x = 0; x < kCanvasWidth; ++x) {
+            if (band.At(x, y) == bg) continue;
+            if ((x > 0 && band.At(x - 1, y) == bg) || (x + 1 < kCanvasWidth && band.At(x + 1, y) == bg) ||
+                (y > 0 && band.At(x, y - 1) == bg) || (y + 1 < kBandRows && band.At(x, y + 1) == bg))
+                edge.insert(band.At(x, y));
+        }
+    return edge;
+}
+
+TEST_F(DatesPlayback, LettersEndInOneDarkOutlineOverAnyPicture) {
+    Start("DATESFLIC");
+    band_.BandCapture = true;
+    std::set<uint8_t> edge;
+    for (int day = 1; day <= kDays; ++day) {
+        ASSERT_GT(Step(), 0u);
+        const std::set<uint8_t> today = OuterEdgeColours(band_);
+        edge.insert(today.begin(), today.end());
+    }
+    // No white fringe and no marker at the rim: one dark colour all round.
+    ASSERT_EQ(edge.size(), 1u);
+    const uint32_t rgb = harness_->ColourOf(*edge.begin());
+    EXPECT_LT(((rgb >> 16) & 0xFF) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF), 3u * 96u);
 }
 
 TEST_F(DatesPlayback, DaysAfterTheTwentyFifthKeepAGreetingOnTheRight) {

@@ -128,7 +128,6 @@ void Day7Still(cairo_t* cr) {
         SetColour(cr, Hex(0x4A2A3A));
         cairo_set_line_width(cr, 8);
         cairo_stroke(cr);
-        StarField(cr, uint32_t(wx), 0, 0, 0, 0);
         cairo_move_to(cr, wx + 50, 150);
         cairo_line_to(cr, wx + 50, 360);
         cairo_move_to(cr, wx, 255);
@@ -460,7 +459,6 @@ void Antler(cairo_t* cr, double side) {
 
 void Day10Still(cairo_t* cr) {
     SkyGradient(cr, Hex(0x2D6E7A), Hex(0x4C97A0), Hex(0x9ED0CF));
-    StarField(cr, 1010, 0, 0, 0, 0);
     Random rnd(1010);
     for (int i = 0; i < 50; ++i) {
         const double x = rnd.Uniform(0, 800), y = rnd.Uniform(140, 600);
