@@ -8,7 +8,7 @@
 #include "show/show.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
 
 namespace quibac {
 
@@ -129,9 +129,10 @@ void DrawWalker(Show& show) {
     // clipped to the output's columns.
     const int32_t frameLeft = kWalkFrameWidth * s.SpriteFrame;
     const int32_t first = std::max(0, -s.SpriteX);
-    const int32_t last = std::min(w, d.Geometry.OutputWidth - s.SpriteX);
+    // A walker is never wider than a frame of the strip (its scale is at most 1).
+    const int32_t last = std::min({w, d.Geometry.OutputWidth - s.SpriteX, first + kWalkFrameWidth});
     if (first >= last) return;
-    std::vector<int32_t> sourceColumn(size_t(last - first));
+    std::array<int32_t, kWalkFrameWidth> sourceColumn;
     for (int32_t i = first; i < last; ++i) {
         const int32_t sc = std::min(int32_t(float(i) / s.SpriteScale), kWalkFrameWidth - 1);
         sourceColumn[size_t(i - first)] = frameLeft + (s.WalkDirection == 1 ? sc : kWalkFrameWidth - 1 - sc);
@@ -142,7 +143,7 @@ void DrawWalker(Show& show) {
         const int32_t sr = std::min(int32_t(float(r) / s.SpriteScale), kWalkStripHeight - 1);
         const uint8_t* source = show.Assets.WalkStrip.data() + size_t(sr) * kWalkStripWidth;
         uint8_t* target = FrameRow(d, v) + s.SpriteX + first;
-        for (size_t i = 0; i < sourceColumn.size(); ++i) target[i] = source[sourceColumn[i]];
+        for (int32_t i = 0; i < last - first; ++i) target[i] = source[sourceColumn[size_t(i)]];
     }
 }
 
