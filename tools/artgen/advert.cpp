@@ -335,16 +335,7 @@ void Title(cairo_t* cr) {
 
 void Quib(cairo_t* cr) {
     // Standing with the feet a little apart and the near arm raised to wave.
-    ElfPose pose;
-    pose.hip = Point2{120, 178};
-    pose.lean = 0.02;
-    pose.ankle[0] = Point2{108, kElfGround - kElfAnkleHeight};
-    pose.ankle[1] = Point2{136, kElfGround - kElfAnkleHeight};
-    pose.arm[0] = -0.15;
-    pose.elbow[0] = 0.3;
-    pose.arm[1] = 1.5;
-    pose.elbow[1] = 0.2;
-    pose.hatSwing = 0.4;
+    const ElfPose pose = WavingPose(1.5, 0.2);
     cairo_save(cr);
     cairo_translate(cr, 300, 276);
     cairo_scale(cr, 0.8, 0.8);

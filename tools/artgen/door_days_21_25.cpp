@@ -621,16 +621,7 @@ void Day25Still(cairo_t* cr) {
     PaintedNumber(cr, Font::Script, 70, "25", 0, 2, Hex(0x1E8A45), kWhite, 2);
     cairo_restore(cr);
     // Quib, waving a merry Christmas.
-    ElfPose pose;
-    pose.hip = Point2{120, 178};
-    pose.lean = 0.02;
-    pose.ankle[0] = Point2{108, kElfGround - kElfAnkleHeight};
-    pose.ankle[1] = Point2{136, kElfGround - kElfAnkleHeight};
-    pose.arm[0] = -0.15;
-    pose.elbow[0] = 0.3;
-    pose.arm[1] = 1.35;
-    pose.elbow[1] = 0.35;
-    pose.hatSwing = 0.4;
+    ElfPose pose = WavingPose(1.35, 0.35);
     pose.shadow = false;
     // Facing the tree, so drawn mirrored.
     GroundShadow(cr, 596, 574, 96, 12, 0.3);

@@ -332,6 +332,20 @@ void DrawHead(cairo_t* cr, Point2 centre, double tilt, double hatSwing) {
 
 }  // namespace
 
+ElfPose WavingPose(double wave, double elbow) {
+    ElfPose pose;
+    pose.hip = Point2{120, 178};
+    pose.lean = 0.02;
+    pose.ankle[0] = Point2{108, kElfGround - kElfAnkleHeight};
+    pose.ankle[1] = Point2{136, kElfGround - kElfAnkleHeight};
+    pose.arm[0] = -0.15;
+    pose.elbow[0] = 0.3;
+    pose.arm[1] = wave;
+    pose.elbow[1] = elbow;
+    pose.hatSwing = 0.4;
+    return pose;
+}
+
 ElfPose WalkPose(double t, double hipX, double stride) {
     constexpr double kStance = 0.54;      // part of the cycle a foot is on the ground
     constexpr double kToeUp = -0.32;      // foot angle at heel strike

@@ -34,6 +34,10 @@ constexpr double kElfShin = 64;
 // exactly that much.
 ElfPose WalkPose(double t, double hipX, double stride);
 
+// Standing square on both feet, the far arm hanging, the near arm raised to
+// wave by `wave` (shoulder) and `elbow`; used wherever Quib greets the viewer.
+ElfPose WavingPose(double wave, double elbow);
+
 void DrawElf(cairo_t* cr, const ElfPose& pose);
 
 }  // namespace artgen
