@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <mutex>
+
 namespace quibac {
 
 struct Display {
@@ -24,7 +26,16 @@ struct Display {
     HPALETTE WindowDefaultPalette = nullptr;
     HPALETTE MemoryDefaultPalette = nullptr;
     HBITMAP MemoryDefaultBitmap = nullptr;
+    // The window's thread repaints through WindowDC while the show thread
+    // presents and replaces the palette and the memory bitmap selected into
+    // the same DCs. GDI does not serialise calls on one DC across threads, so
+    // every call on these DCs and their objects holds this lock, and only for
+    // those calls. The frame buffer is not guarded: a repaint may show a
+    // half-drawn frame, which the show's next presentation replaces.
+    std::mutex DeviceLock;
 };
+
+using DeviceGuard = std::lock_guard<std::mutex>;
 
 // First-paint work in two halves around the loading of the walker bitmap,
 // whose colour table the palette is built from. BeginDrawing takes the
@@ -33,8 +44,10 @@ struct Display {
 // its bitmap. Each returns success.
 bool BeginDrawing(Display& display, HWND window);
 bool FinishDrawingResources(Display& display);
-// Puts the displaced objects back and frees everything; safe on a partly
-// built or never built display.
-void FreeDrawingResources(Display& display, HWND window);
+// Puts the displaced objects back and frees the memory DC, its bitmap, the
+// palette and both memory blocks; safe on a partly built or never built
+// display. The window's DC is released last, by ReleaseWindowDC.
+void FreeDrawingResources(Display& display);
+void ReleaseWindowDC(Display& display, HWND window);
 
 }  // namespace quibac

@@ -29,7 +29,7 @@ bool FinishDrawingResources(Display& display) {
     return true;
 }
 
-void FreeDrawingResources(Display& display, HWND window) {
+void FreeDrawingResources(Display& display) {
     if (display.MemoryDC != nullptr) {
         if (display.MemoryDefaultPalette != nullptr) {
             SelectPalette(display.MemoryDC, display.MemoryDefaultPalette, FALSE);
@@ -46,17 +46,20 @@ void FreeDrawingResources(Display& display, HWND window) {
     if (display.Palette.SaverPalette != nullptr) DeleteObject(display.Palette.SaverPalette);
     FreeFrameDib(display.Dib);
     if (display.Palette.PaletteBlockHandle != nullptr) GlobalFree(display.Palette.PaletteBlockHandle);
-    if (display.WindowDC != nullptr) ReleaseDC(window, display.WindowDC);
 
     display.Palette.PaletteBlockHandle = nullptr;
     display.Palette.PaletteBlock = nullptr;
     display.Palette.SaverPalette = nullptr;
-    display.WindowDC = nullptr;
     display.MemoryDC = nullptr;
     display.MemoryBitmap = nullptr;
     display.WindowDefaultPalette = nullptr;
     display.MemoryDefaultPalette = nullptr;
     display.MemoryDefaultBitmap = nullptr;
+}
+
+void ReleaseWindowDC(Display& display, HWND window) {
+    if (display.WindowDC != nullptr) ReleaseDC(window, display.WindowDC);
+    display.WindowDC = nullptr;
 }
 
 }  // namespace quibac

@@ -4,10 +4,11 @@
 
 namespace quibac {
 
-void WaitSince(DWORD start, DWORD milliseconds) {
+bool WaitSince(DWORD start, DWORD milliseconds, const RunFlag* running) {
     for (;;) {
         const DWORD elapsed = timeGetTime() - start;
-        if (elapsed >= milliseconds) return;
+        if (elapsed >= milliseconds) return true;
+        if (!StillRunning(running)) return false;
         const DWORD remaining = milliseconds - elapsed;
         // A sleep may overrun by up to a timer period, so sleep all but the
         // last millisecond and then look again; the last millisecond is

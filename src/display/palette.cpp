@@ -25,6 +25,7 @@ void BuildPalette(PaletteState& palette) {
 void RefreshPalette(Display& display) {
     PaletteState& palette = display.Palette;
     if (palette.PaletteBlock == nullptr || display.Dib.DibColourTable == nullptr) return;
+    const DeviceGuard guard(display.DeviceLock);
     // Release the palette from both DCs before deleting it.
     if (display.MemoryDC != nullptr) SelectPalette(display.MemoryDC, display.MemoryDefaultPalette, FALSE);
     if (display.WindowDC != nullptr) SelectPalette(display.WindowDC, display.WindowDefaultPalette, FALSE);

@@ -8,7 +8,8 @@
 
 namespace quibac {
 
-void RevealFrame(Display& display, int32_t firstRow, int32_t lastRow, int32_t left, int32_t width, int32_t refresh) {
+void RevealFrame(Display& display, int32_t firstRow, int32_t lastRow, int32_t left, int32_t width, int32_t refresh,
+                 const RunFlag* running) {
     if (refresh != 0) RefreshMemoryBitmap(display);
     const std::vector<int32_t>& order = display.Maps.RevealOrder;
     const int32_t rows = display.Geometry.OutputHeight;
@@ -18,7 +19,7 @@ void RevealFrame(Display& display, int32_t firstRow, int32_t lastRow, int32_t le
             const int32_t y = order[size_t(i)];
             if (y >= firstRow && y <= lastRow && y != kRevealSentinel) PresentRect(display, left, y, width, 1);
         }
-        WaitSince(t0, kRevealStepMs);
+        if (!WaitSince(t0, kRevealStepMs, running)) return;
     }
 }
 

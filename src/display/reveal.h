@@ -2,6 +2,8 @@
 // interlaced order of the scaling maps.
 #pragma once
 
+#include "display/pacing.h"
+
 #include <cstdint>
 
 namespace quibac {
@@ -13,7 +15,9 @@ constexpr uint32_t kRevealStepMs = 2;
 
 // Copies the rows of MemoryBitmap in RevealOrder that lie in firstRow..lastRow
 // (inclusive), columns left..left + width - 1, to the window. With refresh
-// set, MemoryBitmap is renewed from the FrameBuffer first.
-void RevealFrame(Display& display, int32_t firstRow, int32_t lastRow, int32_t left, int32_t width, int32_t refresh);
+// set, MemoryBitmap is renewed from the FrameBuffer first. A cleared run flag
+// ends the reveal after the step in progress: the window is going away.
+void RevealFrame(Display& display, int32_t firstRow, int32_t lastRow, int32_t left, int32_t width, int32_t refresh,
+                 const RunFlag* running = nullptr);
 
 }  // namespace quibac

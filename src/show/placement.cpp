@@ -23,13 +23,18 @@ bool RowsApart(int32_t spriteY, int32_t height, int32_t logoY) {
     return spriteY > logoY + kLogoHeight || spriteY + height < logoY;
 }
 
+// Whether a search may make this attempt.
+bool KeepSearching(int32_t attempt, const RunFlag* running) {
+    return attempt < kMaxPlacementAttempts && (attempt % kPlacementAttemptsPerCheck != 0 || StillRunning(running));
+}
+
 }  // namespace
 
 int32_t WalkerHeight(float scale) { return int32_t(scale * float(kWalkStripHeight)); }
 int32_t WalkerWidth(float scale) { return int32_t(scale * float(kWalkFrameWidth)); }
 int32_t WalkerStep(float scale) { return int32_t(scale * float(kWalkerStepAtFullSize)); }
 
-WalkPlacement PlaceWalker(const OutputGeometry& g, RandomGenerator& random) {
+WalkPlacement PlaceWalker(const OutputGeometry& g, RandomGenerator& random, const RunFlag* running) {
     WalkPlacement p;
     const int32_t width = g.OutputWidth;
     const int32_t height = g.OutputHeight;
@@ -45,7 +50,7 @@ WalkPlacement PlaceWalker(const OutputGeometry& g, RandomGenerator& random) {
         // has no room for both, the walk goes without it.
         const bool logoFits = width > kLogoWidth && height > kLogoHeight;
         bool placed = false;
-        for (int32_t attempt = 0; attempt < kMaxPlacementAttempts && !placed; ++attempt) {
+        for (int32_t attempt = 0; KeepSearching(attempt, running) && !placed; ++attempt) {
             p.LogoY = ModOrZero(RandomValue(random), height - kLogoHeight);
             const int32_t k = RandomMod(RandomValue(random), kWalkerSizes) + 1;
             p.SpriteScale = float(k) * kScaleUnit;
@@ -75,7 +80,7 @@ WalkPlacement PlaceWalker(const OutputGeometry& g, RandomGenerator& random) {
     return p;
 }
 
-WinkPlacement PlaceWinker(const OutputGeometry& g, RandomGenerator& random) {
+WinkPlacement PlaceWinker(const OutputGeometry& g, RandomGenerator& random, const RunFlag* running) {
     WinkPlacement p;
     const int32_t width = g.OutputWidth;
     const int32_t height = g.OutputHeight;
@@ -91,7 +96,7 @@ WinkPlacement PlaceWinker(const OutputGeometry& g, RandomGenerator& random) {
         return p;
     }
     p.ShowCaption = true;
-    for (int32_t attempt = 0; attempt < kMaxPlacementAttempts; ++attempt) {
+    for (int32_t attempt = 0; KeepSearching(attempt, running); ++attempt) {
         p.SpriteY = RandomMod(RandomValue(random), height - kWinkStripHeight);
         p.SpriteX = RandomMod(RandomValue(random), width - kWinkFrameWidth);
         p.QuoteY = RandomMod(RandomValue(random), height - kQuoteHeight);

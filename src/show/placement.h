@@ -3,6 +3,7 @@
 // possible (or likely) they end anyway, with every sprite inside the frame.
 #pragma once
 
+#include "display/pacing.h"
 #include "show/random.h"
 
 #include <cstdint>
@@ -15,6 +16,9 @@ struct OutputGeometry;
 // 640 x 480 output (where one wink attempt in ~60000 succeeds) practically
 // never falls back, few enough to finish in milliseconds.
 constexpr int32_t kMaxPlacementAttempts = 2000000;
+// Attempts between looks at the run flag: a search of millions of draws would
+// otherwise hold up a closing window; a stopped search settles for its fallback.
+constexpr int32_t kPlacementAttemptsPerCheck = 1024;
 
 struct WalkPlacement {
     float SpriteScale = 0.0f;
@@ -38,7 +42,7 @@ int32_t WalkerHeight(float scale);
 int32_t WalkerWidth(float scale);
 int32_t WalkerStep(float scale);
 
-WalkPlacement PlaceWalker(const OutputGeometry& geometry, RandomGenerator& random);
-WinkPlacement PlaceWinker(const OutputGeometry& geometry, RandomGenerator& random);
+WalkPlacement PlaceWalker(const OutputGeometry& geometry, RandomGenerator& random, const RunFlag* running = nullptr);
+WinkPlacement PlaceWinker(const OutputGeometry& geometry, RandomGenerator& random, const RunFlag* running = nullptr);
 
 }  // namespace quibac

@@ -110,10 +110,10 @@ DWORD WINAPI ShowThread(LPVOID parameter) {
     // Short sleeps must be short for the tick and the reveal to keep time.
     timeBeginPeriod(1);
     ShowStart(show);
-    while (show.ShowRunning.load() != 0) {
+    while (show.ShowRunning.load()) {
         const DWORD tickStart = timeGetTime();
         ShowTick(show);
-        WaitSince(tickStart, kTickLength);
+        WaitSince(tickStart, kTickLength, &show.ShowRunning);
     }
     timeEndPeriod(1);
     return 0;

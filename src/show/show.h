@@ -4,6 +4,7 @@
 
 #include "assets/bitmap_assets.h"
 #include "display/display.h"
+#include "display/pacing.h"
 #include "flic/date_band.h"
 #include "flic/flic_player.h"
 #include "show/calendar.h"
@@ -35,8 +36,9 @@ struct Show {
     DoorState Door;
     SpriteState Sprites;
     SequencerState Sequencer;
-    // Written by the window's thread, polled by the show thread once a tick.
-    std::atomic<int32_t> ShowRunning{1};
+    // Cleared by the window's thread to stop the show; the show thread looks
+    // at it after every wait and during long placement searches.
+    RunFlag ShowRunning{true};
 };
 
 }  // namespace quibac

@@ -21,7 +21,7 @@ void ClearFrame(Display& display) { FillRows(display, 0, display.Geometry.Output
 void SetUpWalk(Show& show) {
     SpriteState& s = show.Sprites;
     Display& d = show.Screen;
-    const WalkPlacement p = PlaceWalker(d.Geometry, show.Random);
+    const WalkPlacement p = PlaceWalker(d.Geometry, show.Random, &show.ShowRunning);
     s.SpriteScale = p.SpriteScale;
     s.SpriteY = p.SpriteY;
     if (s.WalkDirection == 1) {
@@ -46,7 +46,7 @@ void SetUpDoor(Show& show, int32_t day) {
 void SetUpWink(Show& show) {
     SpriteState& s = show.Sprites;
     Display& d = show.Screen;
-    const WinkPlacement p = PlaceWinker(d.Geometry, show.Random);
+    const WinkPlacement p = PlaceWinker(d.Geometry, show.Random, &show.ShowRunning);
     s.SpriteX = p.SpriteX;
     s.SpriteY = p.SpriteY;
     ClearFrame(d);
@@ -89,7 +89,7 @@ void SetUpScene(Show& show, int32_t scene) {
         default:
             break;
     }
-    RevealFrame(d, 0, g.OutputHeight, 0, g.OutputWidth, 1);
+    RevealFrame(d, 0, g.OutputHeight, 0, g.OutputWidth, 1, &show.ShowRunning);
 }
 
 void WalkTick(Show& show) {

@@ -66,6 +66,33 @@ TEST_F(DoorPlayback, LoopingDaysMoveSmoothlyRoundTheirCycle) {
     }
 }
 
+// The door table against the art it plays: a day's frames run from a new
+// picture to the frame before the next new picture, and a looping day's last
+// picture is its first again, because the player goes on from it to the
+// second frame, whose delta was made against the first.
+TEST_F(DoorPlayback, DoorTableMatchesTheArt) {
+    // A new door changes nearly every pixel; a frame within a day changes what
+    // moves, never near half of the canvas (day 18's burst, the most, a sixth).
+    const auto newPicture = [&](int frame) { return CountDifferences(At(frame - 1), At(frame)) > kCanvasPixels / 2; };
+    for (int day = 1; day <= kDoorDays; ++day) {
+        const DoorDay& d = table_[size_t(day)];
+        const int first = d.StartFrame, last = d.StartFrame + d.FrameCount - 1;
+        SCOPED_TRACE("day " + std::to_string(day) + ", frames " + std::to_string(first) + ".." + std::to_string(last));
+        ASSERT_TRUE(first >= 0 && first <= last && last + 1 < int(frames_.size()));
+        if (first > 0) {
+            EXPECT_TRUE(newPicture(first)) << "the day opens on a new picture";
+        }
+        for (int f = first + 1; f <= last; ++f) EXPECT_FALSE(newPicture(f)) << "frame " << f << " is still the day's";
+        EXPECT_TRUE(newPicture(last + 1)) << "the next frame is another day's (or the ring frame's) picture";
+        if (d.Loops) {
+            EXPECT_GE(d.FrameCount, 2) << "a loop goes back to a second frame";
+            EXPECT_TRUE(At(last) == At(first)) << "the loop's last picture is its first";
+        } else if (d.FrameCount > 1) {
+            EXPECT_FALSE(At(last) == At(first)) << "a day that does not loop ends elsewhere";
+        }
+    }
+}
+
 TEST_F(DoorPlayback, DayEighteenTellsItsStoryAndHoldsItsEnd) {
     const DoorDay& d = table_[18];
     ASSERT_FALSE(d.Loops);

@@ -41,6 +41,16 @@ std::vector<uint8_t> Picture(int width, int height) {
     return pixels;
 }
 
+// The table holds the colour table MakeBitmapResource was given.
+void ExpectDistinctColoursCaptured(const CapturedPaletteTable& captured) {
+    const auto colours = testing::DistinctColours();
+    for (size_t k = 0; k < colours.size(); ++k) {
+        EXPECT_EQ(captured[k].Red, colours[k].r) << k;
+        EXPECT_EQ(captured[k].Green, colours[k].g) << k;
+        EXPECT_EQ(captured[k].Blue, colours[k].b) << k;
+    }
+}
+
 TEST_F(BitmapLoaderTest, WalkerStripLoadsTopRowFirstWithFramesSideBySide) {
     std::vector<uint8_t> pixels = Picture(kWalkStripWidth, kWalkStripHeight);
     pixels[0] = 200;   // top-left of frame 0
@@ -52,12 +62,7 @@ TEST_F(BitmapLoaderTest, WalkerStripLoadsTopRowFirstWithFramesSideBySide) {
     EXPECT_EQ(assets_->WalkStrip[268], 201);
     EXPECT_EQ(assets_->WalkStrip[size_t(329) * kWalkStripWidth + 2143], Pixel(2143, 329));
     EXPECT_EQ(assets_->WalkStrip[size_t(100) * kWalkStripWidth + 7], Pixel(7, 100));
-    const auto colours = testing::DistinctColours();
-    for (size_t k = 0; k < 256; ++k) {
-        EXPECT_EQ(captured[k].Red, colours[k].r);
-        EXPECT_EQ(captured[k].Green, colours[k].g);
-        EXPECT_EQ(captured[k].Blue, colours[k].b);
-    }
+    ExpectDistinctColoursCaptured(captured);
 }
 
 TEST_F(BitmapLoaderTest, SceneBitmapsLoadWithoutTouchingThePalette) {
@@ -68,10 +73,12 @@ TEST_F(BitmapLoaderTest, SceneBitmapsLoadWithoutTouchingThePalette) {
     LoadSceneBitmaps(module_, *assets_);
     // Caption 4 starts 4 x 60 rows down.
     EXPECT_EQ(assets_->QuoteStrip[78720], Pixel(0, 240));
-    CapturedPaletteTable untouched{};
-    untouched[5].Red = 99;
-    LoadBitmapAsset(module_, assets_->WalkStrip.data(), kWalkStripWidth, kWalkStripHeight, kWalkAnim, nullptr);
-    EXPECT_EQ(untouched[5].Red, 99);
+    // The scene bitmaps are loaded without a table; a load that is handed one
+    // fills it from the resource's colour table.
+    CapturedPaletteTable captured{};
+    captured[5].Red = 99;
+    LoadBitmapAsset(module_, assets_->WalkStrip.data(), kWalkStripWidth, kWalkStripHeight, kWalkAnim, &captured);
+    ExpectDistinctColoursCaptured(captured);
     EXPECT_EQ(assets_->WalkStrip[1], Pixel(1, 0));
 }
 

@@ -1,6 +1,8 @@
 // The private-profile functions over real files: values read as Windows reads
 // them, edits that keep every other byte, and failures that never cost the
 // old file.
+#include "fuzz/ini_target.h"
+#include "support/fuzz_corpus.h"
 #include "support/platform_fixture.h"
 #include "support/temp_folder.h"
 
@@ -55,8 +57,8 @@ TEST_F(ProfileTest, MissingFileSectionOrKeyGivesTheDefault) {
     EXPECT_EQ(ReadInt("S", "K"), UINT(kDefault)) << "no file";
     folder_.Write(kFile, "[Other]\nK=1\n");
     EXPECT_EQ(ReadInt("S", "K"), UINT(kDefault)) << "no section";
-    folder_.Write(kFile, "[S]\nKey=1\nK\n[T]\nK=1\n");
-    EXPECT_EQ(ReadInt("S", "K"), UINT(kDefault)) << "no key in the section (a bare K is not a key)";
+    folder_.Write(kFile, "[S]\nKey=1\nK\nK=5\n[T]\nK=1\n");
+    EXPECT_EQ(ReadInt("S", "K"), UINT(kDefault)) << "the first K of the section is a key without a value";
     folder_.Write(kFile, "K=1\n[S]\n");
     EXPECT_EQ(ReadInt("S", "K"), UINT(kDefault)) << "a key before any section belongs to none";
     EXPECT_EQ(GetPrivateProfileIntA("S", "K", -5, kFile), UINT(-5)) << "the default comes back as given";
@@ -76,7 +78,14 @@ TEST_F(ProfileTest, NumbersReadAsWindowsReadsThem) {
         {"1x", 1},
         {"42A94967297", 42},
         {"abc", 0},
-        {"0x10", 0},
+        {"0x10", 16},
+        {"0xfF", 255},
+        {"-0x10", UINT(-16)},
+        {"0X10", 0},
+        {"0x", 0},
+        {"0o17", 15},
+        {"0b102", 2},
+        {"\x01" "5", 5},
         {"--3", 0},
         {"- 3", 0},
         {"B4294967297", 0},
@@ -84,7 +93,8 @@ TEST_F(ProfileTest, NumbersReadAsWindowsReadsThem) {
         {"4294967296", 0},
         {"4294967297", 1},
         {"-4294967297", 0xFFFFFFFFu},
-        {"1234567890123456789012345678901234567890", 3460238034u},
+        {"1234567890123456789012345678901234567890", 1849262357u},  // only 29 characters are read
+        {"\"12345678901234567890123456789\"", 3191403342u},          // and one of them is lost
         {"\"1\"", 1},
         {"'5'", 5},
         {"\"7", 0},
@@ -117,6 +127,8 @@ TEST_F(ProfileTest, CommentsLineEndsAndByteOrderMarkDoNotDisturbReading) {
     EXPECT_EQ(ReadInt("S", "K"), 4u);
     folder_.Write(kFile, "\xEF\xBB\xBF[S]\r\nK=6");
     EXPECT_EQ(ReadInt("S", "K"), 6u) << "UTF-8 mark before the first section, no final line end";
+    folder_.Write(kFile, "[T]\rK=1\r[S]\rK=2");
+    EXPECT_EQ(ReadInt("S", "K"), 2u) << "a lone CR ends a line";
 }
 
 // ---- writing ------------------------------------------------------------------
@@ -155,6 +167,11 @@ TEST_F(ProfileTest, AnExistingKeyChangesOnlyItsValue) {
     ASSERT_TRUE(WritePrivateProfileStringA("S", "K", "new", kFile));
     EXPECT_EQ(folder_.Read(kFile), "[T]\nK=9\n[s]\r\n  k = new\r\nZ=1\r\n");
     EXPECT_EQ(ReadInt("T", "K"), 9u);
+
+    folder_.Write(kFile, "[S]\rK \rK=1\r");
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "K", "5", kFile));
+    EXPECT_EQ(folder_.Read(kFile), "[S]\rK =5\rK=1\r") << "the key the reader finds first is the one written";
+    EXPECT_EQ(ReadInt("S", "K"), 5u);
 }
 
 TEST_F(ProfileTest, AKeyOnlyInALaterDuplicateSectionIsAddedToTheFirst) {
@@ -298,6 +315,14 @@ TEST_F(ProfileTest, ATenMegabyteFileChangesInOneLineOnly) {
     EXPECT_EQ(ReadInt("S", "K"), 1u);
     ASSERT_TRUE(WritePrivateProfileStringA("S", "K", "0", kFile));
     EXPECT_EQ(folder_.Read(kFile), big + "[S]\nK=0\n" + tail);
+}
+
+TEST_F(ProfileTest, TheFuzzSeedsKeepTheFuzzTargetsPromises) {
+    // Replayed through the target's own body: a fault once found and fixed stays fixed.
+    const std::vector<testing::FuzzSeed> seeds = testing::FuzzCorpus("ini");
+    ASSERT_FALSE(seeds.empty()) << "fuzz/corpus/ini";
+    for (const testing::FuzzSeed& seed : seeds)
+        EXPECT_EQ(fuzzing::EditProfile(seed.bytes.data(), seed.bytes.size(), folder_.path()), "") << seed.name;
 }
 
 // ---- where files live ----------------------------------------------------------

@@ -100,13 +100,13 @@ TEST_F(StretchSettingTest, TheProcedureLeavesEverythingButOkAndCancelToThePlatfo
 // ---- stored values ------------------------------------------------------------
 
 TEST_F(StretchSettingTest, AnyNonZeroValueStretchesAndShowsChecked) {
-    const char* on[] = {"1", "7", "-3", "1x", " 7", "\"1\"", "1234567890123456789012345678901234567890"};
+    const char* on[] = {"1", "7", "-3", "1x", " 7", "\"1\"", "0x10", "1234567890123456789012345678901234567890"};
     for (const char* value : on) {
         SetIniText(std::string("[Quib Advent Screen Saver]\nStretch=") + value + "\n");
         EXPECT_NE(ReadSettings(), 0) << value;
         EXPECT_EQ(BoxWhenOpened(), UINT(BST_CHECKED)) << value;
     }
-    const char* off[] = {"0", "abc", "", "-0", "0x10", "+", "4294967296"};
+    const char* off[] = {"0", "abc", "", "-0", "0x", "+", "4294967296"};
     for (const char* value : off) {
         SetIniText(std::string("[Quib Advent Screen Saver]\nStretch=") + value + "\n");
         EXPECT_EQ(ReadSettings(), 0) << value;

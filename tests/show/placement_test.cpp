@@ -152,3 +152,34 @@ TEST(WinkPlacement, OutputsTooSmallForTheWinkerHaveNone) {
 
 }  // namespace
 }  // namespace quibac
+
+namespace quibac {
+namespace {
+
+// Draws between two states of the generator.
+int DrawsBetween(RandomGenerator from, const RandomGenerator& to) {
+    int draws = 0;
+    for (; from.State != to.State && draws < 100000000; ++draws) RandomValue(from);
+    return draws;
+}
+
+TEST(Placements, AClearedRunFlagEndsTheSearchWithinOneCheckInterval) {
+    // 640 x 480 leaves a wink with a caption about one chance in 60000; 140
+    // rows never hold a walker beside the logo.
+    const RunFlag stopped{false};
+    RandomGenerator random{7};
+    const RandomGenerator start = random;
+    const WinkPlacement wink = PlaceWinker(ComputeOutputGeometry(640, 480, 1), random, &stopped);
+    EXPECT_TRUE(wink.ShowWinker);
+    EXPECT_LE(DrawsBetween(start, random), 4 * kPlacementAttemptsPerCheck);
+    EXPECT_EQ(wink.QuoteX, 640 - kQuoteStripWidth) << "the fallback's opposite corners";
+
+    const RandomGenerator beforeWalk = random;
+    const WalkPlacement walk = PlaceWalker(ComputeOutputGeometry(800, 140, 1), random, &stopped);
+    EXPECT_LE(DrawsBetween(beforeWalk, random), 3 * kPlacementAttemptsPerCheck + 1);
+    EXPECT_FALSE(walk.ShowLogo);
+    EXPECT_LT(WalkerHeight(walk.SpriteScale), 140);
+}
+
+}  // namespace
+}  // namespace quibac

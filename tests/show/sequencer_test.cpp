@@ -1,14 +1,18 @@
 // The show's scene cycle, scene lengths, daily check and thread life, driven
 // tick by tick in virtual time.
+#include "display/reveal.h"
 #include "show/placement.h"
 #include "show/sequencer.h"
 #include "support/show_fixture.h"
 
 #include <mmsystem.h>
+#include <posix_windows.h>
 
 #include <atomic>
 #include <chrono>
 #include <map>
+#include <random>
+#include <set>
 #include <thread>
 #include <string>
 #include <vector>
@@ -178,25 +182,98 @@ TEST_F(SequencerTest, WinkInProgressCarriesIntoTheNextWinkScene) {
     EXPECT_FALSE(show.Sequencer.Blinking);
 }
 
-TEST_F(SequencerTest, ClearedRunFlagLetsTheStartUpFinishAndEndsTheThread) {
+TEST_F(SequencerTest, ClearedRunFlagBeforeTheStartEndsTheThreadAtItsFirstWait) {
     testing::ShowHarness& h = Make();
     posix::SetLocalDateTime(2026, 12, 24);
-    h.show().ShowRunning = 0;
+    h.show().ShowRunning = false;
     const uint64_t before = posix::VirtualElapsed();
     EXPECT_EQ(ShowThread(&h.show()), 0u);
     EXPECT_EQ(h.show().Sequencer.ScenesSetUp, 1) << "the first walk was set up";
-    EXPECT_GE(posix::VirtualElapsed() - before, 400u) << "and revealed in full";
+    EXPECT_LE(posix::VirtualElapsed() - before, kRevealStepMs) << "and its reveal stopped at the first step";
     EXPECT_EQ(h.show().Cal.DayCount, 24);
 }
 
-TEST_F(SequencerTest, ThreadTicksAtLeast120MsApartAndStops) {
+TEST_F(SequencerTest, TicksStartAtLeast120MsApart) {
+    Show& show = Make().show();
+    posix::SetLocalDateTime(2026, 12, 24);
+    // In virtual time a tick's work takes no time, so each tick's wait begins
+    // with one long sleep at the tick's start.
+    std::vector<DWORD> tickStarts;
+    posix::SetSleepHook([&](DWORD ms) {
+        if (ms > kRevealStepMs) tickStarts.push_back(timeGetTime());
+        if (show.Sequencer.ScenesSetUp > 3) show.ShowRunning = false;
+    });
+    ShowThread(&show);
+    posix::SetSleepHook(nullptr);
+    ASSERT_GT(tickStarts.size(), size_t(kDoorSceneTicks));
+    for (size_t i = 1; i < tickStarts.size(); ++i) EXPECT_GE(tickStarts[i] - tickStarts[i - 1], kTickLength) << i;
+}
+
+TEST_F(SequencerTest, ThreadStopsWhenTheWindowsThreadClearsTheFlag) {
     testing::ShowHarness& h = Make();
     posix::SetLocalDateTime(2026, 12, 24);
+    std::atomic<int32_t> scenes{0};
+    Show& show = h.show();
+    // Read on the show thread itself, which alone writes the scene count.
+    posix::SetSleepHook([&](DWORD) { scenes.store(show.Sequencer.ScenesSetUp); });
     h.StartThread();
-    std::atomic_ref<int32_t> scenes(h.show().Sequencer.ScenesSetUp);
-    for (int i = 0; i < 10000 && scenes.load() < 3; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    h.Stop();
-    EXPECT_GE(h.show().Sequencer.ScenesSetUp, 3);
+    for (int i = 0; i < 100000 && scenes.load() < 3; ++i) std::this_thread::sleep_for(std::chrono::microseconds(100));
+    h.Stop();  // joins: a thread that ignored the flag would hang here
+    posix::SetSleepHook(nullptr);
+    EXPECT_GE(show.Sequencer.ScenesSetUp, 3);
+}
+
+// Clearing the flag at moments spread over a whole December cycle, each in
+// the middle of one of the thread's sleeps (tick waits and reveal steps of
+// every kind of scene): the thread never sleeps again before it returns.
+TEST_F(SequencerTest, ClearedRunFlagEndsTheThreadWithinOneSleepAtAnyMoment) {
+    constexpr int kWidth = 320, kHeight = 390;  // the smallest output that winks
+    constexpr int kMoments = 50;
+    constexpr int kCycleScenes = 9;
+    UseScreen(kWidth, kHeight);
+    auto startShow = [&]() -> Show& {
+        Show& show = Make(kWidth, kHeight, 1).show();
+        posix::SetLocalDateTime(2026, 12, 24);
+        posix::SetMillisecondClocks(0, 0);  // the same seed, so the same scenes, every time
+        return show;
+    };
+    int cycleSleeps = 0;
+    std::set<int32_t> cycleScenes;
+    {
+        Show& show = startShow();
+        posix::SetSleepHook([&](DWORD) {
+            ++cycleSleeps;
+            cycleScenes.insert(show.Sequencer.CurrentScene);
+            if (show.Sequencer.ScenesSetUp > kCycleScenes) show.ShowRunning = false;
+        });
+        ShowThread(&show);
+    }
+    ASSERT_GT(cycleSleeps, kMoments);
+
+    std::mt19937 random(2026);
+    std::set<int32_t> revealsStopped;
+    int tickWaitsStopped = 0;
+    for (int i = 0; i < kMoments; ++i) {
+        const int stopAt = cycleSleeps * i / kMoments + int(random() % uint32_t(cycleSleeps / kMoments)) + 1;
+        Show& show = startShow();
+        int sleeps = 0, sleepsAfter = 0;
+        DWORD previous = 0;
+        posix::SetSleepHook([&](DWORD ms) {
+            if (++sleeps == stopAt) {
+                show.ShowRunning = false;
+                if (ms > kRevealStepMs) ++tickWaitsStopped;
+                if (ms == 1 && previous == 1) revealsStopped.insert(show.Sequencer.CurrentScene);
+            } else if (sleeps > stopAt) {
+                ++sleepsAfter;
+            }
+            previous = ms;
+        });
+        EXPECT_EQ(ShowThread(&show), 0u);
+        EXPECT_EQ(sleepsAfter, 0) << "cleared during sleep " << stopAt << " of " << cycleSleeps;
+    }
+    posix::SetSleepHook(nullptr);
+    EXPECT_GT(tickWaitsStopped, 0);
+    EXPECT_EQ(revealsStopped, cycleScenes) << "a stop in the reveal of every kind of scene";
 }
 
 class SmallAndOddOutputs : public SequencerTest, public ::testing::WithParamInterface<std::pair<int, int>> {};

@@ -24,7 +24,8 @@ DisplayHarness::~DisplayHarness() { Free(); }
 void DisplayHarness::Free() {
     if (freed_) return;
     freed_ = true;
-    FreeDrawingResources(display_, window_);
+    FreeDrawingResources(display_);
+    ReleaseWindowDC(display_, window_);
     posix::DestroyTestWindow(window_);
 }
 

@@ -1,12 +1,10 @@
-// A complete show over a test window, built in the order a saver window builds
-// it: the dates animation loaded at creation, then on the first paint the
-// walker bitmap (its colours become the palette), the drawing resources and
-// the other bitmaps. Tests drive it tick by tick or run its thread.
+// A complete show over a test window, built by the saver's own creation and
+// first-paint steps (so in exactly the order a saver window builds it), but
+// without starting the show thread: tests drive the show tick by tick or run
+// its thread when they ask for it.
 #pragma once
 
-#include "assets/bitmap_assets.h"
-#include "display/display.h"
-#include "show/show.h"
+#include "saver/saver.h"
 
 #include <windows.h>
 
@@ -24,9 +22,10 @@ public:
     ShowHarness(const ShowHarness&) = delete;
     ShowHarness& operator=(const ShowHarness&) = delete;
 
-    Show& show() { return *show_; }
-    Display& display() { return display_; }
-    BitmapAssets& assets() { return *assets_; }
+    Saver& saver() { return *saver_; }
+    Show& show() { return saver_->Animation; }
+    Display& display() { return saver_->Screen; }
+    BitmapAssets& assets() { return *saver_->Assets; }
     HWND window() const { return window_; }
     bool ok() const { return ok_; }
 
@@ -36,9 +35,7 @@ public:
 
 private:
     HWND window_ = nullptr;
-    Display display_;
-    std::unique_ptr<BitmapAssets> assets_;
-    std::unique_ptr<Show> show_;
+    std::unique_ptr<Saver> saver_;
     std::thread thread_;
     bool ok_ = false;
 };

@@ -1,8 +1,13 @@
 // The millisecond counters, Sleep and the local date, in real or virtual time.
+// Sleep and the counters are cancellation points, where a thread that
+// TerminateThread has cancelled ends.
 #include "internal.h"
 
 #include <mmsystem.h>
 #include <posix_control.h>
+#include <posix_windows.h>
+
+#include <pthread.h>
 
 #include <atomic>
 #include <chrono>
@@ -25,6 +30,8 @@ struct ClockState {
     std::atomic<uint64_t> dateSetAtMs{0};
     std::atomic<uint64_t> sleepCalls{0};
     std::atomic<uint64_t> sleptMs{0};
+    std::mutex hookLock;
+    posix::SleepHook sleepHook;
 };
 
 ClockState& Clock() {
@@ -51,16 +58,37 @@ void ResetClocks() {
     c.dateSet = false;
     c.sleepCalls = 0;
     c.sleptMs = 0;
+    std::lock_guard<std::mutex> guard(c.hookLock);
+    c.sleepHook = nullptr;
 }
+
+// Not a cancellation point: messages are stamped under the layer's locks.
+DWORD MessageTime() { return Clock().tickCountBase + uint32_t(ElapsedMs()); }
 }  // namespace posix::detail
 
-DWORD WINAPI timeGetTime(void) { return Clock().timeGetTimeBase + uint32_t(ElapsedMs()); }
-DWORD WINAPI GetTickCount(void) { return Clock().tickCountBase + uint32_t(ElapsedMs()); }
+DWORD WINAPI timeGetTime(void) {
+    pthread_testcancel();
+    return Clock().timeGetTimeBase + uint32_t(ElapsedMs());
+}
+
+DWORD WINAPI GetTickCount(void) {
+    pthread_testcancel();
+    return posix::detail::MessageTime();
+}
+
 MMRESULT WINAPI timeBeginPeriod(UINT) { return TIMERR_NOERROR; }
 MMRESULT WINAPI timeEndPeriod(UINT) { return TIMERR_NOERROR; }
 
 void WINAPI Sleep(DWORD dwMilliseconds) {
+    pthread_testcancel();
     ClockState& c = Clock();
+    posix::SleepHook hook;
+    {
+        std::lock_guard<std::mutex> guard(c.hookLock);
+        hook = c.sleepHook;
+    }
+    // The hook runs with no lock held: it may block until cancelled.
+    if (hook) hook(dwMilliseconds);
     c.sleepCalls++;
     c.sleptMs += dwMilliseconds;
     if (c.virtualMode) {
@@ -71,6 +99,7 @@ void WINAPI Sleep(DWORD dwMilliseconds) {
         std::this_thread::yield();
     else
         std::this_thread::sleep_for(std::chrono::milliseconds(dwMilliseconds));
+    pthread_testcancel();
 }
 
 void WINAPI GetLocalTime(LPSYSTEMTIME st) {
@@ -136,5 +165,10 @@ void AdvanceVirtualTime(uint32_t milliseconds) { Clock().virtualMs += millisecon
 uint64_t VirtualElapsed() { return Clock().virtualMs; }
 uint64_t SleepCalls() { return Clock().sleepCalls; }
 uint64_t SleptMilliseconds() { return Clock().sleptMs; }
+
+void SetSleepHook(SleepHook hook) {
+    std::lock_guard<std::mutex> guard(Clock().hookLock);
+    Clock().sleepHook = std::move(hook);
+}
 
 }  // namespace posix

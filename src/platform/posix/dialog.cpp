@@ -8,7 +8,6 @@
 
 #include <posix_control.h>
 
-#include <cctype>
 #include <cstdio>
 #include <memory>
 #include <mutex>
@@ -41,13 +40,6 @@ enum ButtonType : DWORD {
 
 WPARAM MakeWParam(WORD low, WORD high) { return WPARAM(low) | (WPARAM(high) << 16); }
 
-bool SameText(const std::string& a, const char* b) {
-    size_t i = 0;
-    for (; i < a.size() && b[i] != '\0'; ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-    return i == a.size() && b[i] == '\0';
-}
-
 struct Dialog;
 
 struct Control {
@@ -55,7 +47,7 @@ struct Control {
     posix::DialogItemInfo item;
     UINT check = BST_UNCHECKED;
 
-    bool IsButton() const { return SameText(item.className, "Button"); }
+    bool IsButton() const { return posix::detail::SameTextIgnoringCase(item.className, "Button"); }
     DWORD ButtonType() const { return item.style & kButtonTypeMask; }
     bool Usable() const { return (item.style & (kWsVisible | kWsDisabled)) == kWsVisible; }
     // The highest state BM_SETCHECK accepts for this kind of button.

@@ -4,15 +4,97 @@
 // shared screen surface clipped to their window.
 #include "internal.h"
 
+#include <posix_control.h>
+
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <cstdint>
 #include <cstdlib>
+#include <initializer_list>
+#include <thread>
+#include <unordered_map>
 
 using namespace posix::detail;
 
 namespace {
 
 using Guard = std::lock_guard<std::recursive_mutex>;
+
+// ---- one thread at a time on a DC ----------------------------------------------
+// Windows does not serialise calls on one DC across threads, so the saver
+// guards its shared DCs itself. The layer's own global lock would hide a
+// missing guard; instead every call taking a DC marks it with its thread
+// before it waits for that lock, and a second thread finding the mark counts
+// as misuse. Marks are kept by handle value, apart from the object, so that a
+// stale handle is never dereferenced to mark it.
+struct DcUser {
+    std::thread::id thread;
+    int depth = 0;  // the same thread may re-enter, as BitBlt from a DC to itself does
+};
+
+std::mutex& DcUseLock() {
+    // Never destroyed: threads and exit-time checks may still look at it.
+    static auto* lock = new std::mutex();
+    return *lock;
+}
+
+std::unordered_map<const void*, DcUser>& DcUsers() {
+    // Never destroyed: threads and exit-time checks may still look at it.
+    static auto* users = new std::unordered_map<const void*, DcUser>();
+    return *users;
+}
+
+// Calls that have marked their DCs and wait for the global lock.
+std::atomic<int> g_gdiWaiters{0};
+
+constexpr size_t kMaxCallDCs = 2;  // BitBlt's destination and source
+
+// A GDI call on one or two DCs: marks them, then holds the global lock until
+// the call returns, clearing its marks just before it lets go.
+class DcCall {
+public:
+    DcCall(const char* call, std::initializer_list<HDC> dcs) {
+        for (HDC dc : dcs) Mark(call, dc);
+        ++g_gdiWaiters;
+        lock_ = std::unique_lock<std::recursive_mutex>(GdiLock());
+        --g_gdiWaiters;
+    }
+    ~DcCall() {
+        // Cleared while the global lock is still held: a DC this call deleted
+        // cannot yet have been reborn at the same address for another thread.
+        for (size_t i = 0; i < marked_; ++i) Clear(dcs_[i]);
+    }
+    DcCall(const DcCall&) = delete;
+    DcCall& operator=(const DcCall&) = delete;
+
+private:
+    void Mark(const char* call, HDC dc) {
+        if (dc == nullptr || marked_ == kMaxCallDCs) return;
+        const std::thread::id self = std::this_thread::get_id();
+        bool taken = false;
+        {
+            std::lock_guard<std::mutex> guard(DcUseLock());
+            auto [at, fresh] = DcUsers().try_emplace(dc, DcUser{self, 0});
+            taken = !fresh && at->second.thread != self;
+            if (!taken) ++at->second.depth;
+        }
+        if (taken) {
+            ReportMisuse(std::string(call) + " on a DC while another thread's call on it is in progress");
+            return;
+        }
+        dcs_[marked_++] = dc;
+    }
+    static void Clear(const void* dc) {
+        std::lock_guard<std::mutex> guard(DcUseLock());
+        auto at = DcUsers().find(dc);
+        if (at != DcUsers().end() && --at->second.depth == 0) DcUsers().erase(at);
+    }
+
+    std::array<const void*, kMaxCallDCs> dcs_{};
+    size_t marked_ = 0;
+    std::unique_lock<std::recursive_mutex> lock_;
+};
 
 DeviceContext* LookupDC(HDC hdc) {
     GdiObject* object = Lookup(hdc);
@@ -84,6 +166,7 @@ bool SupportedDib(const BITMAPINFOHEADER* h) {
 
 HPALETTE WINAPI CreatePalette(const LOGPALETTE* plpal) {
     if (plpal == nullptr || plpal->palNumEntries == 0 || plpal->palVersion != 0x300) return nullptr;
+    if (ShouldFail(posix::FailingCall::CreatePalette)) return nullptr;
     Guard guard(GdiLock());
     auto* palette = new Palette();
     palette->entries.assign(plpal->palPalEntry, plpal->palPalEntry + plpal->palNumEntries);
@@ -92,7 +175,7 @@ HPALETTE WINAPI CreatePalette(const LOGPALETTE* plpal) {
 }
 
 HPALETTE WINAPI SelectPalette(HDC hdc, HPALETTE hPal, BOOL) {
-    Guard guard(GdiLock());
+    DcCall call("SelectPalette", {hdc});
     DeviceContext* dc = LookupDC(hdc);
     GdiObject* object = Lookup(hPal);
     if (dc == nullptr || object == nullptr || object->kind != ObjectKind::Palette) return nullptr;
@@ -105,7 +188,7 @@ HPALETTE WINAPI SelectPalette(HDC hdc, HPALETTE hPal, BOOL) {
 }
 
 UINT WINAPI RealizePalette(HDC hdc) {
-    Guard guard(GdiLock());
+    DcCall call("RealizePalette", {hdc});
     DeviceContext* dc = LookupDC(hdc);
     if (dc == nullptr) return GDI_ERROR;
     // A true-colour display maps nothing; Windows reports 0 entries changed.
@@ -113,8 +196,9 @@ UINT WINAPI RealizePalette(HDC hdc) {
 }
 
 HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
-    Guard guard(GdiLock());
+    DcCall call("CreateCompatibleBitmap", {hdc});
     if (LookupDC(hdc) == nullptr || cx <= 0 || cy <= 0) return nullptr;
+    if (ShouldFail(posix::FailingCall::CreateCompatibleBitmap)) return nullptr;
     auto* bitmap = new Bitmap();
     bitmap->width = cx;
     bitmap->height = cy;
@@ -125,7 +209,7 @@ HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
 
 HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* pbmih, DWORD flInit, const void* pjBits,
                               const BITMAPINFO* pbmi, UINT iUsage) {
-    Guard guard(GdiLock());
+    DcCall call("CreateDIBitmap", {hdc});
     if (LookupDC(hdc) == nullptr || !SupportedDib(pbmih)) return nullptr;
     const int width = pbmih->biWidth;
     const int height = std::abs(pbmih->biHeight);
@@ -154,8 +238,9 @@ HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* pbmih, DWORD flIn
 }
 
 HDC WINAPI CreateCompatibleDC(HDC hdc) {
-    Guard guard(GdiLock());
+    DcCall call("CreateCompatibleDC", {hdc});
     if (hdc != nullptr && LookupDC(hdc) == nullptr) return nullptr;
+    if (ShouldFail(posix::FailingCall::CreateCompatibleDC)) return nullptr;
     auto* dc = new DeviceContext(ObjectKind::MemoryDC);
     dc->bitmap = StockBitmap();
     dc->palette = StockPalette();
@@ -164,7 +249,7 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
 }
 
 HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
-    Guard guard(GdiLock());
+    DcCall call("SelectObject", {hdc});
     DeviceContext* dc = LookupDC(hdc);
     GdiObject* object = Lookup(h);
     if (dc == nullptr || object == nullptr) return nullptr;
@@ -212,7 +297,7 @@ BOOL WINAPI DeleteObject(HGDIOBJ ho) {
 }
 
 BOOL WINAPI DeleteDC(HDC hdc) {
-    Guard guard(GdiLock());
+    DcCall call("DeleteDC", {hdc});
     DeviceContext* dc = LookupDC(hdc);
     if (dc == nullptr || dc->kind != ObjectKind::MemoryDC) {
         ReportMisuse("DeleteDC of a handle that is not a live memory DC");
@@ -229,6 +314,7 @@ HDC WINAPI GetDC(HWND hWnd) {
     Guard guard(GdiLock());
     Window* window = LookupWindow(hWnd);
     if (window == nullptr) return nullptr;
+    if (ShouldFail(posix::FailingCall::GetDC)) return nullptr;
     auto* dc = new DeviceContext(ObjectKind::WindowDC);
     dc->window = window;
     dc->palette = StockPalette();
@@ -237,7 +323,7 @@ HDC WINAPI GetDC(HWND hWnd) {
 }
 
 int WINAPI ReleaseDC(HWND, HDC hDC) {
-    Guard guard(GdiLock());
+    DcCall call("ReleaseDC", {hDC});
     DeviceContext* dc = LookupDC(hDC);
     if (dc == nullptr || dc->kind != ObjectKind::WindowDC) {
         ReportMisuse("ReleaseDC of a handle that is not a live window DC");
@@ -256,42 +342,64 @@ HGDIOBJ WINAPI GetStockObject(int i) {
 
 int WINAPI SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc, UINT StartScan,
                              UINT cLines, const void* lpvBits, const BITMAPINFO* lpbmi, UINT ColorUse) {
-    Guard guard(GdiLock());
+    DcCall call("SetDIBitsToDevice", {hdc});
     DeviceContext* dc = LookupDC(hdc);
     Target t;
     if (dc == nullptr || lpvBits == nullptr || lpbmi == nullptr || ColorUse != DIB_RGB_COLORS ||
         !SupportedDib(&lpbmi->bmiHeader) || !TargetOf(dc, t))
         return 0;
     const BITMAPINFOHEADER& header = lpbmi->bmiHeader;
-    const int dibWidth = header.biWidth;
-    const int dibHeight = std::abs(header.biHeight);
+    const int64_t dibWidth = header.biWidth;
+    const int64_t dibHeight = std::abs(int64_t(header.biHeight));
     const bool topDown = header.biHeight < 0;
+    if (cLines == 0 || StartScan >= dibHeight) return 0;
+    // Windows counts ySrc and StartScan from the bottom of the picture
+    // whatever its row order. The buffer holds the band of scan lines
+    // StartScan .. StartScan + lines - 1 in the DIB's own order; bandTop is
+    // the band's row (counted from its top) where the source rectangle starts.
+    int64_t lines = cLines;
+    if (!topDown) lines = std::min(lines, dibHeight - StartScan);
+    int64_t bandTop = int64_t(StartScan) + lines - (int64_t(ySrc) + int64_t(h));
+    if (bandTop > 0) {
+        // Scan lines above the rectangle: a bottom-up band sheds them (and
+        // reports fewer lines); a top-down one reports them all, drawn or not.
+        if (topDown && bandTop >= lines) return int(lines);
+        if (!topDown) {
+            if (bandTop >= lines) return 0;
+            lines -= bandTop;
+            bandTop = 0;
+        }
+    }
+    const int64_t bandRows = topDown ? std::min(lines, dibHeight) : lines;
+    // Rows j and columns i of the rectangle inside both the band and the DIB.
+    const int64_t firstRow = std::max<int64_t>(0, -bandTop);
+    const int64_t endRow = std::min<int64_t>(h, bandRows - bandTop);
+    const int64_t firstColumn = std::max<int64_t>(0, -int64_t(xSrc));
+    const int64_t endColumn = std::min<int64_t>(w, dibWidth - xSrc);
+    if (firstRow >= endRow || firstColumn >= endColumn) return 0;
+
     const size_t stride = DibStride(header);
     const auto* bits = static_cast<const uint8_t*>(lpvBits);
     const std::array<uint32_t, 256> lookup = ColourLookup(lpbmi);
-    // Columns that are both inside the DIB and inside the clip.
-    const int firstColumn = std::max({0, -xSrc, t.clipLeft - t.originX - xDest});
-    const int endColumn = std::min({int(w), dibWidth - xSrc, t.clipRight - t.originX - xDest});
-    // Source rows count from the DIB's origin: the top row of a top-down DIB,
-    // the bottom row of a bottom-up one. The buffer holds scan lines
-    // StartScan .. StartScan + cLines - 1 in stored order.
-    for (int j = 0; j < int(h); ++j) {
-        const int fromOrigin = topDown ? ySrc + j : ySrc + int(h) - 1 - j;
-        if (fromOrigin < 0 || fromOrigin >= dibHeight) continue;
-        const int scan = fromOrigin;  // stored order counts from the same origin
-        if (scan < int(StartScan) || scan >= int(StartScan + cLines)) continue;
-        const uint8_t* row = bits + size_t(scan - int(StartScan)) * stride;
-        const int sy = t.originY + yDest + j;
-        if (sy < t.clipTop || sy >= t.clipBottom) continue;
-        uint32_t* target = t.pixels + size_t(sy) * size_t(t.stride) + size_t(t.originX + xDest);
-        for (int i = firstColumn; i < endColumn; ++i) target[i] = lookup[row[xSrc + i]];
+    // The same rectangle clipped to the target as well.
+    const int64_t left = int64_t(t.originX) + xDest, top = int64_t(t.originY) + yDest;
+    const int64_t fromRow = std::max<int64_t>(firstRow, t.clipTop - top);
+    const int64_t toRow = std::min<int64_t>(endRow, t.clipBottom - top);
+    const int64_t fromColumn = std::max<int64_t>(firstColumn, t.clipLeft - left);
+    const int64_t toColumn = std::min<int64_t>(endColumn, t.clipRight - left);
+    for (int64_t j = fromRow; j < toRow && fromColumn < toColumn; ++j) {
+        const int64_t bandRow = bandTop + j;
+        const int64_t stored = topDown ? bandRow : lines - 1 - bandRow;
+        const uint8_t* row = bits + size_t(stored) * stride + size_t(int64_t(xSrc) + fromColumn);
+        uint32_t* target = t.pixels + size_t(top + j) * size_t(t.stride) + size_t(left + fromColumn);
+        for (int64_t i = 0; i < toColumn - fromColumn; ++i) target[i] = lookup[row[i]];
     }
     if (t.isWindow) RecordWindowBlit(xDest, yDest, int(w), int(h));
-    return int(cLines);
+    return int(lines);
 }
 
 BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop) {
-    Guard guard(GdiLock());
+    DcCall call("BitBlt", {hdc, hdcSrc});
     DeviceContext* dst = LookupDC(hdc);
     DeviceContext* src = LookupDC(hdcSrc);
     Target d, s;
@@ -309,3 +417,11 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
     if (d.isWindow) RecordWindowBlit(x, y, cx, cy);
     return TRUE;
 }
+
+namespace posix {
+
+void HoldGdi() { GdiLock().lock(); }
+void ReleaseGdi() { GdiLock().unlock(); }
+int GdiWaiters() { return g_gdiWaiters; }
+
+}  // namespace posix

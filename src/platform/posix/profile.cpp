@@ -25,6 +25,9 @@ namespace {
 constexpr size_t kMaxProfileBytes = size_t(64) << 20;
 constexpr mode_t kNewFileMode = 0644;
 constexpr mode_t kNewFolderMode = 0700;
+// GetPrivateProfileInt reads the value through a buffer of this many
+// characters, so only the first 29 characters of a value count.
+constexpr size_t kIntBufferChars = 30;
 
 std::mutex& ProfileLock() {
     // Never destroyed: exit-time code may still write a profile.
@@ -142,9 +145,11 @@ UINT WINAPI GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefau
         if (ReadWholeFile(ResolvePath(lpFileName), text) != ReadResult::Read) return UINT(nDefault);
     }
     const std::optional<std::string> value = posix::detail::ProfileValue(text, lpAppName, lpKeyName);
+    if (!value) return UINT(nDefault);
+    const std::string number = posix::detail::ProfileBufferText(*value, kIntBufferChars);
     // An empty value counts as missing, as on Windows NT.
-    if (!value || value->empty()) return UINT(nDefault);
-    return posix::detail::ProfileNumber(*value);
+    if (number.empty()) return UINT(nDefault);
+    return posix::detail::ProfileNumber(number);
 }
 
 BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString, LPCSTR lpFileName) {

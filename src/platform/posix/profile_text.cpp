@@ -7,7 +7,10 @@ namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+// White space as the profile functions see it: the ASCII spaces and ^Z, the
+// DOS end-of-file mark that old files still carry.
+constexpr char kDosEndOfFile = '\x1a';
+bool IsBlank(char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == kDosEndOfFile; }
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -27,12 +30,14 @@ bool SameName(std::string_view a, std::string_view b) {
 enum class LineKind { Other, Section, Key };
 
 // One line of the file: [begin, contentEnd) is its text, [contentEnd, end)
-// its line break ("\n" or "\r\n", empty on an unterminated last line).
+// its line break ("\r\n", a lone "\n" or a lone "\r"; empty on an
+// unterminated last line).
 struct Line {
     size_t begin = 0, contentEnd = 0, end = 0;
     LineKind kind = LineKind::Other;
     std::string_view name;      // section or key name, trimmed
-    size_t valueBegin = 0;      // keys: where the text after '=' starts, blanks skipped
+    bool hasValue = false;      // keys: the line has an '='; a bare name is a key without a value
+    size_t valueBegin = 0;      // keys with a value: where the text after '=' starts, blanks skipped
     std::string_view value;     // keys: trimmed value
 };
 
@@ -48,9 +53,17 @@ Line Classify(std::string_view text, Line line) {
             return line;
         }
     }
-    const size_t equals = content.find('=');
-    if (equals == std::string_view::npos) return line;
+    if (trimmed.empty()) return line;
+    // Every other line is a key, as Windows loads the file: without an '='
+    // it is a name alone, which reads as no value.
     line.kind = LineKind::Key;
+    const size_t equals = content.find('=');
+    if (equals == std::string_view::npos) {
+        line.name = trimmed;
+        line.valueBegin = line.contentEnd;
+        return line;
+    }
+    line.hasValue = true;
     line.name = Trim(content.substr(0, equals));
     size_t valueAt = equals + 1;
     while (valueAt < content.size() && IsBlank(content[valueAt])) ++valueAt;
@@ -65,12 +78,14 @@ std::vector<Line> SplitLines(std::string_view text) {
     while (at < text.size()) {
         Line line;
         line.begin = at;
-        const size_t newline = text.find('\n', at);
-        if (newline == std::string_view::npos) {
+        // A line ends at CR LF, or at a CR or an LF on its own.
+        const size_t lineEnd = text.find_first_of("\r\n", at);
+        if (lineEnd == std::string_view::npos) {
             line.contentEnd = line.end = text.size();
         } else {
-            line.end = newline + 1;
-            line.contentEnd = (newline > at && text[newline - 1] == '\r') ? newline - 1 : newline;
+            line.contentEnd = lineEnd;
+            const bool crlf = text[lineEnd] == '\r' && lineEnd + 1 < text.size() && text[lineEnd + 1] == '\n';
+            line.end = lineEnd + (crlf ? 2 : 1);
         }
         lines.push_back(Classify(text, line));
         at = line.end;
@@ -111,19 +126,27 @@ size_t FindKey(const std::vector<Line>& lines, const SectionSpan& span, std::str
     return std::string_view::npos;
 }
 
-std::string_view Unquote(std::string_view value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        return value.substr(1, value.size() - 2);
-    return value;
-}
-
 }  // namespace
 
 std::optional<std::string> ProfileValue(std::string_view text, std::string_view section, std::string_view key) {
     const std::vector<Line> lines = SplitLines(text);
     const size_t at = FindKey(lines, FindSection(lines, section), key);
-    if (at == std::string_view::npos) return std::nullopt;
-    return std::string(Unquote(lines[at].value));
+    if (at == std::string_view::npos || !lines[at].hasValue) return std::nullopt;
+    return std::string(lines[at].value);
+}
+
+std::string ProfileBufferText(std::string_view value, size_t bufferChars) {
+    if (bufferChars == 0) return {};
+    value = value.substr(0, value.find('\0'));  // the value is a C string from here on
+    const bool quoted =
+        value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+    if (quoted) value.remove_prefix(1);
+    std::string text(value.substr(0, bufferChars - 1));
+    // Windows drops the last character copied when the value after its opening
+    // quote fits the buffer's length: the closing quote, unless the buffer was
+    // one character short of holding it, when it is the character before.
+    if (quoted && value.size() <= bufferChars && !text.empty()) text.pop_back();
+    return text;
 }
 
 std::string ProfileWithValue(std::string_view text, std::string_view section, std::string_view key,
@@ -138,6 +161,7 @@ std::string ProfileWithValue(std::string_view text, std::string_view section, st
     if (keyAt != std::string_view::npos) {
         const Line& l = lines[keyAt];
         out.append(text.substr(0, l.valueBegin));
+        if (!l.hasValue) out.append("=");  // a bare name gets its value
         out.append(value);
         out.append(text.substr(l.contentEnd));
         return out;
@@ -185,13 +209,33 @@ std::string ProfileWithoutSection(std::string_view text, std::string_view sectio
     return std::string(text.substr(0, from)).append(text.substr(to));
 }
 
-UINT ProfileNumber(std::string_view value) {
+namespace {
+
+constexpr uint32_t kDecimal = 10, kBinary = 2, kOctal = 8, kHexadecimal = 16;
+constexpr uint32_t kNotADigit = 36;  // above every base
+
+uint32_t DigitValue(char c) {
+    if (c >= '0' && c <= '9') return uint32_t(c - '0');
+    if (c >= 'A' && c <= 'Z') return uint32_t(c - 'A') + 10u;
+    if (c >= 'a' && c <= 'z') return uint32_t(c - 'a') + 10u;
+    return kNotADigit;
+}
+
+}  // namespace
+
+UINT ProfileNumber(std::string_view text) {
     size_t at = 0;
+    while (at < text.size() && uint8_t(text[at]) <= uint8_t(' ')) ++at;
     bool negative = false;
-    if (at < value.size() && (value[at] == '+' || value[at] == '-')) negative = value[at++] == '-';
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+    uint32_t base = kDecimal;
+    if (text.size() - at >= 2 && text[at] == '0') {
+        const char prefix = text[at + 1];
+        base = prefix == 'x' ? kHexadecimal : prefix == 'o' ? kOctal : prefix == 'b' ? kBinary : kDecimal;
+        if (base != kDecimal) at += 2;
+    }
     uint32_t number = 0;
-    for (; at < value.size() && value[at] >= '0' && value[at] <= '9'; ++at)
-        number = number * 10u + uint32_t(value[at] - '0');
+    for (; at < text.size() && DigitValue(text[at]) < base; ++at) number = number * base + DigitValue(text[at]);
     return negative ? 0u - number : number;
 }
 

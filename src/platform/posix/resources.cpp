@@ -131,7 +131,8 @@ DWORD WINAPI SizeofResource(HMODULE hModule, HRSRC hResInfo) {
 BOOL WINAPI FreeResource(HGLOBAL) { return FALSE; }  // resources live as long as their module
 
 HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName) {
-    if (lpModuleName != nullptr) return nullptr;
+    // A name finds a library already in the process, never the executable.
+    if (lpModuleName != nullptr) return posix::detail::LoadedLibraryNamed(lpModuleName);
     std::lock_guard<std::mutex> guard(ResourceLock());
     return reinterpret_cast<HMODULE>(MainModuleObject());
 }

@@ -1,4 +1,5 @@
-// The screen surface, the test windows that draw into it, and PNG output.
+// The screen surface that windows draw into, PNG output, and the reset of the
+// whole platform.
 #include "internal.h"
 
 #include <posix_control.h>
@@ -7,18 +8,11 @@
 
 #include <cstdio>
 #include <memory>
-#include <unordered_set>
 
 using namespace posix::detail;
 
 namespace {
 using Guard = std::lock_guard<std::recursive_mutex>;
-
-std::unordered_set<Window*>& Windows() {
-    // Never destroyed: threads and exit-time checks may still look at it.
-    static auto* windows = new std::unordered_set<Window*>();
-    return *windows;
-}
 
 std::vector<posix::BlitRecord>& Blits() {
     // Never destroyed: threads and exit-time checks may still look at it.
@@ -35,20 +29,6 @@ Screen& TheScreen() {
 }
 
 void RecordWindowBlit(int x, int y, int width, int height) { Blits().push_back({x, y, width, height}); }
-
-bool IsLiveWindow(HWND hwnd) {
-    auto* w = reinterpret_cast<Window*>(hwnd);
-    return hwnd != nullptr && Windows().count(w) != 0 && w->alive;
-}
-
-Window* LookupWindow(HWND hwnd) { return IsLiveWindow(hwnd) ? reinterpret_cast<Window*>(hwnd) : nullptr; }
-
-void ResetWindows() {
-    // Windows left by an earlier test stay allocated (a DC may still point at
-    // one) but stop drawing.
-    for (Window* w : Windows()) w->alive = false;
-    Blits().clear();
-}
 
 }  // namespace posix::detail
 
@@ -120,22 +100,6 @@ std::vector<BlitRecord> TakeWindowBlits() {
     return out;
 }
 
-HWND CreateTestWindow(int x, int y, int width, int height) {
-    Guard guard(GdiLock());
-    auto* w = new Window();
-    w->x = x;
-    w->y = y;
-    w->width = width;
-    w->height = height;
-    Windows().insert(w);
-    return reinterpret_cast<HWND>(w);
-}
-
-void DestroyTestWindow(HWND hwnd) {
-    Guard guard(GdiLock());
-    if (Window* w = LookupWindow(hwnd)) w->alive = false;
-}
-
 void ResetPlatform(int screenWidth, int screenHeight) {
     {
         Guard guard(GdiLock());
@@ -144,10 +108,20 @@ void ResetPlatform(int screenWidth, int screenHeight) {
         s.height = screenHeight;
         s.pixels.assign(size_t(screenWidth) * size_t(screenHeight), 0);
         ResetWindows();
+        Blits().clear();
         ResetGdi();
     }
     ResetClocks();
     ResetDebugOutput();
+    ResetFailures();
+    // Outside GdiLock: the message lock is never taken under it.
+    ResetWindowClasses();
+    ResetMessages();
+    ResetInput();
+    ResetSystem();
+    ResetProcess();
+    ResetRegistry();
+    ResetLibraries();
 }
 
 }  // namespace posix

@@ -9,3 +9,8 @@ typedef UINT MMRESULT;
 DWORD WINAPI timeGetTime(void);
 MMRESULT WINAPI timeBeginPeriod(UINT uPeriod);
 MMRESULT WINAPI timeEndPeriod(UINT uPeriod);
+
+// sndPlaySoundA: the saver only ever stops sound (no name, no flags).
+#define SND_SYNC 0x0000
+#define SND_ASYNC 0x0001
+BOOL WINAPI sndPlaySoundA(LPCSTR pszSound, UINT fuSound);

@@ -77,6 +77,14 @@ int LiveMemoryBlocks();
 // selected object, deleting a DC that still holds a non-default object,
 // freeing a block twice, and the like. Each is also described on stderr.
 int GdiMisuseCount();
+// Calls on one DC from two threads at once are misuse too: Windows does not
+// serialise them. To show one thread's call provably in progress, a test holds
+// the layer's GDI lock on its own thread (HoldGdi); another thread's call then
+// marks its DCs and waits, counted by GdiWaiters, while the holder's own calls
+// go ahead. ReleaseGdi, on the same thread, lets the waiter finish.
+void HoldGdi();
+void ReleaseGdi();
+int GdiWaiters();
 
 // ---- resources ---------------------------------------------------------
 // The executable's own resources come from the table built from the resource

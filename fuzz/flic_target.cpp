@@ -1,0 +1,66 @@
+#include "fuzz/flic_target.h"
+
+#include "display/display.h"
+#include "flic/flic_player.h"
+
+#include <posix_control.h>
+
+namespace quibac::fuzzing {
+
+struct FlicPlayground::Output {
+    HWND Window = nullptr;
+    Display Screen;
+};
+
+FlicPlayground::FlicPlayground() {
+    struct Size {
+        int width, height, stretch;
+    };
+    for (const Size& s : {Size{800, 600, 0}, Size{152, 112, 1}, Size{kScreenWidth, kScreenHeight, 1}}) {
+        auto out = std::make_unique<Output>();
+        out->Window = posix::CreateTestWindow(0, 0, s.width, s.height);
+        out->Screen.Geometry = ComputeOutputGeometry(s.width, s.height, s.stretch);
+        if (!BeginDrawing(out->Screen, out->Window) || !FinishDrawingResources(out->Screen)) __builtin_trap();
+        BuildScalingMaps(out->Screen.Maps, out->Screen.Geometry);
+        outputs_.push_back(std::move(out));
+    }
+    band_.BandCapture = true;
+}
+
+FlicPlayground::~FlicPlayground() {
+    for (auto& out : outputs_) {
+        FreeDrawingResources(out->Screen);
+        ReleaseWindowDC(out->Screen, out->Window);
+        posix::DestroyTestWindow(out->Window);
+    }
+}
+
+std::string FlicPlayground::Play(const uint8_t* data, size_t size) {
+    // A module per input, so that resources do not pile up.
+    HMODULE module = posix::CreateResourceModule();
+    posix::AddResource(module, "Flic", "FUZZFLIC", std::vector<uint8_t>(data, data + size));
+    std::string failure;
+    for (auto& out : outputs_) {
+        FlicPlayer player;
+        player.Instance = module;
+        player.Target = &out->Screen;
+        player.Band = &band_;
+        FlicLoad(player, "FUZZFLIC");
+        FlicRewind(player);
+        for (;;) {
+            const uint32_t offset = player.FlicFrameOffset;
+            const uint32_t advance = FlicStep(player, offset);
+            if (advance == 0) break;
+            if (uint64_t(offset) + advance > size) {
+                failure = "the walk left the bytes at offset " + std::to_string(offset);
+                break;
+            }
+            player.FlicFrameOffset = offset + advance;
+        }
+        if (!failure.empty()) break;
+    }
+    posix::DestroyResourceModule(module);
+    return failure;
+}
+
+}  // namespace quibac::fuzzing

@@ -1,0 +1,81 @@
+// What a saver window builds and frees over its life.
+#include "saver/saver.h"
+
+#include "assets/resource_names.h"
+#include "show/calendar.h"
+
+namespace quibac {
+
+namespace {
+
+// Ends the show thread: asks it to stop, waits, and terminates it when it
+// will not. True when it is certainly gone, so what it uses may be freed.
+bool StopShowThread(Saver& saver) {
+    saver.Animation.ShowRunning = false;
+    HANDLE thread = saver.ShowThreadHandle;
+    if (thread == nullptr) return true;
+    bool ended = WaitForSingleObject(thread, kShowStopWaitMs) == WAIT_OBJECT_0;
+    if (!ended) {
+        TerminateThread(thread, 0);
+        // Termination takes effect asynchronously; until it has, the thread
+        // may still be drawing with everything below.
+        ended = WaitForSingleObject(thread, kTerminationWaitMs) == WAIT_OBJECT_0;
+    }
+    if (!ended) return false;
+    CloseHandle(thread);
+    saver.ShowThreadHandle = nullptr;
+    return true;
+}
+
+}  // namespace
+
+Saver::Saver(HINSTANCE instance, WNDPROC defaultProc)
+    : Instance(instance),
+      DefaultProc(defaultProc),
+      Assets(std::make_unique<BitmapAssets>()),
+      Animation(Screen, *Assets, instance) {}
+
+Saver::~Saver() { ReleaseSaver(*this); }
+
+bool SetUpSaver(Saver& saver, int32_t windowWidth, int32_t windowHeight, int32_t stretch) {
+    Show& show = saver.Animation;
+    saver.Screen.Geometry = ComputeOutputGeometry(windowWidth, windowHeight, stretch);
+    if (!FlicLoad(show.Flic, kDatesFlic)) {
+        OutputDebugStringA(kFailedToInitFlc);
+        return false;
+    }
+    // Too short to hold the magic reads as a wrong one.
+    if (show.Flic.FlicData.U16(kFlcMagicAt) != kFlcMagic) {
+        OutputDebugStringA(kNotOfficialFlc);
+        return false;
+    }
+    show.Flic.FlicFrameOffset = kFlicHeaderBytes;
+    SeedRandom(show.Random, GetTickCount());
+    return true;
+}
+
+bool BuildDrawing(Saver& saver, HWND window) {
+    Display& display = saver.Screen;
+    saver.Window = window;
+    if (!BeginDrawing(display, window)) return false;
+    // The walker's colour table becomes the palette.
+    LoadWalkerBitmap(saver.Instance, *saver.Assets, display.Palette.CapturedPalette);
+    if (!FinishDrawingResources(display)) return false;
+    LoadSceneBitmaps(saver.Instance, *saver.Assets);
+    return true;
+}
+
+void ReleaseSaver(Saver& saver) {
+    // A thread that could not be stopped keeps what it uses: the process is
+    // ending, and freeing it under the thread would be worse than leaving it.
+    if (!StopShowThread(saver)) return;
+    FreeDrawingResources(saver.Screen);
+    FlicPlayer& flic = saver.Animation.Flic;
+    if (flic.Resource != nullptr) {
+        FreeResource(flic.Resource);
+        flic.Resource = nullptr;
+    }
+    ReleaseWindowDC(saver.Screen, saver.Window);
+}
+
+}  // namespace quibac

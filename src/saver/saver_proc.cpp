@@ -1,0 +1,73 @@
+// The saver procedure's three messages as a table: each handler says whether
+// the message goes on to the default handler (only a failed creation does not).
+#include "saver/saver.h"
+
+#include "display/presentation.h"
+#include "settings/settings.h"
+#include "show/sequencer.h"
+
+#include <mmsystem.h>
+
+#include <array>
+
+namespace quibac {
+
+namespace {
+
+using Handler = bool (*)(Saver&, HWND);
+
+bool OnCreate(Saver& saver, HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    saver.Window = window;
+    if (SetUpSaver(saver, client.right - client.left, client.bottom - client.top, ReadSettings())) return true;
+    saver.Animation.ShowRunning = false;
+    DestroyWindow(window);
+    return false;
+}
+
+bool StartShowThread(Saver& saver) {
+    DWORD id = 0;
+    saver.ShowThreadHandle = CreateThread(nullptr, 0, ShowThread, &saver.Animation, 0, &id);
+    return saver.ShowThreadHandle != nullptr;
+}
+
+bool OnPaint(Saver& saver, HWND window) {
+    if (saver.Painted) {
+        PresentFrame(saver.Screen);
+        return true;
+    }
+    saver.Painted = true;
+    // A resource that cannot be made ends the saver as a thread that cannot
+    // start does: the destruction frees whatever was built.
+    if (!BuildDrawing(saver, window) || !StartShowThread(saver)) DestroyWindow(window);
+    return true;
+}
+
+bool OnDestroy(Saver& saver, HWND) {
+    sndPlaySoundA(nullptr, 0);
+    ReleaseSaver(saver);
+    return true;
+}
+
+struct SaverMessage {
+    UINT message;
+    Handler handle;
+};
+
+constexpr std::array<SaverMessage, 3> kSaverMessages{{
+    {WM_CREATE, OnCreate},
+    {WM_PAINT, OnPaint},
+    {WM_DESTROY, OnDestroy},
+}};
+
+}  // namespace
+
+LRESULT SaverProc(Saver& saver, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    for (const SaverMessage& row : kSaverMessages) {
+        if (row.message == message && !row.handle(saver, window)) return 0;
+    }
+    return saver.DefaultProc(window, message, wParam, lParam);
+}
+
+}  // namespace quibac

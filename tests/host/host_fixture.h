@@ -1,0 +1,71 @@
+// Common ground for the host tests: a fresh platform in virtual time, a
+// folder for QUIBAC.INI, the cursor somewhere in the middle of the screen, and
+// the program started from a whole command line, as the process entry does.
+#pragma once
+
+#include "host/command_line.h"
+#include "host/host.h"
+#include "support/platform_fixture.h"
+#include "support/temp_folder.h"
+
+#include <posix_control.h>
+#include <posix_windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace quibac::testing {
+
+// A test double as the entry GetProcAddress hands out.
+template <typename Function>
+FARPROC Entry(Function function) {
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
+}
+
+// Names table-driven cases after their row.
+template <typename Row>
+std::string RowName(const ::testing::TestParamInfo<Row>& row) {
+    return row.param.name;
+}
+
+constexpr int kCursorX = 500;
+constexpr int kCursorY = 400;
+
+class HostTest : public PlatformTest {
+protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        posix::UseVirtualTime(true);
+        posix::SetDebugCapture(false);
+        posix::SetProfileDirectory(folder_.path());
+        posix::SetCursorPosition(kCursorX, kCursorY);
+        windowsAtStart_ = posix::LiveWindows();
+    }
+    void TearDown() override {
+        posix::SetIdleDriver(nullptr);
+        posix::SetDialogDriver(nullptr);
+        posix::SetSleepHook(nullptr);
+        posix::SetProfileDirectory("");
+        PlatformTest::TearDown();
+    }
+
+    // The program run with a whole command line, program name included.
+    static int Run(const std::string& commandLine) {
+        return HostMain(posix::MainModule(), SkipProgramName(commandLine.c_str()));
+    }
+    // A window handle as the control panel writes it on the command line.
+    static std::string HandleText(HWND window) {
+        return std::to_string(uint32_t(reinterpret_cast<uintptr_t>(window)));
+    }
+    // Windows the code under test has left alive, counted from the last mark
+    // (the test's start, or after the test made windows of its own).
+    int WindowsLeft() const { return posix::LiveWindows() - windowsAtStart_; }
+    void MarkWindows() { windowsAtStart_ = posix::LiveWindows(); }
+
+    TempFolder folder_;
+
+private:
+    int windowsAtStart_ = 0;
+};
+
+}  // namespace quibac::testing

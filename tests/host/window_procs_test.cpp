@@ -1,0 +1,214 @@
+// The host's two window procedures: which messages reach the saver procedure,
+// what they answer, and when input becomes a close request.
+#include "host_window_fixture.h"
+
+#include <string>
+#include <vector>
+
+namespace quibac {
+namespace {
+
+using testing::HostWindowTest;
+using testing::ReachedSaver;
+
+constexpr LRESULT kAny = -12345;  // the answer is the platform's default: not checked
+
+struct HostRow {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    bool preview;
+    bool closing;
+    LRESULT answer;
+    bool reachesSaver;
+    bool hidesCursor;
+};
+
+class HostWndProcTest : public HostWindowTest, public ::testing::WithParamInterface<HostRow> {};
+
+TEST_P(HostWndProcTest, RoutesTheMessage) {
+    const HostRow& row = GetParam();
+    Open(row.preview, false);
+    host_.Password.Closing = row.closing ? 1 : 0;
+    const int hidden = posix::CursorHideCalls();
+    const LRESULT answer = SendMessageA(window_, row.message, row.wParam, 0);
+    if (row.answer != kAny) {
+        EXPECT_EQ(answer, row.answer);
+    }
+    EXPECT_EQ(Reached(row.message), row.reachesSaver);
+    EXPECT_EQ(posix::CursorHideCalls() > hidden, row.hidesCursor);
+    EXPECT_EQ(posix::DescribeWindow(window_).title, row.preview ? kPreviewTitle : kFullScreenTitle);
+    host_.Password.Closing = 0;
+}
+
+const HostRow kHostRows[] = {
+    {"SetTextFullScreen", WM_SETTEXT, 0, false, false, 0, false, false},
+    {"SetTextPreview", WM_SETTEXT, 0, true, false, 0, false, false},
+    {"PaintWhileClosing", WM_PAINT, 0, false, true, kAny, false, false},
+    {"PaintFullScreen", WM_PAINT, 0, false, false, kAny, true, true},
+    {"PaintPreview", WM_PAINT, 0, true, false, kAny, true, false},
+    {"HelpInPreview", WM_HELP, 0, true, false, 1, false, false},
+    {"ContextMenuInPreview", WM_CONTEXTMENU, 0, true, false, 1, false, false},
+    {"HelpFullScreen", WM_HELP, 0, false, false, kAny, true, false},
+    {"KeyWhileClosing", WM_KEYDOWN, 0, false, true, kAny, false, false},
+    {"MouseMoveWhileClosing", WM_MOUSEMOVE, 0, false, true, kAny, false, false},
+    {"ButtonWhileClosing", WM_RBUTTONDOWN, 0, false, true, kAny, false, false},
+    {"Key", WM_KEYDOWN, 0, false, false, kAny, true, false},
+    {"ScreenSaveCommand", WM_SYSCOMMAND, SC_SCREENSAVE, false, false, 0, false, false},
+    {"NextWindowCommand", WM_SYSCOMMAND, SC_NEXTWINDOW, false, false, 0, false, false},
+    {"PrevWindowCommand", WM_SYSCOMMAND, SC_PREVWINDOW, false, false, 0, false, false},
+    {"CommandWithLowBitsSet", WM_SYSCOMMAND, SC_SCREENSAVE | 1, false, false, kAny, true, false},
+    {"ScreenSaveCommandInPreview", WM_SYSCOMMAND, SC_SCREENSAVE, true, false, kAny, true, false},
+    {"TimerWhileClosing", WM_TIMER, 0, false, true, 0, false, false},
+    {"Timer", WM_TIMER, 0, false, false, kAny, true, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Messages, HostWndProcTest, ::testing::ValuesIn(kHostRows),
+                         testing::RowName<HostRow>);
+
+// ---- the default handler ----------------------------------------------------------
+
+struct DefaultRow {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    bool preview;
+    bool checking;
+    bool postsClose;
+    bool hidesCursor;
+};
+
+class DefaultSaverProcTest : public HostWindowTest, public ::testing::WithParamInterface<DefaultRow> {};
+
+TEST_P(DefaultSaverProcTest, TurnsInputIntoCloseRequests) {
+    const DefaultRow& row = GetParam();
+    Open(row.preview, false);
+    host_.Password.CheckingPassword = row.checking;
+    const int hidden = posix::CursorHideCalls();
+    const LRESULT answer = DefaultSaverProc(window_, row.message, row.wParam, 0);
+    EXPECT_EQ(TakeCloseRequests(), row.postsClose ? 1 : 0);
+    EXPECT_EQ(posix::CursorHideCalls() > hidden, row.hidesCursor);
+    if (row.message == WM_SETCURSOR) {
+        EXPECT_EQ(answer, row.preview || row.checking ? FALSE : TRUE);
+    }
+    host_.Password.CheckingPassword = false;
+}
+
+const DefaultRow kDefaultRows[] = {
+    {"KeyDown", WM_KEYDOWN, 'A', false, false, true, false},
+    {"SystemKeyDown", WM_SYSKEYDOWN, VK_MENU, false, false, true, false},
+    {"LeftButton", WM_LBUTTONDOWN, MK_LBUTTON, false, false, true, false},
+    {"RightButton", WM_RBUTTONDOWN, MK_RBUTTON, false, false, true, false},
+    {"MiddleButton", WM_MBUTTONDOWN, MK_MBUTTON, false, false, true, false},
+    {"KeyUp", WM_KEYUP, 'A', false, false, false, false},
+    {"ButtonUp", WM_LBUTTONUP, 0, false, false, false, false},
+    {"DoubleClick", WM_LBUTTONDBLCLK, MK_LBUTTON, false, false, false, false},
+    {"Character", WM_CHAR, 'a', false, false, false, false},
+    {"AnotherApplicationActivated", WM_ACTIVATEAPP, FALSE, false, false, true, false},
+    {"ThisApplicationActivated", WM_ACTIVATEAPP, TRUE, false, false, false, false},
+    {"Shown", WM_SHOWWINDOW, TRUE, false, false, false, true},
+    {"Hidden", WM_SHOWWINDOW, FALSE, false, false, false, false},
+    {"SetCursor", WM_SETCURSOR, 0, false, false, false, true},
+    {"KeyInPreview", WM_KEYDOWN, 'A', true, false, false, false},
+    {"DeactivatedPreview", WM_ACTIVATEAPP, FALSE, true, false, false, false},
+    {"SetCursorInPreview", WM_SETCURSOR, 0, true, false, false, false},
+    {"KeyWhilePasswordIsAsked", WM_KEYDOWN, 'A', false, true, false, false},
+    {"SetCursorWhilePasswordIsAsked", WM_SETCURSOR, 0, false, true, false, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Steps, DefaultSaverProcTest, ::testing::ValuesIn(kDefaultRows),
+                         testing::RowName<DefaultRow>);
+
+// ---- movement -----------------------------------------------------------------------
+
+struct MovementRow {
+    const char* name;
+    std::vector<POINT> offsets;  // cursor positions relative to where it was at creation
+    std::vector<int> closesAt;   // indices of the positions that post a close request
+};
+
+class MovementTest : public HostWindowTest, public ::testing::WithParamInterface<MovementRow> {};
+
+TEST_P(MovementTest, ClosesOnlyBeyondTheThresholdFromTheAnchor) {
+    const MovementRow& row = GetParam();
+    Open(false, false);
+    std::vector<int> closes;
+    for (size_t i = 0; i < row.offsets.size(); ++i) {
+        posix::SetCursorPosition(testing::kCursorX + row.offsets[i].x, testing::kCursorY + row.offsets[i].y);
+        DefaultSaverProc(window_, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));  // the message's own point is not used
+        if (TakeCloseRequests() > 0) closes.push_back(int(i));
+    }
+    EXPECT_EQ(closes, row.closesAt);
+}
+
+const MovementRow kMovementRows[] = {
+    {"FourPixelsStay", {{2, 2}}, {}},
+    {"FivePixelsClose", {{3, 2}}, {0}},
+    {"FivePixelsUpAndLeftClose", {{-3, -2}}, {0}},
+    {"SmallStepsAddUp", {{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}}, {4}},
+    {"AnchorMovesWithEachClose", {{5, 0}, {9, 0}, {10, 0}}, {0, 2}},
+    {"WanderingWithinFourNeverCloses", {{4, 0}, {0, 4}, {-4, 0}, {0, -4}, {2, -2}, {-2, 2}, {1, 3}, {4, 0}}, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cursor, MovementTest, ::testing::ValuesIn(kMovementRows),
+                         testing::RowName<MovementRow>);
+
+// ---- the preview and the input method ----------------------------------------------------
+
+TEST_F(HostWindowTest, PreviewForwardsHelpToItsParentAndClosesOnlyWhenTold) {
+    Open(true, true);
+    posix::PressKey(VK_SPACE, window_);
+    posix::MoveCursor(130, 100);  // over the preview
+    posix::ClickMouse(0);
+    posix::MoveCursor(230, 180);
+    SendMessageA(window_, WM_HELP, 0, 77);
+    SendMessageA(window_, WM_CONTEXTMENU, 0, 78);
+    Pump();
+    ASSERT_TRUE(IsWindow(window_)) << "input never closes a preview";
+    int forwarded = 0;
+    for (const MSG& m : posix::TestWindowMessages(parent_)) {
+        if (m.message != WM_HELP && m.message != WM_CONTEXTMENU) continue;
+        EXPECT_EQ(m.wParam, reinterpret_cast<WPARAM>(parent_));
+        EXPECT_EQ(m.lParam, m.message == WM_HELP ? 77 : 78);
+        ++forwarded;
+    }
+    EXPECT_EQ(forwarded, 2);
+
+    posix::DestroyTestWindow(parent_);
+    parent_ = nullptr;
+    EXPECT_FALSE(IsWindow(window_)) << "the preview goes with its parent";
+}
+
+TEST_F(HostWindowTest, PreviewClosesOnWmCloseWithoutAPassword) {
+    posix::SetRegistryValue(HKEY_CURRENT_USER, kPasswordSettingsKey, kUsePasswordValue, {1, 0, 0, 0});
+    Open(true, true);
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    Pump();
+    EXPECT_FALSE(IsWindow(window_));
+    EXPECT_EQ(posix::LibraryLoadCalls(), 0);
+}
+
+HIMC g_context = reinterpret_cast<HIMC>(0x1234);
+std::vector<std::pair<HWND, HIMC>> g_associations;
+
+HIMC WINAPI RecordAssociation(HWND window, HIMC context) {
+    g_associations.emplace_back(window, context);
+    const HIMC previous = g_context;
+    g_context = context;
+    return previous;
+}
+
+TEST_F(HostWindowTest, InputMethodContextIsDetachedForTheWindowsLifeWhenAlreadyLoaded) {
+    g_associations.clear();
+    posix::ProvideLibrary(kImmLibrary, {{kImmAssociateContextEntry, testing::Entry(RecordAssociation)}},
+                          /*loaded=*/true);
+    Open(false, false);
+    HWND window = window_;
+    Close();
+    const HIMC original = reinterpret_cast<HIMC>(0x1234);
+    EXPECT_EQ(g_associations, (std::vector<std::pair<HWND, HIMC>>{{window, nullptr}, {window, original}}));
+    EXPECT_EQ(posix::LibraryLoadCalls(), 0) << "the host never loads the input-method module";
+}
+
+}  // namespace
+}  // namespace quibac

@@ -1,0 +1,182 @@
+// The platform's GDI as the saver's tests lean on it: failures on request,
+// scan lines counted as Windows counts them, and two threads on one DC caught.
+#include "support/bitmap_builder.h"
+#include "support/platform_fixture.h"
+
+#include <posix_control.h>
+#include <posix_windows.h>
+
+#include <array>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace quibac {
+namespace {
+
+class GdiTest : public testing::PlatformTest {};
+
+TEST_F(GdiTest, ACallFailsOnRequestOnceAfterTheGivenSuccesses) {
+    HWND window = posix::CreateTestWindow(0, 0, 8, 8);
+    HDC windowDC = GetDC(window);
+    const LOGPALETTE logPalette{0x300, 1, {{1, 2, 3, 0}}};
+    // Each makes one call of its kind and undoes it; true when the call succeeded.
+    const struct {
+        posix::FailingCall call;
+        std::function<bool()> succeeds;
+    } kinds[] = {
+        {posix::FailingCall::GetDC,
+         [&] {
+             HDC dc = GetDC(window);
+             return dc != nullptr && ReleaseDC(window, dc) == 1;
+         }},
+        {posix::FailingCall::GlobalAlloc,
+         [] {
+             HGLOBAL block = GlobalAlloc(GMEM_FIXED, 16);
+             return block != nullptr && GlobalFree(block) == nullptr;
+         }},
+        {posix::FailingCall::CreatePalette,
+         [&] {
+             HPALETTE palette = CreatePalette(&logPalette);
+             return palette != nullptr && DeleteObject(palette);
+         }},
+        {posix::FailingCall::CreateCompatibleDC,
+         [&] {
+             HDC dc = CreateCompatibleDC(windowDC);
+             return dc != nullptr && DeleteDC(dc);
+         }},
+        {posix::FailingCall::CreateCompatibleBitmap,
+         [&] {
+             HBITMAP bitmap = CreateCompatibleBitmap(windowDC, 4, 4);
+             return bitmap != nullptr && DeleteObject(bitmap);
+         }},
+    };
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE("kind " + std::to_string(int(kind.call)));
+        posix::FailCall(kind.call, 2);
+        EXPECT_TRUE(kind.succeeds());
+        EXPECT_TRUE(kind.succeeds());
+        EXPECT_FALSE(kind.succeeds()) << "the call after two successes fails";
+        EXPECT_TRUE(kind.succeeds()) << "once";
+    }
+    posix::FailCall(posix::FailingCall::GlobalAlloc);
+    EXPECT_TRUE(kinds[0].succeeds()) << "a failure waits for a call of its own kind";
+    EXPECT_EQ(ReleaseDC(window, windowDC), 1);
+    posix::ResetPlatform();
+    EXPECT_TRUE(kinds[1].succeeds()) << "a reset disarms a failure not yet fired";
+    EXPECT_EQ(GdiObjectsLeft(), 0);
+    EXPECT_EQ(MemoryBlocksLeft(), 0);
+}
+
+// ---- SetDIBitsToDevice ------------------------------------------------------------
+
+constexpr int kDibSide = 4;
+constexpr uint32_t kBlank = 0xABCDEF;
+constexpr int kNotDrawn = -1;
+
+// An 8-bit DIB whose stored row r is filled with index r + 1.
+struct TestDib {
+    BITMAPINFOHEADER header{};
+    std::array<RGBQUAD, 256> colours{};
+    std::array<uint8_t, kDibSide * kDibSide> bits{};
+
+    explicit TestDib(bool topDown) {
+        header.biSize = sizeof header;
+        header.biWidth = kDibSide;
+        header.biHeight = topDown ? -kDibSide : kDibSide;
+        header.biPlanes = 1;
+        header.biBitCount = 8;
+        header.biCompression = BI_RGB;
+        const auto distinct = testing::DistinctColours();
+        for (size_t k = 0; k < colours.size(); ++k)
+            colours[k] = RGBQUAD{distinct[k].b, distinct[k].g, distinct[k].r, 0};
+        for (size_t i = 0; i < bits.size(); ++i) bits[i] = uint8_t(i / kDibSide + 1);
+    }
+    // The header and the colour table lie one after the other, as in a BITMAPINFO.
+    const BITMAPINFO* info() const { return reinterpret_cast<const BITMAPINFO*>(&header); }
+};
+
+TEST_F(GdiTest, SetDIBitsToDeviceCountsScanLinesFromTheBottomAsWindowsDoes) {
+    const struct {
+        const char* what;
+        bool topDown;
+        int ySrc;
+        UINT startScan, lines;
+        int yDest;
+        DWORD height;
+        std::array<int, kDibSide> storedRowOnScreen;  // per window row, kNotDrawn where nothing lands
+        int returned;
+    } cases[] = {
+        {"the saver's whole top-down frame", true, 0, 0, 4, 0, 4, {0, 1, 2, 3}, 4},
+        {"a whole bottom-up picture", false, 0, 0, 4, 0, 4, {3, 2, 1, 0}, 4},
+        {"top-down band of the bottom two lines", true, 0, 0, 2, 0, 4, {kNotDrawn, kNotDrawn, 0, 1}, 2},
+        {"bottom-up band of the top two lines", false, 0, 2, 2, 0, 4, {1, 0, kNotDrawn, kNotDrawn}, 2},
+        {"bottom-up lines above the rectangle are not counted", false, 1, 0, 4, 0, 2,
+         {2, 1, kNotDrawn, kNotDrawn}, 3},
+        {"clipped lines still count", true, 0, 0, 4, 2, 4, {kNotDrawn, kNotDrawn, 0, 1}, 4},
+        {"a top-down band wholly above the rectangle counts", true, 0, 2, 2, 0, 2,
+         {kNotDrawn, kNotDrawn, kNotDrawn, kNotDrawn}, 2},
+        {"a bottom-up band wholly above the rectangle does not", false, 0, 2, 2, 0, 2,
+         {kNotDrawn, kNotDrawn, kNotDrawn, kNotDrawn}, 0},
+        {"a band starting past the picture", true, 0, 4, 1, 0, 4, {kNotDrawn, kNotDrawn, kNotDrawn, kNotDrawn}, 0},
+    };
+    const auto distinct = testing::DistinctColours();
+    HWND window = posix::CreateTestWindow(0, 0, kDibSide, kDibSide);
+    HDC dc = GetDC(window);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        posix::FillScreen(kBlank);
+        const TestDib dib(c.topDown);
+        EXPECT_EQ(SetDIBitsToDevice(dc, 0, c.yDest, kDibSide, c.height, 0, c.ySrc, c.startScan, c.lines,
+                                    dib.bits.data(), dib.info(), DIB_RGB_COLORS),
+                  c.returned);
+        for (int y = 0; y < kDibSide; ++y) {
+            const int stored = c.storedRowOnScreen[size_t(y)];
+            const uint32_t expected = stored == kNotDrawn ? kBlank : testing::ToScreen(distinct[size_t(stored + 1)]);
+            for (int x = 0; x < kDibSide; ++x) EXPECT_EQ(posix::ScreenPixel(x, y), expected) << "at " << x << "," << y;
+        }
+    }
+    ReleaseDC(window, dc);
+}
+
+// ---- one thread at a time on a DC ------------------------------------------------
+
+// Waits until another thread's GDI call has marked its DCs and waits for the
+// lock this thread holds; false if none comes (a guard against hanging, not a
+// measure of speed).
+bool AnotherCallWaits() {
+    constexpr int kPolls = 20000;
+    for (int i = 0; i < kPolls; ++i) {
+        if (posix::GdiWaiters() > 0) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return false;
+}
+
+TEST_F(GdiTest, ACallOnADcWhileAnotherThreadsCallOnItIsInProgressIsMisuse) {
+    const struct {
+        bool sameDc;
+        int misuse;
+    } cases[] = {{true, 1}, {false, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sameDc ? "one DC" : "two DCs");
+        HWND window = posix::CreateTestWindow(0, 0, 8, 8);
+        HDC busy = GetDC(window), other = GetDC(window);
+        posix::HoldGdi();
+        std::thread drawer([&] { RealizePalette(busy); });
+        const bool waiting = AnotherCallWaits();
+        RealizePalette(c.sameDc ? busy : other);  // goes ahead: this thread holds the lock
+        const int misuse = posix::GdiMisuseCount();
+        posix::ReleaseGdi();
+        drawer.join();
+        EXPECT_TRUE(waiting) << "the drawer's call is in progress";
+        EXPECT_EQ(misuse, c.misuse);
+        ReleaseDC(window, busy);
+        ReleaseDC(window, other);
+        posix::ResetPlatform();  // the misuse is this test's to count, not the fixture's
+    }
+}
+
+}  // namespace
+}  // namespace quibac

@@ -1,0 +1,118 @@
+// The system around the saver's window: threads that must stop when told,
+// waits that end in virtual time, registry values and libraries found as
+// Windows finds them, and the screen saver's running mark.
+#include "support/platform_fixture.h"
+
+#include <posix_windows.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace quibac {
+namespace {
+
+// Holds threads until the test opens it.
+struct Gate {
+    std::mutex lock;
+    std::condition_variable opened;
+    bool open = false;
+    std::atomic<int> waiting{0};
+
+    void Wait() {
+        std::unique_lock<std::mutex> hold(lock);
+        ++waiting;
+        opened.wait(hold, [this] { return open; });
+    }
+};
+
+class SystemTest : public testing::PlatformTest {};
+
+TEST_F(SystemTest, AThreadBlockedInASleepHookIsTerminatedAndItsHandleSignalled) {
+    Gate gate;  // never opened: only the termination ends the wait
+    posix::SetSleepHook([&gate](DWORD) { gate.Wait(); });
+    const int liveBefore = posix::LiveThreads();
+    HANDLE thread = CreateThread(nullptr, 0, [](LPVOID) -> DWORD { Sleep(10); return 1; }, nullptr, 0, nullptr);
+    while (gate.waiting == 0) std::this_thread::yield();
+    DWORD code = 0;
+    EXPECT_TRUE(GetExitCodeThread(thread, &code));
+    EXPECT_EQ(code, DWORD(STILL_ACTIVE));
+
+    EXPECT_TRUE(TerminateThread(thread, 42));
+    EXPECT_EQ(WaitForSingleObject(thread, INFINITE), WAIT_OBJECT_0);
+    posix::SetSleepHook(nullptr);
+    EXPECT_TRUE(GetExitCodeThread(thread, &code));
+    EXPECT_EQ(code, 42u);
+    EXPECT_EQ(posix::LiveThreads(), liveBefore);
+    EXPECT_TRUE(CloseHandle(thread));
+    EXPECT_EQ(WaitForSingleObject(thread, 0), WAIT_FAILED) << "a closed handle";
+}
+
+TEST_F(SystemTest, ATimedWaitInVirtualTimeEndsOnTheVirtualClock) {
+    Gate gate;
+    posix::UseVirtualTime(true);
+    HANDLE thread = CreateThread(
+        nullptr, 0, [](LPVOID g) -> DWORD { static_cast<Gate*>(g)->Wait(); return 5; }, &gate, 0, nullptr);
+    EXPECT_EQ(WaitForSingleObject(thread, 2000), WAIT_TIMEOUT);
+    EXPECT_GE(posix::VirtualElapsed(), 2000u);
+    {
+        std::lock_guard<std::mutex> hold(gate.lock);
+        gate.open = true;
+    }
+    gate.opened.notify_all();
+    EXPECT_EQ(WaitForSingleObject(thread, INFINITE), WAIT_OBJECT_0);
+    EXPECT_TRUE(CloseHandle(thread));
+
+    posix::FailCall(posix::FailingCall::CreateThread);
+    EXPECT_EQ(CreateThread(nullptr, 0, [](LPVOID) -> DWORD { return 0; }, nullptr, 0, nullptr), nullptr);
+}
+
+TEST_F(SystemTest, ARegistryValueTooBigForTheBufferLeavesItUntouched) {
+    posix::SetRegistryValue(HKEY_CURRENT_USER, "Software\\Vendor\\Saver", "Delay", {1, 2, 3, 4, 5}, REG_BINARY);
+    HKEY key = nullptr;
+    EXPECT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, "software\\VENDOR\\Missing", &key), ERROR_FILE_NOT_FOUND);
+    ASSERT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, "software\\VENDOR\\saver", &key), ERROR_SUCCESS);
+    uint8_t buffer[8] = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+    DWORD size = 3;
+    DWORD type = 0;
+    EXPECT_EQ(RegQueryValueExA(key, "delay", nullptr, &type, buffer, &size), ERROR_MORE_DATA);
+    EXPECT_EQ(size, 5u);
+    EXPECT_EQ(buffer[0], 0xEE);
+    size = sizeof(buffer);
+    EXPECT_EQ(RegQueryValueExA(key, "Delay", nullptr, &type, buffer, &size), ERROR_SUCCESS);
+    EXPECT_EQ(size, 5u);
+    EXPECT_EQ(buffer[4], 5);
+    EXPECT_EQ(buffer[5], 0xEE);
+    EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    EXPECT_EQ(posix::OpenRegistryKeys(), 0);
+}
+
+INT_PTR WINAPI Entry() { return 7; }
+
+TEST_F(SystemTest, ALibraryStaysLoadedUntilEveryLoadIsFreed) {
+    posix::ProvideLibrary("Helper.dll", {{"Entry", Entry}});
+    EXPECT_EQ(GetModuleHandleA("helper.dll"), nullptr) << "not loaded yet";
+    HMODULE first = LoadLibraryA("C:\\WINDOWS\\SYSTEM\\HELPER");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(LoadLibraryA("helper.dll"), first);
+    EXPECT_EQ(GetProcAddress(first, "Entry"), Entry);
+    EXPECT_TRUE(FreeLibrary(first));
+    EXPECT_EQ(GetModuleHandleA("Helper.DLL"), first) << "one load is left";
+    EXPECT_TRUE(FreeLibrary(first));
+    EXPECT_EQ(GetModuleHandleA("helper.dll"), nullptr);
+    EXPECT_FALSE(FreeLibrary(first));
+    EXPECT_EQ(posix::LoadedLibraries(), 0);
+}
+
+TEST_F(SystemTest, TheScreenSaverMarkReportsItsPreviousState) {
+    BOOL previous = -1;
+    EXPECT_TRUE(SystemParametersInfoA(SPI_SCREENSAVERRUNNING, TRUE, &previous, 0));
+    EXPECT_EQ(previous, FALSE);
+    EXPECT_TRUE(SystemParametersInfoA(SPI_SCREENSAVERRUNNING, FALSE, &previous, 0));
+    EXPECT_EQ(previous, TRUE);
+    EXPECT_FALSE(posix::ScreenSaverRunningMark());
+}
+
+}  // namespace
+}  // namespace quibac

@@ -1,0 +1,165 @@
+// Windows and their messages as the saver's window code meets them on
+// Windows: creation the procedure may refuse, destruction with children, the
+// order a message loop sees messages in, sends between threads, mouse input.
+#include "support/platform_fixture.h"
+
+#include <posix_windows.h>
+
+#include <algorithm>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace quibac {
+namespace {
+
+// A class whose procedure logs (window, message) and answers creation as told.
+struct Script {
+    LRESULT ncCreate = TRUE;
+    LRESULT create = 0;
+    bool destroyInCreate = false;
+};
+Script g_script;
+std::vector<std::pair<HWND, UINT>> g_log;
+
+LRESULT CALLBACK LoggingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    g_log.emplace_back(hwnd, message);
+    if (message == WM_NCCREATE) return g_script.ncCreate;
+    if (message != WM_CREATE) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (g_script.destroyInCreate) DestroyWindow(hwnd);
+    return g_script.create;
+}
+
+class WindowsTest : public testing::PlatformTest {
+protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        g_script = Script{};
+        g_log.clear();
+        WNDCLASSA logging{};
+        logging.lpfnWndProc = LoggingProc;
+        logging.lpszClassName = "Logging";
+        ASSERT_NE(RegisterClassA(&logging), 0);
+        EXPECT_EQ(RegisterClassA(&logging), 0) << "a second class of the same name and instance";
+    }
+    static HWND Create(DWORD style, HWND parent = nullptr, int x = 0, int y = 0) {
+        return CreateWindowExA(0, "LOGGING", "title", style, x, y, 50, 40, parent, nullptr, nullptr, nullptr);
+    }
+};
+
+TEST_F(WindowsTest, CreationRefusedOrUndoneByTheProcedureGivesNoWindow) {
+    const std::pair<Script, std::vector<UINT>> cases[] = {
+        {{FALSE, 0, false}, {WM_NCCREATE, WM_NCDESTROY}},
+        {{TRUE, -1, false}, {WM_NCCREATE, WM_CREATE, WM_NCDESTROY}},
+        {{TRUE, 0, true}, {WM_NCCREATE, WM_CREATE, WM_DESTROY, WM_NCDESTROY}},
+    };
+    for (const auto& [script, messages] : cases) {
+        g_script = script;
+        g_log.clear();
+        EXPECT_EQ(Create(WS_POPUP | WS_VISIBLE), nullptr);
+        std::vector<UINT> seen;
+        for (const auto& entry : g_log) seen.push_back(entry.second);
+        EXPECT_EQ(seen, messages);
+        EXPECT_EQ(posix::LiveWindows(), 0);
+    }
+    EXPECT_EQ(Create(WS_CHILD), nullptr) << "a child needs a parent";
+}
+
+TEST_F(WindowsTest, CloseDestroysTheWindowThenItsChildrenAndDropsTheirMessages) {
+    HWND parent = Create(WS_POPUP | WS_VISIBLE, nullptr, 100, 200);
+    HWND child = Create(WS_CHILD | WS_VISIBLE, parent, 10, 20);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(posix::DescribeWindow(child).screenClient.top, 220);
+    EXPECT_EQ(GetForegroundWindow(), parent);
+    PostMessageA(child, WM_APP, 0, 0);
+    g_log.clear();
+
+    SendMessageA(parent, WM_CLOSE, 0, 0);
+    const std::vector<std::pair<HWND, UINT>> expected{
+        {parent, WM_CLOSE}, {parent, WM_DESTROY}, {child, WM_DESTROY}, {child, WM_NCDESTROY}, {parent, WM_NCDESTROY}};
+    EXPECT_EQ(g_log, expected);
+    EXPECT_FALSE(IsWindow(child));
+    EXPECT_EQ(GetForegroundWindow(), nullptr);
+    EXPECT_FALSE(DestroyWindow(parent));
+    MSG msg{};
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) << "nothing is delivered to a dead window";
+}
+
+TEST_F(WindowsTest, MessagesComeOutPostedThenQuitThenPaintUntilValidated) {
+    HWND window = posix::CreateTestWindow(0, 0, 64, 48);  // shown: waits for WM_PAINT
+    PostQuitMessage(7);
+    for (UINT offset : {1u, 2u, 3u}) PostMessageA(offset == 2 ? nullptr : window, WM_APP + offset, 0, 0);
+    MSG msg{};
+    // A window filter skips messages for no window; a range skips the rest.
+    ASSERT_TRUE(PeekMessageA(&msg, window, WM_APP + 2, WM_APP + 3, PM_REMOVE | PM_NOYIELD));
+    EXPECT_EQ(msg.message, UINT(WM_APP + 3));
+
+    const std::pair<BOOL, UINT> sequence[] = {
+        {1, WM_APP + 1}, {1, WM_APP + 2}, {0, WM_QUIT}, {1, WM_PAINT}, {1, WM_PAINT}};
+    for (const auto& [result, message] : sequence) {
+        EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), result);
+        EXPECT_EQ(msg.message, message);
+    }
+    EXPECT_EQ(msg.hwnd, window);
+    DispatchMessageA(&msg);  // DefWindowProcA validates the window
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+}
+
+TEST_F(WindowsTest, ASendFromAnotherThreadIsAnsweredInsideGetMessage) {
+    HWND window = posix::CreateTestWindow(0, 0, 64, 48);
+    ValidateRect(window, nullptr);
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](LPVOID target) -> DWORD {
+            const LRESULT answer = SendMessageA(HWND(target), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("sent"));
+            PostMessageA(HWND(target), WM_APP, 0, 0);
+            return DWORD(answer);
+        },
+        window, 0, nullptr);
+    MSG msg{};
+    ASSERT_EQ(GetMessageA(&msg, nullptr, 0, 0), 1) << "the wait ends with the other thread's post";
+    EXPECT_EQ(posix::DescribeWindow(window).title, "sent") << "the sent message ran here first";
+    EXPECT_EQ(WaitForSingleObject(thread, INFINITE), WAIT_OBJECT_0);
+    DWORD answer = 0;
+    EXPECT_TRUE(GetExitCodeThread(thread, &answer));
+    EXPECT_EQ(answer, DWORD(TRUE));
+    EXPECT_TRUE(CloseHandle(thread));
+}
+
+TEST_F(WindowsTest, GetMessageGivesMinusOneWhenToldToFailOrWhenTheUserWalksAway) {
+    static int s_turns;
+    s_turns = 0;
+    posix::SetIdleDriver([] { return ++s_turns == 1 && PostMessageA(nullptr, WM_APP, 0, 0); });
+    posix::FailNextGetMessage();
+    MSG msg{};
+    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), -1);
+    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), 1) << "the driver's message";
+    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), -1) << "the driver gave up and no other thread posts";
+    EXPECT_EQ(posix::UnattendedLoops(), 1);
+}
+
+TEST_F(WindowsTest, MouseInputGoesToTheWindowUnderTheCursorInItsOwnCoordinates) {
+    HWND parent = posix::CreateTestWindow(100, 100, 200, 200);
+    HWND child = Create(WS_CHILD | WS_VISIBLE, parent, 10, 10);
+    posix::MoveCursor(120, 130);
+    posix::SetCursorPosition(250, 250);
+    posix::ClickMouse(0);
+    const MSG expected[] = {{child, WM_MOUSEMOVE, 0, MAKELPARAM(10, 20), 0, {}},
+                            {parent, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 150), 0, {}},
+                            {parent, WM_LBUTTONUP, 0, MAKELPARAM(150, 150), 0, {}}};
+    MSG msg{};
+    for (const MSG& e : expected) {
+        ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_MOUSEMOVE, WM_MBUTTONDBLCLK, PM_REMOVE));
+        EXPECT_EQ(std::tie(msg.hwnd, msg.message, msg.wParam, msg.lParam),
+                  std::tie(e.hwnd, e.message, e.wParam, e.lParam));
+    }
+    // The child was asked for its cursor as the move came out, and passed the
+    // question on to its parent.
+    const std::vector<MSG> atParent = posix::TestWindowMessages(parent);
+    EXPECT_TRUE(std::any_of(atParent.begin(), atParent.end(), [&](const MSG& m) {
+        return m.message == WM_SETCURSOR && m.wParam == WPARAM(child) && m.lParam == MAKELPARAM(1, WM_MOUSEMOVE);
+    }));
+}
+
+}  // namespace
+}  // namespace quibac
