@@ -49,7 +49,7 @@ void InitCalendarOnChristmasEve(benchmark::State& state) {
     Show& show = harness->show();
     for (auto _ : state) {
         // InitCalendar expects the dates animation to be current.
-        FlicLoad(show.Flic, "DATESFLIC");
+        FlicLoad(show.Player, "DATESFLIC");
         InitCalendar(show);
     }
 }

@@ -9,6 +9,8 @@
 // decode in bench/ffmpeg_ratio.sh.
 #include "flc/flc_writer.h"
 #include "flic/flic_player.h"
+#include "show/date_band.h"
+#include "show/playback.h"
 #include "support/display_harness.h"
 #include "support/flc_samples.h"
 
@@ -57,7 +59,7 @@ HMODULE Module() {
     return module;
 }
 
-void WalkAll(benchmark::State& state, int width, int height, int stretch) {
+void WalkAll(benchmark::State& state, int width, int height, bool stretch) {
     posix::ResetPlatform(3840, 2160);
     posix::SetDebugCapture(false);
     testing::DisplayHarness harness(0, 0, width, height, stretch);
@@ -68,8 +70,6 @@ void WalkAll(benchmark::State& state, int width, int height, int stretch) {
     DateBand band;
     FlicPlayer player;
     player.Instance = Module();
-    player.Target = &harness.display();
-    player.Band = &band;
     if (!FlicLoad(player, kName)) {
         state.SkipWithError("no animation");
         return;
@@ -77,22 +77,19 @@ void WalkAll(benchmark::State& state, int width, int height, int stretch) {
     int64_t frames = 0;
     for (auto _ : state) {
         FlicRewind(player);
-        for (;;) {
-            const uint32_t n = FlicStep(player, player.FlicFrameOffset);
-            if (n == 0) break;
-            player.FlicFrameOffset += n;
+        while (Advanced(PlayNextFrame(player, harness.display(), band))) {
         }
-        frames += player.FlicFrameCounter;
+        frames += player.FrameCounter;
         benchmark::DoNotOptimize(harness.display().Dib.FrameBuffer[0]);
     }
     state.SetItemsProcessed(frames);
-    state.counters["frames_per_walk"] = double(player.FlicFrameCounter);
+    state.counters["frames_per_walk"] = double(player.FrameCounter);
     state.counters["file_bytes"] = double(Animation().size());
 }
 
-void Canvas(benchmark::State& state) { WalkAll(state, 800, 600, 0); }
-void FullHd(benchmark::State& state) { WalkAll(state, 1920, 1080, 1); }
-void Uhd(benchmark::State& state) { WalkAll(state, 3840, 2160, 1); }
+void Canvas(benchmark::State& state) { WalkAll(state, 800, 600, false); }
+void FullHd(benchmark::State& state) { WalkAll(state, 1920, 1080, true); }
+void Uhd(benchmark::State& state) { WalkAll(state, 3840, 2160, true); }
 
 }  // namespace
 

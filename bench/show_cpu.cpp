@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     posix::SetDebugCapture(false);
     posix::SetLocalDateTime(2026, 12, 24, 12, 0, 0);  // every kind of scene, doors included
 
-    quibac::testing::ShowHarness harness(width, height, 1);
+    quibac::testing::ShowHarness harness(width, height, true);
     if (!harness.ok()) {
         std::fprintf(stderr, "could not build the display\n");
         return 1;

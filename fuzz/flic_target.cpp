@@ -2,6 +2,7 @@
 
 #include "display/display.h"
 #include "flic/flic_player.h"
+#include "show/playback.h"
 
 #include <posix_control.h>
 
@@ -14,9 +15,10 @@ struct FlicPlayground::Output {
 
 FlicPlayground::FlicPlayground() {
     struct Size {
-        int width, height, stretch;
+        int width, height;
+        bool stretch;
     };
-    for (const Size& s : {Size{800, 600, 0}, Size{152, 112, 1}, Size{kScreenWidth, kScreenHeight, 1}}) {
+    for (const Size& s : {Size{800, 600, false}, Size{152, 112, true}, Size{kScreenWidth, kScreenHeight, true}}) {
         auto out = std::make_unique<Output>();
         out->Window = posix::CreateTestWindow(0, 0, s.width, s.height);
         out->Screen.Geometry = ComputeOutputGeometry(s.width, s.height, s.stretch);
@@ -43,19 +45,15 @@ std::string FlicPlayground::Play(const uint8_t* data, size_t size) {
     for (auto& out : outputs_) {
         FlicPlayer player;
         player.Instance = module;
-        player.Target = &out->Screen;
-        player.Band = &band_;
         FlicLoad(player, "FUZZFLIC");
         FlicRewind(player);
         for (;;) {
-            const uint32_t offset = player.FlicFrameOffset;
-            const uint32_t advance = FlicStep(player, offset);
-            if (advance == 0) break;
-            if (uint64_t(offset) + advance > size) {
-                failure = "the walk left the bytes at offset " + std::to_string(offset);
+            const uint32_t offset = player.FrameOffset;
+            if (!Advanced(PlayNextFrame(player, out->Screen, band_))) break;
+            if (player.FrameOffset <= offset || player.FrameOffset > size) {
+                failure = "the walk left the bytes or turned back at offset " + std::to_string(offset);
                 break;
             }
-            player.FlicFrameOffset = offset + advance;
         }
         if (!failure.empty()) break;
     }

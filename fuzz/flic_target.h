@@ -3,7 +3,7 @@
 // a crash once found and fixed stays fixed.
 #pragma once
 
-#include "flic/date_band.h"
+#include "show/date_band.h"
 
 #include <cstddef>
 #include <cstdint>

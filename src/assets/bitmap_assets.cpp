@@ -7,16 +7,16 @@
 
 namespace quibac {
 
-int32_t LoadBitmapAsset(HINSTANCE instance, uint8_t* destination, int32_t width, int32_t height, const char* name,
+bool LoadBitmapAsset(HINSTANCE instance, uint8_t* destination, int32_t width, int32_t height, const char* name,
                         CapturedPaletteTable* capture) {
     HRSRC found = FindResourceA(instance, name, RT_BITMAP);
     if (found == nullptr) {
         OutputDebugStringA(kFindResourceFailed);
-        return 1;
+        return false;
     }
     HGLOBAL loaded = LoadResource(instance, found);
     const auto* bytes = static_cast<const uint8_t*>(LockResource(loaded));
-    if (bytes == nullptr) return 1;
+    if (bytes == nullptr) return false;
     const ByteView resource(bytes, SizeofResource(instance, found));
 
     // The header's own size locates the colour table; everything else is
@@ -39,7 +39,7 @@ int32_t LoadBitmapAsset(HINSTANCE instance, uint8_t* destination, int32_t width,
         }
     }
     FreeResource(loaded);
-    return 1;
+    return true;
 }
 
 void LoadWalkerBitmap(HINSTANCE instance, BitmapAssets& assets, CapturedPaletteTable& capture) {

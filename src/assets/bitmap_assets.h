@@ -2,7 +2,7 @@
 // orientation (top row first, rows packed at the picture's width).
 #pragma once
 
-#include "display/palette.h"
+#include "assets/captured_palette.h"
 
 #include <windows.h>
 
@@ -47,8 +47,8 @@ struct BitmapAssets {
 // Copies the named RT_BITMAP resource into destination (width x height bytes,
 // top row first) and, when capture is given, its colour table into it. A
 // missing resource is reported on the debug output and leaves everything as
-// it was. Always returns 1.
-int32_t LoadBitmapAsset(HINSTANCE instance, uint8_t* destination, int32_t width, int32_t height, const char* name,
+// it was. Returns whether the resource was found and read.
+bool LoadBitmapAsset(HINSTANCE instance, uint8_t* destination, int32_t width, int32_t height, const char* name,
                         CapturedPaletteTable* capture);
 
 // The walker first, capturing the palette; then the other four.

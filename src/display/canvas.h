@@ -10,11 +10,7 @@ namespace quibac {
 constexpr int32_t kCanvasWidth = 800;
 constexpr int32_t kCanvasHeight = 600;
 
-// Canvas rows 0..127 hold the dates header.
-constexpr int32_t kBandRows = 128;
-
 constexpr uint8_t kBlackIndex = 0;
-constexpr uint8_t kMarkerColour = 10;   // lettering redrawn in each day's colour
 constexpr uint8_t kArtBackground = 245; // white behind all artwork
 constexpr uint8_t kClearIndex = 255;    // white fill of every cleared scene
 constexpr int kPaletteEntries = 256;

@@ -4,6 +4,7 @@
 
 #include "display/canvas.h"
 #include "display/frame_dib.h"
+#include "display/frame_drawing.h"
 #include "display/geometry.h"
 #include "display/palette.h"
 #include "display/scaling_maps.h"
@@ -36,6 +37,12 @@ struct Display {
 };
 
 using DeviceGuard = std::lock_guard<std::mutex>;
+
+// The display's frame buffer and scaling maps, for drawing.
+inline FrameView FrameOf(const Display& display) {
+    return FrameView{display.Dib.FrameBuffer, display.Dib.Stride, display.Geometry.OutputWidth,
+                     display.Geometry.OutputHeight, &display.Maps};
+}
 
 // First-paint work in two halves around the loading of the walker bitmap,
 // whose colour table the palette is built from. BeginDrawing takes the

@@ -4,13 +4,13 @@
 
 namespace quibac {
 
-OutputGeometry ComputeOutputGeometry(int32_t windowWidth, int32_t windowHeight, int32_t stretch) {
+OutputGeometry ComputeOutputGeometry(int32_t windowWidth, int32_t windowHeight, bool stretch) {
     OutputGeometry g;
     g.WindowWidth = windowWidth;
     g.WindowHeight = windowHeight;
-    g.Stretch = (windowWidth < kCanvasWidth || windowHeight < kCanvasHeight) ? 1 : stretch;
-    g.SmallScreen = windowWidth < kSmallScreenWidth ? 1 : 0;
-    if (g.Stretch != 0) {
+    g.Stretch = windowWidth < kCanvasWidth || windowHeight < kCanvasHeight || stretch;
+    g.SmallScreen = windowWidth < kSmallScreenWidth;
+    if (g.Stretch) {
         g.OutputWidth = windowWidth;
         g.OutputHeight = windowHeight;
     } else {

@@ -12,12 +12,12 @@ constexpr int32_t kSmallScreenWidth = 320;
 struct OutputGeometry {
     int32_t WindowWidth = 0;
     int32_t WindowHeight = 0;
-    int32_t Stretch = 0;       // in effect for this window (forced on for small windows)
+    bool Stretch = false;      // in effect for this window (forced on for small windows)
     int32_t OutputWidth = 0;   // FrameBuffer size
     int32_t OutputHeight = 0;
     int32_t OriginX = 0;       // window position of output pixel (0, 0)
     int32_t OriginY = 0;
-    int32_t SmallScreen = 0;
+    bool SmallScreen = false;  // narrower than kSmallScreenWidth
 
     // Bytes from one FrameBuffer row to the next: DIB rows are padded to a
     // multiple of 4 bytes, whatever the width.
@@ -28,6 +28,6 @@ struct OutputGeometry {
 // window smaller than the canvas in either direction is always stretched;
 // otherwise a centred canvas keeps its own size, with the odd margin pixel on
 // the right or bottom.
-OutputGeometry ComputeOutputGeometry(int32_t windowWidth, int32_t windowHeight, int32_t stretch);
+OutputGeometry ComputeOutputGeometry(int32_t windowWidth, int32_t windowHeight, bool stretch);
 
 }  // namespace quibac

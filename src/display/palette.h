@@ -2,9 +2,10 @@
 // colours, rebuilt whenever an animation sets new colours.
 #pragma once
 
+#include "assets/captured_palette.h"
+
 #include <windows.h>
 
-#include <array>
 #include <cstdint>
 
 namespace quibac {
@@ -15,20 +16,10 @@ constexpr WORD kPaletteVersion = 0x300;
 // A LOGPALETTE head (version, count) and 256 four-byte entries.
 constexpr size_t kPaletteBlockBytes = 4 + 256 * 4;
 
-// One colour of the captured colour table: red, green, blue and a byte that
-// nothing reads.
-struct CapturedColour {
-    uint8_t Red = 0;
-    uint8_t Green = 0;
-    uint8_t Blue = 0;
-    uint8_t Unused = 0;
-};
-using CapturedPaletteTable = std::array<CapturedColour, 256>;
-
 struct PaletteState {
     HGLOBAL PaletteBlockHandle = nullptr;
     LOGPALETTE* PaletteBlock = nullptr;  // version, count and 256 entries
-    CapturedPaletteTable CapturedPalette{};
+    CapturedPaletteTable CapturedPalette{};  // the walker bitmap's colours, which the first palette is built from
     HPALETTE SaverPalette = nullptr;
 
     PALETTEENTRY& Entry(int k) { return PaletteBlock->palPalEntry[k]; }

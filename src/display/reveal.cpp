@@ -8,9 +8,9 @@
 
 namespace quibac {
 
-void RevealFrame(Display& display, int32_t firstRow, int32_t lastRow, int32_t left, int32_t width, int32_t refresh,
+void RevealFrame(Display& display, int32_t firstRow, int32_t lastRow, int32_t left, int32_t width, bool refresh,
                  const RunFlag* running) {
-    if (refresh != 0) RefreshMemoryBitmap(display);
+    if (refresh) RefreshMemoryBitmap(display);
     const std::vector<int32_t>& order = display.Maps.RevealOrder;
     const int32_t rows = display.Geometry.OutputHeight;
     for (int32_t k = 0; k < rows; k += kRevealRowsPerStep) {

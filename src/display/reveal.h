@@ -17,7 +17,7 @@ constexpr uint32_t kRevealStepMs = 2;
 // (inclusive), columns left..left + width - 1, to the window. With refresh
 // set, MemoryBitmap is renewed from the FrameBuffer first. A cleared run flag
 // ends the reveal after the step in progress: the window is going away.
-void RevealFrame(Display& display, int32_t firstRow, int32_t lastRow, int32_t left, int32_t width, int32_t refresh,
+void RevealFrame(Display& display, int32_t firstRow, int32_t lastRow, int32_t left, int32_t width, bool refresh,
                  const RunFlag* running = nullptr);
 
 }  // namespace quibac

@@ -14,7 +14,7 @@ void BuildScalingMaps(ScalingMaps& maps, const OutputGeometry& geometry) {
     const int32_t padded = (rows + kRevealRowsPerStep - 1) / kRevealRowsPerStep * kRevealRowsPerStep;
     maps.RevealOrder.assign(std::size_t(padded), kRevealSentinel);
     for (int32_t i = 0; i < rows; ++i)
-        maps.RevealOrder[std::size_t(i)] = geometry.SmallScreen != 0 ? i : int32_t(int64_t(kRevealStride) * i % rows);
+        maps.RevealOrder[std::size_t(i)] = geometry.SmallScreen ? i : int32_t(int64_t(kRevealStride) * i % rows);
 }
 
 }  // namespace quibac

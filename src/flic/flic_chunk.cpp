@@ -5,7 +5,7 @@
 namespace quibac {
 
 uint32_t FlicChunk(FlicPlayer& player, uint32_t chunkOffset, uint32_t frameEnd) {
-    const ByteView& data = player.FlicData;
+    const ByteView& data = player.Data;
     const uint32_t size = data.U32(chunkOffset);
     const uint16_t type = data.U16(chunkOffset + kChunkTypeAt);
 

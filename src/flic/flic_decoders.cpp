@@ -3,16 +3,14 @@
 // stops once its row is past the canvas, where nothing more could be placed.
 #include "flic/flic_decoders.h"
 
-#include "display/display.h"
-#include "display/palette.h"
 #include "flic/flic_format.h"
 
 namespace quibac {
 
 namespace {
 
-int32_t HeaderWidth(const FlicPlayer& player) { return player.FlicData.U16(kFlicWidthAt); }
-int32_t HeaderHeight(const FlicPlayer& player) { return player.FlicData.U16(kFlicHeightAt); }
+int32_t HeaderWidth(const FlicPlayer& player) { return player.Data.U16(kFlicWidthAt); }
+int32_t HeaderHeight(const FlicPlayer& player) { return player.Data.U16(kFlicHeightAt); }
 
 // The largest replicated pair run is 128 pairs.
 constexpr int32_t kMaxPairRunBytes = 2 * 128;
@@ -20,7 +18,7 @@ constexpr int32_t kMaxPairRunBytes = 2 * 128;
 }  // namespace
 
 void DecodeColor256(FlicPlayer& player, ByteView data) {
-    RGBQUAD* table = player.Target != nullptr ? player.Target->Dib.DibColourTable : nullptr;
+    RGBQUAD* table = player.Target.ColourTable;
     ByteReader reader(data);
     const uint32_t packets = reader.U16();
     int32_t index = 0;
@@ -39,7 +37,7 @@ void DecodeColor256(FlicPlayer& player, ByteView data) {
             table[index].rgbBlue = rgb[2];
         }
     }
-    if (player.Target != nullptr) RefreshPalette(*player.Target);
+    player.PaletteChanged = true;
 }
 
 void DecodeByteRun(FlicPlayer& player, ByteView data) {

@@ -17,15 +17,17 @@ namespace quibac {
 // returns its stored size. frameEnd bounds what the chunk may claim.
 uint32_t FlicChunk(FlicPlayer& player, uint32_t chunkOffset, uint32_t frameEnd);
 
-// data: the chunk's bytes after its 6-byte head.
+// data: the chunk's bytes after its 6-byte head. DecodeColor256 sets the
+// player's PaletteChanged.
 void DecodeColor256(FlicPlayer& player, ByteView data);
 void DecodeByteRun(FlicPlayer& player, ByteView data);
 void DecodeFliCopy(FlicPlayer& player, ByteView data);
 void DecodeDeltaFlc(FlicPlayer& player, ByteView data);
 
-// One decoded pixel at frame position (x, y): dropped outside the canvas,
-// captured into the DateBand while capture is on and y < 128, then drawn by
-// CanvasPlot.
+// One decoded pixel at animation-frame (= canvas) position (x, y): dropped
+// outside the canvas, captured while the target's capture is set and y is
+// one of its rows, then drawn by CanvasPlot. Its neighbours in drawing are
+// listed in display/frame_drawing.h.
 void FlicPlot(FlicPlayer& player, int32_t x, int32_t y, uint8_t colour);
 
 // count pixels from (x, y) to the right, with the given colours or all of one

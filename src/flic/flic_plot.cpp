@@ -7,7 +7,7 @@
 // same bytes.
 #include "flic/flic_decoders.h"
 
-#include "display/canvas_plot.h"
+#include "display/frame_drawing.h"
 
 #include <cstring>
 
@@ -21,10 +21,14 @@ constexpr size_t kShortRun = 256;
 constexpr uint64_t kEveryByte = 0x0101010101010101ull;
 
 bool Capturing(const FlicPlayer& player, int32_t y) {
-    return player.Band != nullptr && player.Band->BandCapture && y < kBandRows;
+    return player.Target.Capture != nullptr && y < player.Target.CaptureRows;
 }
 
-bool CanDraw(const FlicPlayer& player) { return player.Target != nullptr && player.Target->Dib.FrameBuffer != nullptr; }
+uint8_t* CaptureAt(const FlicPlayer& player, int32_t x, int32_t y) {
+    return player.Target.Capture + size_t(y) * kCanvasWidth + size_t(x);
+}
+
+bool CanDraw(const FlicPlayer& player) { return player.Target.Frame.FrameBuffer != nullptr; }
 
 // Clips the run [x, x + count) on row y to the canvas. Returns false when
 // nothing is left; otherwise first and end bound the canvas columns and skip
@@ -67,40 +71,36 @@ void CopyRun(uint8_t* to, const uint8_t* from, size_t n) {
 
 // Copies output columns [left, right) of the first output row of canvas row
 // y to the row's other output rows.
-void RepeatRow(const Display& display, int32_t y, int32_t left, int32_t right) {
-    const ScalingMaps& maps = display.Maps;
+void RepeatRow(const FrameView& frame, int32_t y, int32_t left, int32_t right) {
+    const ScalingMaps& maps = *frame.Maps;
     const int32_t top = maps.RowStart[size_t(y)];
-    const uint8_t* source = FrameRow(display, top) + left;
+    const uint8_t* source = FrameRow(frame, top) + left;
     for (int32_t v = top + 1; v < top + maps.RowSpan[size_t(y)]; ++v)
-        CopyRun(FrameRow(display, v) + left, source, size_t(right - left));
+        CopyRun(FrameRow(frame, v) + left, source, size_t(right - left));
 }
 
 }  // namespace
 
 void FlicPlot(FlicPlayer& player, int32_t x, int32_t y, uint8_t colour) {
     if (x < 0 || y < 0 || x >= kCanvasWidth || y >= kCanvasHeight) return;
-    if (Capturing(player, y)) player.Band->Pixels[size_t(y) * kCanvasWidth + size_t(x)] = colour;
-    if (CanDraw(player)) CanvasPlot(*player.Target, x, y, colour);
+    if (Capturing(player, y)) *CaptureAt(player, x, y) = colour;
+    if (CanDraw(player)) CanvasPlot(player.Target.Frame, x, y, colour);
 }
 
 void FlicPlotRow(FlicPlayer& player, int32_t x, int32_t y, const uint8_t* colours, int32_t count) {
-    if (player.PlotByPixel) {
-        for (int32_t i = 0; i < count; ++i) FlicPlot(player, int32_t(int64_t(x) + i), y, colours[i]);
-        return;
-    }
     int32_t first, end, skip;
     if (!ClipRun(x, y, count, first, end, skip)) return;
     const uint8_t* source = colours + skip;
     const size_t n = size_t(end - first);
-    if (Capturing(player, y)) CopyRun(&player.Band->Pixels[size_t(y) * kCanvasWidth + size_t(first)], source, n);
+    if (Capturing(player, y)) CopyRun(CaptureAt(player, first, y), source, n);
     if (!CanDraw(player)) return;
-    const Display& display = *player.Target;
-    const ScalingMaps& maps = display.Maps;
+    const FrameView& frame = player.Target.Frame;
+    const ScalingMaps& maps = *frame.Maps;
     if (maps.RowSpan[size_t(y)] <= 0) return;
-    uint8_t* row = FrameRow(display, maps.RowStart[size_t(y)]);
+    uint8_t* row = FrameRow(frame, maps.RowStart[size_t(y)]);
     const int32_t left = maps.ColStart[size_t(first)];
     const int32_t right = maps.ColStart[size_t(end - 1)] + maps.ColSpan[size_t(end - 1)];
-    if (display.Geometry.OutputWidth == kCanvasWidth) {
+    if (frame.Width == kCanvasWidth) {
         CopyRun(row + first, source, n);  // every column span is 1
     } else {
         // Blocks are filled left to right with one 8-byte store each where it
@@ -119,27 +119,22 @@ void FlicPlotRow(FlicPlayer& player, int32_t x, int32_t y, const uint8_t* colour
             }
         }
     }
-    RepeatRow(display, y, left, right);
+    RepeatRow(frame, y, left, right);
 }
 
 void FlicPlotFill(FlicPlayer& player, int32_t x, int32_t y, uint8_t colour, int32_t count) {
-    if (player.PlotByPixel) {
-        for (int32_t i = 0; i < count; ++i) FlicPlot(player, int32_t(int64_t(x) + i), y, colour);
-        return;
-    }
     int32_t first, end, skip;
     if (!ClipRun(x, y, count, first, end, skip)) return;
-    if (Capturing(player, y))
-        std::memset(&player.Band->Pixels[size_t(y) * kCanvasWidth + size_t(first)], colour, size_t(end - first));
+    if (Capturing(player, y)) std::memset(CaptureAt(player, first, y), colour, size_t(end - first));
     if (!CanDraw(player)) return;
-    const Display& display = *player.Target;
-    const ScalingMaps& maps = display.Maps;
+    const FrameView& frame = player.Target.Frame;
+    const ScalingMaps& maps = *frame.Maps;
     const int32_t left = maps.ColStart[size_t(first)];
     const int32_t right = maps.ColStart[size_t(end - 1)] + maps.ColSpan[size_t(end - 1)];
     if (right <= left) return;
     const int32_t top = maps.RowStart[size_t(y)];
     for (int32_t v = top; v < top + maps.RowSpan[size_t(y)]; ++v)
-        std::memset(FrameRow(display, v) + left, colour, size_t(right - left));
+        std::memset(FrameRow(frame, v) + left, colour, size_t(right - left));
 }
 
 }  // namespace quibac

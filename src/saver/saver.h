@@ -7,6 +7,7 @@
 
 #include "assets/bitmap_assets.h"
 #include "display/display.h"
+#include "settings/settings.h"
 #include "show/show.h"
 
 #include <windows.h>
@@ -37,7 +38,8 @@ struct Saver {
     HINSTANCE Instance;
     WNDPROC DefaultProc;
     HWND Window = nullptr;  // the window whose DC the display holds
-    Display Screen;
+    Settings Preferences;   // as QUIBAC.INI held them when the window was created
+    Display Output;
     std::unique_ptr<BitmapAssets> Assets;
     Show Animation;
     bool Painted = false;
@@ -49,10 +51,10 @@ LRESULT SaverProc(Saver& saver, HWND window, UINT message, WPARAM wParam, LPARAM
 // The steps of the procedure that tests drive one by one, so that a test's
 // show is built in exactly the order a saver window builds it.
 //
-// Creation for a window of the given client size and Stretch setting: the
+// Creation for a window of the given client size, stretched or not: the
 // geometry, the dates animation with its magic check, the random seed.
 // Reports a failure on the debug output and returns false.
-bool SetUpSaver(Saver& saver, int32_t windowWidth, int32_t windowHeight, int32_t stretch);
+bool SetUpSaver(Saver& saver, int32_t windowWidth, int32_t windowHeight, bool stretch);
 // The first paint's drawing resources and bitmaps, in the order the palette
 // needs them. Returns false when a resource cannot be made; what was made is
 // left for ReleaseSaver.

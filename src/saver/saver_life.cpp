@@ -33,29 +33,29 @@ Saver::Saver(HINSTANCE instance, WNDPROC defaultProc)
     : Instance(instance),
       DefaultProc(defaultProc),
       Assets(std::make_unique<BitmapAssets>()),
-      Animation(Screen, *Assets, instance) {}
+      Animation(Output, *Assets, instance) {}
 
 Saver::~Saver() { ReleaseSaver(*this); }
 
-bool SetUpSaver(Saver& saver, int32_t windowWidth, int32_t windowHeight, int32_t stretch) {
+bool SetUpSaver(Saver& saver, int32_t windowWidth, int32_t windowHeight, bool stretch) {
     Show& show = saver.Animation;
-    saver.Screen.Geometry = ComputeOutputGeometry(windowWidth, windowHeight, stretch);
-    if (!FlicLoad(show.Flic, kDatesFlic)) {
+    saver.Output.Geometry = ComputeOutputGeometry(windowWidth, windowHeight, stretch);
+    if (!FlicLoad(show.Player, kDatesFlic)) {
         OutputDebugStringA(kFailedToInitFlc);
         return false;
     }
     // Too short to hold the magic reads as a wrong one.
-    if (show.Flic.FlicData.U16(kFlcMagicAt) != kFlcMagic) {
+    if (show.Player.Data.U16(kFlcMagicAt) != kFlcMagic) {
         OutputDebugStringA(kNotOfficialFlc);
         return false;
     }
-    show.Flic.FlicFrameOffset = kFlicHeaderBytes;
+    show.Player.FrameOffset = kFlicHeaderBytes;
     SeedRandom(show.Random, GetTickCount());
     return true;
 }
 
 bool BuildDrawing(Saver& saver, HWND window) {
-    Display& display = saver.Screen;
+    Display& display = saver.Output;
     saver.Window = window;
     if (!BeginDrawing(display, window)) return false;
     // The walker's colour table becomes the palette.
@@ -69,13 +69,13 @@ void ReleaseSaver(Saver& saver) {
     // A thread that could not be stopped keeps what it uses: the process is
     // ending, and freeing it under the thread would be worse than leaving it.
     if (!StopShowThread(saver)) return;
-    FreeDrawingResources(saver.Screen);
-    FlicPlayer& flic = saver.Animation.Flic;
-    if (flic.Resource != nullptr) {
-        FreeResource(flic.Resource);
-        flic.Resource = nullptr;
+    FreeDrawingResources(saver.Output);
+    FlicPlayer& player = saver.Animation.Player;
+    if (player.Resource != nullptr) {
+        FreeResource(player.Resource);
+        player.Resource = nullptr;
     }
-    ReleaseWindowDC(saver.Screen, saver.Window);
+    ReleaseWindowDC(saver.Output, saver.Window);
 }
 
 }  // namespace quibac

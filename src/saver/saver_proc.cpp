@@ -3,7 +3,6 @@
 #include "saver/saver.h"
 
 #include "display/presentation.h"
-#include "settings/settings.h"
 #include "show/sequencer.h"
 
 #include <mmsystem.h>
@@ -20,7 +19,10 @@ bool OnCreate(Saver& saver, HWND window) {
     RECT client{};
     GetClientRect(window, &client);
     saver.Window = window;
-    if (SetUpSaver(saver, client.right - client.left, client.bottom - client.top, ReadSettings())) return true;
+    saver.Preferences = ReadSettings();
+    // Any stored value but 0 means stretched.
+    const bool stretch = saver.Preferences.Stretch != 0;
+    if (SetUpSaver(saver, client.right - client.left, client.bottom - client.top, stretch)) return true;
     saver.Animation.ShowRunning = false;
     DestroyWindow(window);
     return false;
@@ -34,7 +36,7 @@ bool StartShowThread(Saver& saver) {
 
 bool OnPaint(Saver& saver, HWND window) {
     if (saver.Painted) {
-        PresentFrame(saver.Screen);
+        PresentFrame(saver.Output);
         return true;
     }
     saver.Painted = true;

@@ -13,17 +13,19 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     case WM_INITDIALOG:
         // A stored value other than 0 or 1 shows as checked: the button
         // clamps it, just as the saver treats any non-zero value as on.
-        CheckDlgButton(dialog, kStretchBox, UINT(ReadSettings()));
+        CheckDlgButton(dialog, kStretchBox, UINT(ReadSettings().Stretch));
         // FALSE: leave the keyboard focus where it is rather than on a
         // control of the platform's choosing.
         return FALSE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
-        case IDOK:  // the OK button, or Enter through the default button
-            CurrentSettings().Stretch = INT(IsDlgButtonChecked(dialog, kStretchBox));
-            WriteSettings();
+        case IDOK: {  // the OK button, or Enter through the default button
+            Settings chosen;
+            chosen.Stretch = INT(IsDlgButtonChecked(dialog, kStretchBox));
+            WriteSettings(chosen);
             EndDialog(dialog, kConfigSaved);
             return TRUE;
+        }
         case IDCANCEL:  // the Cancel button, Esc, or the caption's close button
             EndDialog(dialog, kConfigCancelled);
             return TRUE;

@@ -2,21 +2,17 @@
 
 namespace quibac {
 
-Settings& CurrentSettings() {
-    static Settings settings;
+Settings ReadSettings() {
+    // The stored text is read as a signed number: any non-zero value, even a
+    // negative one, means stretched.
+    Settings settings;
+    settings.Stretch = INT(GetPrivateProfileIntA(kSettingsSection, kStretchKey, kStretchDefault, kSettingsFile));
     return settings;
 }
 
-INT ReadSettings() {
-    // The stored text is read as a signed number: any non-zero value, even a
-    // negative one, means stretched.
-    CurrentSettings().Stretch = INT(GetPrivateProfileIntA(kSettingsSection, kStretchKey, kStretchDefault, kSettingsFile));
-    return CurrentSettings().Stretch;
-}
-
-void WriteSettings() {
+void WriteSettings(const Settings& settings) {
     char text[kSettingTextLength];
-    wsprintfA(text, "%i", CurrentSettings().Stretch);
+    wsprintfA(text, "%i", settings.Stretch);
     WritePrivateProfileStringA(kSettingsSection, kStretchKey, text, kSettingsFile);
 }
 

@@ -17,16 +17,12 @@ constexpr INT kStretchDefault = 0;
 constexpr size_t kSettingTextLength = 32;
 
 struct Settings {
-    INT Stretch = kStretchDefault;
+    INT Stretch = kStretchDefault;  // as stored; any value but 0 means stretched
 };
 
-// The process's setting, as last read or as the dialog left it.
-Settings& CurrentSettings();
-
-// Sets Stretch from the file (the default when the file, section or key is
-// missing) and returns it.
-INT ReadSettings();
-// Writes Stretch to the file. A failed write goes unnoticed.
-void WriteSettings();
+// The settings in the file; a missing file, section or key gives the default.
+Settings ReadSettings();
+// Writes the settings to the file. A failed write goes unnoticed.
+void WriteSettings(const Settings& settings);
 
 }  // namespace quibac

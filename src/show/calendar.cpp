@@ -1,6 +1,7 @@
 #include "show/calendar.h"
 
 #include "assets/resource_names.h"
+#include "show/playback.h"
 #include "show/show.h"
 
 #include <windows.h>
@@ -22,7 +23,7 @@ LocalDate Today() {
     return LocalDate{now.wMonth, now.wDay};
 }
 
-void FillOpenColours(Calendar& calendar, RandomGenerator& random) {
+void FillOpenColours(CalendarState& calendar, RandomGenerator& random) {
     DoorTableType& table = calendar.DoorTable;
     // The fill draws until it meets a fixed colour, so it needs one to exist.
     const bool anyFixed = std::any_of(table.begin() + 1, table.end(),
@@ -52,27 +53,26 @@ int32_t DayCountFor(int32_t month, int32_t day) {
 
 void InitCalendar(Show& show) {
     const LocalDate today = Today();
-    show.Cal.DayCount = DayCountFor(today.Month, today.Day);
-    BuildScalingMaps(show.Screen.Maps, show.Screen.Geometry);
+    show.Calendar.DayCount = DayCountFor(today.Month, today.Day);
+    BuildScalingMaps(show.Output.Maps, show.Output.Geometry);
 
     // Pre-roll the dates animation up to today's header, keeping its top band.
-    FlicRewind(show.Flic);
+    FlicRewind(show.Player);
     show.Band.BandCapture = true;
-    show.Flic.FlicFrameOffset += FlicStep(show.Flic, show.Flic.FlicFrameOffset);  // the prefix item
-    for (int32_t i = 0; i < show.Cal.DayCount; ++i)
-        show.Flic.FlicFrameOffset += FlicStep(show.Flic, show.Flic.FlicFrameOffset);
+    PlayNextFrame(show.Player, show.Output, show.Band);  // the prefix item
+    for (int32_t i = 0; i < show.Calendar.DayCount; ++i) PlayNextFrame(show.Player, show.Output, show.Band);
     show.Band.BandCapture = false;
     if (today.Day > kDoorDays) BlankBandDate(show.Band);
 
-    if (!FlicLoad(show.Flic, kAdventFlic)) OutputDebugStringA(kFailedToInitFlc);
-    FlicRewind(show.Flic);
-    FillOpenColours(show.Cal, show.Random);
+    if (!FlicLoad(show.Player, kAdventFlic)) OutputDebugStringA(kFailedToInitFlc);
+    FlicRewind(show.Player);
+    FillOpenColours(show.Calendar, show.Random);
 }
 
 void CheckDayChange(Show& show) {
-    if (Today().Day == show.Cal.DayCount) return;
-    if (!FlicLoad(show.Flic, kDatesFlic)) OutputDebugStringA(kFailedToInitFlc);
-    FlicRewind(show.Flic);
+    if (Today().Day == show.Calendar.DayCount) return;
+    if (!FlicLoad(show.Player, kDatesFlic)) OutputDebugStringA(kFailedToInitFlc);
+    FlicRewind(show.Player);
     InitCalendar(show);
 }
 

@@ -1,6 +1,7 @@
 #include "show/doors.h"
 
-#include "display/canvas_plot.h"
+#include "display/frame_drawing.h"
+#include "show/playback.h"
 #include "show/show.h"
 
 #include <cstring>
@@ -17,43 +18,43 @@ bool AllBackground(const uint8_t* eight, uint8_t background) {
     return word == 0x0101010101010101ull * background;
 }
 
-void WalkOneItem(FlicPlayer& flic) { flic.FlicFrameOffset += FlicStep(flic, flic.FlicFrameOffset); }
+void WalkOneItem(Show& show) { PlayNextFrame(show.Player, show.Output, show.Band); }
 
 }  // namespace
 
 void StartDoor(Show& show, int32_t day) {
     if (!IsDoorDay(day)) return;
-    const DoorDay& door = show.Cal.DoorTable[size_t(day)];
-    FlicPlayer& flic = show.Flic;
+    const DoorDay& door = show.Calendar.DoorTable[size_t(day)];
+    FlicPlayer& player = show.Player;
     // Every frame is a delta on the one before, so the day's picture is
     // reached only by playing all earlier days.
-    FlicRewind(flic);
-    WalkOneItem(flic);  // the prefix item
-    for (int32_t i = 0; i <= int32_t(door.StartFrame); ++i) WalkOneItem(flic);
-    show.Door.LoopBackOffset = flic.FlicFrameOffset;
-    show.Door.LoopBackCount = flic.FlicFrameCounter;
+    FlicRewind(player);
+    WalkOneItem(show);  // the prefix item
+    for (int32_t i = 0; i <= int32_t(door.StartFrame); ++i) WalkOneItem(show);
+    show.Door.LoopBackOffset = player.FrameOffset;
+    show.Door.LoopBackCount = player.FrameCounter;
     OverlayDateBand(show, day);
 }
 
 void StepDoor(Show& show, int32_t day) {
     if (!IsDoorDay(day)) return;
-    const DoorDay& door = show.Cal.DoorTable[size_t(day)];
-    FlicPlayer& flic = show.Flic;
-    if (flic.FlicFrameCounter >= show.Door.LoopBackCount + int32_t(door.FrameCount) - 1) {
-        if (door.Loops == 0) return;  // hold the last picture
+    const DoorDay& door = show.Calendar.DoorTable[size_t(day)];
+    FlicPlayer& player = show.Player;
+    if (player.FrameCounter >= show.Door.LoopBackCount + int32_t(door.FrameCount) - 1) {
+        if (!door.Loops) return;  // hold the last picture
         // Loop over the frames after the day's first.
-        flic.FlicFrameCounter = show.Door.LoopBackCount;
-        flic.FlicFrameOffset = show.Door.LoopBackOffset;
+        player.FrameCounter = show.Door.LoopBackCount;
+        player.FrameOffset = show.Door.LoopBackOffset;
     }
-    WalkOneItem(flic);
+    WalkOneItem(show);
     OverlayDateBand(show, day);
 }
 
 void OverlayDateBand(Show& show, int32_t day) {
     if (!IsDoorDay(day)) return;
-    const uint8_t doorColour = show.Cal.DoorTable[size_t(day)].DoorColour;
+    const uint8_t doorColour = show.Calendar.DoorTable[size_t(day)].DoorColour;
     const DateBand& band = show.Band;
-    const Display& display = show.Screen;
+    const FrameView frame = FrameOf(show.Output);
     const uint8_t background = band.Background();
     for (int32_t y = 0; y < kBandRows; ++y) {
         const uint8_t* row = band.Pixels.data() + size_t(y) * kCanvasWidth;
@@ -65,7 +66,7 @@ void OverlayDateBand(Show& show, int32_t day) {
             }
             const uint8_t p = row[x];
             if (p == background) continue;  // the door picture shows through
-            CanvasPlot(display, x, y, p == kMarkerColour ? doorColour : p);
+            CanvasPlot(frame, x, y, p == kMarkerColour ? doorColour : p);
         }
     }
 }

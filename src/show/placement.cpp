@@ -38,7 +38,7 @@ WalkPlacement PlaceWalker(const OutputGeometry& g, RandomGenerator& random, cons
     WalkPlacement p;
     const int32_t width = g.OutputWidth;
     const int32_t height = g.OutputHeight;
-    if (g.SmallScreen != 0) {
+    if (g.SmallScreen) {
         const int32_t k = RandomMod(RandomValue(random), kWalkerSizes) + 1;
         p.SpriteScale = float((k * 0.25) * (width * kSmallScreenScalePerPixel));
         // A walker taller than a very wide, very low preview starts at the top.
@@ -76,7 +76,7 @@ WalkPlacement PlaceWalker(const OutputGeometry& g, RandomGenerator& random, cons
         }
     }
     p.LogoX = ModOrZero(RandomValue(random), width - kLogoWidth);
-    if (g.SmallScreen != 0) p.ShowLogo = false;
+    if (g.SmallScreen) p.ShowLogo = false;
     return p;
 }
 

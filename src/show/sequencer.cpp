@@ -38,16 +38,16 @@ constexpr std::array<CycleRow, 8> kSceneCycle{{
 void StartNext(Show& show, Next next) {
     switch (next) {
         case Next::WalkOrWink:
-            SetUpScene(show, (RandomValue(show.Random) & 1) != 0 ? WalkScene : WinkScene);
+            SetUpScene(show, (RandomValue(show.Random) & 1) != 0 ? Scene::Walk : Scene::Wink);
             break;
         case Next::TodaysDoor:
-            SetUpScene(show, DoorScene);
+            SetUpScene(show, Scene::Door);
             break;
         case Next::RandomDoor:
-            SetUpScene(show, RandomDoorScene);
+            SetUpScene(show, Scene::RandomDoor);
             break;
         case Next::Advert:
-            SetUpScene(show, AdvertScene);
+            SetUpScene(show, Scene::Advert);
             break;
     }
 }
@@ -56,7 +56,7 @@ void ChooseNextScene(Show& show) {
     SequencerState& seq = show.Sequencer;
     const CycleRow& row = kSceneCycle[size_t(seq.CycleStep)];
     if (row.checkDay) CheckDayChange(show);
-    const bool doors = show.Cal.DayCount != 0;
+    const bool doors = show.Calendar.DayCount != 0;
     StartNext(show, doors ? row.withDoors : row.withoutDoors);
     seq.CycleStep = doors ? row.nextWithDoors : row.nextWithoutDoors;
 }
@@ -65,28 +65,26 @@ void ChooseNextScene(Show& show) {
 bool AdvanceScene(Show& show) {
     SequencerState& seq = show.Sequencer;
     switch (seq.CurrentScene) {
-        case WalkScene: {
+        case Scene::Walk: {
             WalkTick(show);
-            const int32_t x = show.Sprites.SpriteX;
-            const int32_t w = WalkerWidth(show.Sprites.SpriteScale);
-            return x < -kWalkExitMargin - w || x > show.Screen.Geometry.OutputWidth + kWalkExitMargin;
+            const int32_t x = show.Sprites.X;
+            const int32_t w = WalkerWidth(show.Sprites.Scale);
+            return x < -kWalkExitMargin - w || x > show.Output.Geometry.OutputWidth + kWalkExitMargin;
         }
-        case DoorScene:
-        case RandomDoorScene:
+        case Scene::Door:
+        case Scene::RandomDoor:
             StepDoor(show, show.Door.ShowDay);
-            PresentFrame(show.Screen);
+            PresentFrame(show.Output);
             return seq.SceneTicks++ > kDoorSceneTicks - 2;
-        case WinkScene:
-        {
+        case Scene::Wink: {
             const bool ended = ++seq.SceneTicks >= kWinkSceneTicks;
             WinkTick(show);
             return ended;
         }
-        case AdvertScene:
+        case Scene::Advert:
             return seq.SceneTicks++ > kAdvertSceneTicks - 2;
-        default:
-            return true;
     }
+    return true;
 }
 
 }  // namespace
@@ -94,7 +92,7 @@ bool AdvanceScene(Show& show) {
 void ShowStart(Show& show) {
     SeedRandom(show.Random, GetTickCount());
     InitCalendar(show);
-    SetUpScene(show, WalkScene);
+    SetUpScene(show, Scene::Walk);
     show.Sequencer.CycleStep = 1;
     show.Sequencer.Blinking = false;
 }

@@ -1,6 +1,8 @@
 // The show thread: start-up, the 120 ms tick and the fixed cycle of scenes.
 #pragma once
 
+#include "show/sprites.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -10,7 +12,7 @@ namespace quibac {
 constexpr DWORD kTickLength = 120;  // minimum length of one tick, in ms
 
 struct SequencerState {
-    int32_t CurrentScene = 0;
+    Scene CurrentScene = Scene::Walk;
     int32_t SceneTicks = 0;
     int32_t CycleStep = 1;
     bool Blinking = false;

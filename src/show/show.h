@@ -5,9 +5,9 @@
 #include "assets/bitmap_assets.h"
 #include "display/display.h"
 #include "display/pacing.h"
-#include "flic/date_band.h"
 #include "flic/flic_player.h"
 #include "show/calendar.h"
+#include "show/date_band.h"
 #include "show/doors.h"
 #include "show/random.h"
 #include "show/sequencer.h"
@@ -19,19 +19,17 @@
 namespace quibac {
 
 struct Show {
-    Show(Display& display, BitmapAssets& assets, HMODULE instance) : Screen(display), Assets(assets) {
-        Flic.Instance = instance;
-        Flic.Target = &display;
-        Flic.Band = &Band;
+    Show(Display& output, BitmapAssets& assets, HMODULE instance) : Output(output), Assets(assets) {
+        Player.Instance = instance;
     }
     Show(const Show&) = delete;
     Show& operator=(const Show&) = delete;
 
-    Display& Screen;
+    Display& Output;  // the saver window's display, drawn into and presented
     BitmapAssets& Assets;
-    FlicPlayer Flic;
+    FlicPlayer Player;
     DateBand Band;
-    Calendar Cal;
+    CalendarState Calendar;
     RandomGenerator Random;
     DoorState Door;
     SpriteState Sprites;

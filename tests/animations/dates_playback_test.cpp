@@ -45,7 +45,7 @@ TEST_F(DatesPlayback, EachDaysHeaderReadsInBothHalves) {
     for (int day = 1; day <= kDays; ++day) {
         SCOPED_TRACE("December " + std::to_string(day));
         ASSERT_GT(Step(), 0u);
-        ASSERT_EQ(player_.FlicFrameCounter, day);
+        ASSERT_EQ(player_.FrameCounter, day);
         EXPECT_EQ(band_.Background(), kArtBackground);
         const HalfCounts left = Count(band_, 0, kHalf), right = Count(band_, kHalf, kCanvasWidth);
         EXPECT_GT(left.marker, kLargeLettering) << "the date's number";

@@ -2,10 +2,10 @@
 // frame, into a display of the canvas's size.
 #pragma once
 
-#include "display/canvas_plot.h"
 #include "display/display.h"
-#include "flic/date_band.h"
 #include "flic/flic_player.h"
+#include "show/date_band.h"
+#include "show/playback.h"
 #include "support/display_harness.h"
 #include "support/platform_fixture.h"
 
@@ -31,11 +31,9 @@ class EmbeddedAnimationTest : public PlatformTest {
 protected:
     void SetUp() override {
         PlatformTest::SetUp();
-        harness_ = std::make_unique<DisplayHarness>(0, 0, kCanvasWidth, kCanvasHeight, 0);
+        harness_ = std::make_unique<DisplayHarness>(0, 0, kCanvasWidth, kCanvasHeight, false);
         ASSERT_TRUE(harness_->ok());
         player_.Instance = posix::MainModule();
-        player_.Target = &harness_->display();
-        player_.Band = &band_;
     }
     void TearDown() override {
         harness_.reset();
@@ -48,19 +46,20 @@ protected:
         ASSERT_TRUE(FlicLoad(player_, name)) << name;
         FlicRewind(player_);
         ASSERT_GT(Step(), 0u);
-        ASSERT_EQ(player_.FlicFrameCounter, 0);
+        ASSERT_EQ(player_.FrameCounter, 0);
     }
+    // One step as the show takes it; returns how far it moved.
     uint32_t Step() {
-        const uint32_t n = FlicStep(player_, player_.FlicFrameOffset);
-        player_.FlicFrameOffset += n;
-        return n;
+        const uint32_t before = player_.FrameOffset;
+        PlayNextFrame(player_, harness_->display(), band_);
+        return player_.FrameOffset - before;
     }
     Picture Canvas() const {
         const Display& d = harness_->display();
         Picture out;
         out.reserve(size_t(kCanvasWidth) * kCanvasHeight);
         for (int32_t v = 0; v < kCanvasHeight; ++v) {
-            const uint8_t* row = FrameRow(d, v);
+            const uint8_t* row = FrameRow(FrameOf(d), v);
             out.insert(out.end(), row, row + kCanvasWidth);
         }
         return out;

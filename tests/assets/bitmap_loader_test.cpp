@@ -77,7 +77,8 @@ TEST_F(BitmapLoaderTest, SceneBitmapsLoadWithoutTouchingThePalette) {
     // fills it from the resource's colour table.
     CapturedPaletteTable captured{};
     captured[5].Red = 99;
-    LoadBitmapAsset(module_, assets_->WalkStrip.data(), kWalkStripWidth, kWalkStripHeight, kWalkAnim, &captured);
+    EXPECT_TRUE(
+        LoadBitmapAsset(module_, assets_->WalkStrip.data(), kWalkStripWidth, kWalkStripHeight, kWalkAnim, &captured));
     ExpectDistinctColoursCaptured(captured);
     EXPECT_EQ(assets_->WalkStrip[1], Pixel(1, 0));
 }
@@ -86,7 +87,7 @@ TEST_F(BitmapLoaderTest, MissingResourceIsReportedAndLeavesTheArray) {
     assets_->LogoPicture.fill(17);
     CapturedPaletteTable captured{};
     captured[3].Green = 5;
-    EXPECT_EQ(LoadBitmapAsset(module_, assets_->LogoPicture.data(), kLogoWidth, kLogoHeight, kQuibLogo, &captured), 1);
+    EXPECT_FALSE(LoadBitmapAsset(module_, assets_->LogoPicture.data(), kLogoWidth, kLogoHeight, kQuibLogo, &captured));
     EXPECT_EQ(posix::DebugOutput(), "\nFindResource failed.");
     EXPECT_EQ(assets_->LogoPicture[0], 17);
     EXPECT_EQ(assets_->LogoPicture.back(), 17);

@@ -1,5 +1,5 @@
 // CanvasPlot writes exactly the block the maps give a canvas pixel.
-#include "display/canvas_plot.h"
+#include "display/display.h"
 #include "support/display_harness.h"
 #include "support/platform_fixture.h"
 
@@ -25,11 +25,11 @@ protected:
 };
 
 TEST_F(CanvasPlotTest, OneByteAtCanvasSize) {
-    DisplayHarness h(0, 0, 800, 600, 0);
+    DisplayHarness h(0, 0, 800, 600, false);
     ASSERT_TRUE(h.ok());
     const auto before = Frame(h);
-    CanvasPlot(h.display(), 799, 599, 42);
-    CanvasPlot(h.display(), 0, 0, 43);
+    CanvasPlot(FrameOf(h.display()), 799, 599, 42);
+    CanvasPlot(FrameOf(h.display()), 0, 0, 43);
     const auto after = Frame(h);
     EXPECT_EQ(Changed(before, after), 2);
     EXPECT_EQ(after[599 * 800 + 799], 42);
@@ -37,10 +37,10 @@ TEST_F(CanvasPlotTest, OneByteAtCanvasSize) {
 }
 
 TEST_F(CanvasPlotTest, ScaledBlocksStayInsideTheRowsWidth) {
-    DisplayHarness h(0, 0, 1366, 768, 1);
+    DisplayHarness h(0, 0, 1366, 768, true);
     ASSERT_TRUE(h.ok());
     const auto before = Frame(h);
-    CanvasPlot(h.display(), 799, 599, 42);
+    CanvasPlot(FrameOf(h.display()), 799, 599, 42);
     const auto after = Frame(h);
     const ScalingMaps& m = h.display().Maps;
     EXPECT_EQ(Changed(before, after), m.ColSpan[799] * m.RowSpan[599]);
@@ -51,7 +51,7 @@ TEST_F(CanvasPlotTest, ScaledBlocksStayInsideTheRowsWidth) {
 }
 
 TEST_F(CanvasPlotTest, ZeroSpansWriteNothing) {
-    DisplayHarness h(0, 0, 152, 112, 0);
+    DisplayHarness h(0, 0, 152, 112, false);
     ASSERT_TRUE(h.ok());
     const ScalingMaps& m = h.display().Maps;
     int dropped = -1;
@@ -59,7 +59,7 @@ TEST_F(CanvasPlotTest, ZeroSpansWriteNothing) {
         if (m.ColSpan[x] == 0) dropped = x;
     ASSERT_GE(dropped, 0);
     const auto before = Frame(h);
-    CanvasPlot(h.display(), dropped, 300, 42);
+    CanvasPlot(FrameOf(h.display()), dropped, 300, 42);
     EXPECT_EQ(Changed(before, Frame(h)), 0);
 }
 

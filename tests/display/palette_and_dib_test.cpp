@@ -15,7 +15,7 @@ using testing::DisplayHarness;
 class PaletteTest : public testing::PlatformTest {};
 
 TEST_F(PaletteTest, FirstPaletteFixesBlackAndWhiteAndFlagsTheRest) {
-    DisplayHarness h(0, 0, 800, 600, 0);
+    DisplayHarness h(0, 0, 800, 600, false);
     ASSERT_TRUE(h.ok());
     PaletteState& p = h.display().Palette;
     const auto colours = testing::DistinctColours();
@@ -41,7 +41,7 @@ TEST_F(PaletteTest, FirstPaletteFixesBlackAndWhiteAndFlagsTheRest) {
 }
 
 TEST_F(PaletteTest, RebuildKeeps255WhiteButLetsEntry0FollowTheTable) {
-    DisplayHarness h(0, 0, 800, 600, 0);
+    DisplayHarness h(0, 0, 800, 600, false);
     ASSERT_TRUE(h.ok());
     RGBQUAD* table = h.display().Dib.DibColourTable;
     table[0] = RGBQUAD{30, 20, 10, 0};
@@ -66,7 +66,7 @@ TEST_F(PaletteTest, RebuildKeeps255WhiteButLetsEntry0FollowTheTable) {
 
 TEST_F(PaletteTest, RepeatedRebuildsAndFreeLeaveNothingBehind) {
     {
-        DisplayHarness h(0, 0, 1024, 768, 1);
+        DisplayHarness h(0, 0, 1024, 768, true);
         ASSERT_TRUE(h.ok());
         for (int i = 0; i < 50; ++i) RefreshPalette(h.display());
     }
@@ -82,7 +82,7 @@ T Field(const uint8_t* image, size_t offset) {
 }
 
 TEST_F(PaletteTest, FrameDibIsABmpImageOfTheOutput) {
-    DisplayHarness h(0, 0, 800, 600, 0);
+    DisplayHarness h(0, 0, 800, 600, false);
     ASSERT_TRUE(h.ok());
     const auto* image = reinterpret_cast<const uint8_t*>(h.display().Dib.FileHeader);
     EXPECT_EQ(Field<uint16_t>(image, 0), 0x4D42);
@@ -104,7 +104,7 @@ TEST_F(PaletteTest, FrameDibIsABmpImageOfTheOutput) {
 }
 
 TEST_F(PaletteTest, OddWidthsPadEveryRowAndTheSizesFollow) {
-    DisplayHarness h(0, 0, 1366, 768, 1);
+    DisplayHarness h(0, 0, 1366, 768, true);
     ASSERT_TRUE(h.ok());
     const auto* image = reinterpret_cast<const uint8_t*>(h.display().Dib.FileHeader);
     EXPECT_EQ(h.display().Dib.Stride, 1368);

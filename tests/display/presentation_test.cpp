@@ -1,6 +1,6 @@
 // What reaches the screen: whole frames, rectangles of the memory bitmap, and
 // the interlaced reveal.
-#include "display/canvas_plot.h"
+#include "display/display.h"
 #include "display/presentation.h"
 #include "display/reveal.h"
 #include "support/display_harness.h"
@@ -24,7 +24,7 @@ protected:
     static void DrawPattern(DisplayHarness& h) {
         const OutputGeometry& g = h.display().Geometry;
         for (int v = 0; v < g.OutputHeight; ++v)
-            for (int u = 0; u < g.OutputWidth; ++u) FrameRow(h.display(), v)[u] = Pattern(u, v);
+            for (int u = 0; u < g.OutputWidth; ++u) FrameRow(FrameOf(h.display()), v)[u] = Pattern(u, v);
     }
 
     static int MismatchedPixels(DisplayHarness& h) {
@@ -39,7 +39,7 @@ protected:
 
 TEST_F(PresentationTest, FreshFramePresentsBlack) {
     posix::FillScreen(0xFFFFFF);
-    DisplayHarness h(0, 0, 800, 600, 0);
+    DisplayHarness h(0, 0, 800, 600, false);
     ASSERT_TRUE(h.ok());
     PresentFrame(h.display());
     EXPECT_EQ(h.WindowPixel(0, 0), 0u);
@@ -48,7 +48,7 @@ TEST_F(PresentationTest, FreshFramePresentsBlack) {
 }
 
 TEST_F(PresentationTest, CentredFrameLandsAtItsOriginWithBlackMargins) {
-    DisplayHarness h(0, 0, 1024, 768, 0);
+    DisplayHarness h(0, 0, 1024, 768, false);
     ASSERT_TRUE(h.ok());
     h.FillFrame(7);
     PresentFrame(h.display());
@@ -67,7 +67,7 @@ TEST_F(PresentationTest, CentredFrameLandsAtItsOriginWithBlackMargins) {
 
 TEST_F(PresentationTest, StretchedFrameAtAnOddWidthIsNotSheared) {
     SetScreenSize(1366, 768);
-    DisplayHarness h(0, 0, 1366, 768, 1);
+    DisplayHarness h(0, 0, 1366, 768, true);
     ASSERT_TRUE(h.ok());
     DrawPattern(h);
     PresentFrame(h.display());
@@ -80,7 +80,7 @@ TEST_F(PresentationTest, StretchedFrameAtAnOddWidthIsNotSheared) {
 }
 
 TEST_F(PresentationTest, PresentRectShowsTheBitmapAsOfItsLastRefresh) {
-    DisplayHarness h(0, 0, 800, 600, 0);
+    DisplayHarness h(0, 0, 800, 600, false);
     ASSERT_TRUE(h.ok());
     h.FillFrame(3);
     RefreshMemoryBitmap(h.display());
@@ -95,7 +95,7 @@ TEST_F(PresentationTest, PresentRectShowsTheBitmapAsOfItsLastRefresh) {
 }
 
 TEST_F(PresentationTest, MemoryBitmapIsASnapshotOfTheColoursToo) {
-    DisplayHarness h(0, 0, 800, 600, 0);
+    DisplayHarness h(0, 0, 800, 600, false);
     ASSERT_TRUE(h.ok());
     h.FillFrame(9);
     RefreshMemoryBitmap(h.display());
@@ -109,12 +109,12 @@ TEST_F(PresentationTest, MemoryBitmapIsASnapshotOfTheColoursToo) {
 
 TEST_F(PresentationTest, RevealBringsEveryRowToTheScreenInRevealOrder) {
     posix::UseVirtualTime(true);
-    DisplayHarness h(0, 0, 1024, 768, 0);
+    DisplayHarness h(0, 0, 1024, 768, false);
     ASSERT_TRUE(h.ok());
     DrawPattern(h);
     posix::TakeWindowBlits();
     const uint64_t start = posix::VirtualElapsed();
-    RevealFrame(h.display(), 0, 600, 0, 800, 1);
+    RevealFrame(h.display(), 0, 600, 0, 800, true);
     EXPECT_EQ(MismatchedPixels(h), 0);
     EXPECT_GE(posix::VirtualElapsed() - start, 400u) << "200 steps of at least 2 ms";
     const auto blits = posix::TakeWindowBlits();
@@ -129,12 +129,12 @@ TEST_F(PresentationTest, RevealBringsEveryRowToTheScreenInRevealOrder) {
 
 TEST_F(PresentationTest, RevealOfANarrowerRangeStillTakesEveryStep) {
     posix::UseVirtualTime(true);
-    DisplayHarness h(0, 0, 800, 600, 0);
+    DisplayHarness h(0, 0, 800, 600, false);
     ASSERT_TRUE(h.ok());
     DrawPattern(h);
     posix::TakeWindowBlits();
     const uint64_t start = posix::VirtualElapsed();
-    RevealFrame(h.display(), 100, 199, 0, 800, 1);
+    RevealFrame(h.display(), 100, 199, 0, 800, true);
     EXPECT_GE(posix::VirtualElapsed() - start, 400u);
     std::set<int> rows;
     for (const auto& b : posix::TakeWindowBlits()) rows.insert(b.y);
@@ -145,10 +145,10 @@ TEST_F(PresentationTest, RevealOfANarrowerRangeStillTakesEveryStep) {
 
 TEST_F(PresentationTest, RevealAtHeight700LeavesRowsOffTheStride) {
     posix::UseVirtualTime(true);
-    DisplayHarness h(0, 0, 933, 700, 1);
+    DisplayHarness h(0, 0, 933, 700, true);
     ASSERT_TRUE(h.ok());
     DrawPattern(h);
-    RevealFrame(h.display(), 0, 700, 0, 933, 1);
+    RevealFrame(h.display(), 0, 700, 0, 933, true);
     EXPECT_EQ(h.WindowPixel(5, 7), h.ColourOf(Pattern(5, 7)));
     EXPECT_EQ(h.WindowPixel(5, 8), 0u);
 }
@@ -156,21 +156,21 @@ TEST_F(PresentationTest, RevealAtHeight700LeavesRowsOffTheStride) {
 TEST_F(PresentationTest, RevealOfATallOutputCoversEveryRow) {
     SetScreenSize(3840, 2160);
     posix::UseVirtualTime(true);
-    DisplayHarness h(0, 0, 3840, 2160, 1);
+    DisplayHarness h(0, 0, 3840, 2160, true);
     ASSERT_TRUE(h.ok());
     DrawPattern(h);
-    RevealFrame(h.display(), 0, 2160, 0, 3840, 1);
+    RevealFrame(h.display(), 0, 2160, 0, 3840, true);
     EXPECT_EQ(MismatchedPixels(h), 0);
 }
 
 TEST_F(PresentationTest, PreviewRevealCopiesOnlyRowsThatExist) {
     SetScreenSize(400, 300);
     posix::UseVirtualTime(true);
-    DisplayHarness h(10, 20, 152, 112, 0);
+    DisplayHarness h(10, 20, 152, 112, false);
     ASSERT_TRUE(h.ok());
     DrawPattern(h);
     posix::TakeWindowBlits();
-    RevealFrame(h.display(), 0, 112, 0, 152, 1);
+    RevealFrame(h.display(), 0, 112, 0, 152, true);
     EXPECT_EQ(MismatchedPixels(h), 0);
     const auto blits = posix::TakeWindowBlits();
     ASSERT_EQ(blits.size(), 112u);
@@ -180,7 +180,7 @@ TEST_F(PresentationTest, PreviewRevealCopiesOnlyRowsThatExist) {
 
 TEST_F(PresentationTest, FreeingReleasesEveryObjectAndBlock) {
     {
-        DisplayHarness h(0, 0, 800, 600, 0);
+        DisplayHarness h(0, 0, 800, 600, false);
         ASSERT_TRUE(h.ok());
         for (int i = 0; i < 10; ++i) RefreshMemoryBitmap(h.display());
         RefreshPalette(h.display());

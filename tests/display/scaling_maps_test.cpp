@@ -11,7 +11,7 @@ namespace {
 
 ScalingMaps MapsFor(int32_t width, int32_t height) {
     ScalingMaps maps;
-    BuildScalingMaps(maps, ComputeOutputGeometry(width, height, 1));
+    BuildScalingMaps(maps, ComputeOutputGeometry(width, height, true));
     return maps;
 }
 
@@ -94,15 +94,15 @@ TEST(RevealOrder, Stride7VisitsEveryRowOnceAt600) {
 
 TEST(RevealOrder, HeightsDivisibleBy7VisitOnlyMultiplesOf7) {
     ScalingMaps maps;
-    BuildScalingMaps(maps, ComputeOutputGeometry(933, 700, 1));
+    BuildScalingMaps(maps, ComputeOutputGeometry(933, 700, true));
     const std::vector<int> visits = VisitCounts(maps, 700);
     for (int row = 0; row < 700; ++row) EXPECT_EQ(visits[size_t(row)], row % 7 == 0 ? 7 : 0) << row;
 }
 
 TEST(RevealOrder, SmallScreenGoesTopToBottomAndPadsTheLastStep) {
     ScalingMaps maps;
-    const OutputGeometry preview = ComputeOutputGeometry(152, 112, 0);
-    ASSERT_EQ(preview.SmallScreen, 1);
+    const OutputGeometry preview = ComputeOutputGeometry(152, 112, false);
+    ASSERT_TRUE(preview.SmallScreen);
     BuildScalingMaps(maps, preview);
     ASSERT_EQ(maps.RevealOrder.size(), 114u);  // 38 steps of three
     for (int i = 0; i < 112; ++i) EXPECT_EQ(maps.RevealOrder[size_t(i)], i);
@@ -121,7 +121,7 @@ TEST(RevealOrder, OutputsTallerThan1200RowsAreRevealedWhole) {
 
 TEST(RevealOrder, RebuildingGivesTheSameTables) {
     ScalingMaps maps;
-    const OutputGeometry g = ComputeOutputGeometry(1024, 768, 1);
+    const OutputGeometry g = ComputeOutputGeometry(1024, 768, true);
     BuildScalingMaps(maps, g);
     const ScalingMaps first = maps;
     BuildScalingMaps(maps, g);

@@ -74,7 +74,7 @@ TEST_F(FlicDecoders, NothingIsCapturedWhileCaptureIsOff) {
 }
 
 TEST_F(FlicDecoders, PixelsWithoutOutputAreStillCaptured) {
-    UseOutput(152, 112, 1);
+    UseOutput(152, 112, true);
     const ScalingMaps& m = display().Maps;
     int x = 0, y = 0;
     while (m.ColSpan[size_t(x)] != 0 || m.ColSpan[size_t(x + 1)] != 0) ++x;  // two dropped columns side by side

@@ -1,11 +1,14 @@
-// A player wired to a display and a DateBand, over a resource module of the
-// test's own in which animations are registered as "Flic" resources.
+// A player wired to a display and a DateBand as the show wires it, over a
+// resource module of the test's own in which animations are registered as
+// "Flic" resources.
 #pragma once
 
 #include "display/display.h"
 #include "flc/flc_writer.h"
 #include "flic/flic_decoders.h"
 #include "flic/flic_player.h"
+#include "show/date_band.h"
+#include "show/playback.h"
 #include "support/display_harness.h"
 #include "support/platform_fixture.h"
 
@@ -24,8 +27,7 @@ protected:
         module_ = posix::CreateResourceModule();
         player_.Instance = module_;
         band_ = std::make_unique<DateBand>();
-        player_.Band = band_.get();
-        UseOutput(800, 600, 0);
+        UseOutput(800, 600, false);
     }
     void TearDown() override {
         harness_.reset();
@@ -34,12 +36,13 @@ protected:
     }
 
     // A display for a window of this size (stretched or centred).
-    void UseOutput(int width, int height, int stretch) {
+    void UseOutput(int width, int height, bool stretch) {
         harness_.reset();
         if (width > posix::ScreenWidth() || height > posix::ScreenHeight()) SetScreenSize(width, height);
         harness_ = std::make_unique<DisplayHarness>(0, 0, width, height, stretch);
         ASSERT_TRUE(harness_->ok());
-        player_.Target = &harness_->display();
+        // Aimed now for the steps a test takes with FlicStep itself.
+        player_.Target = PlayerTarget(display(), *band_);
     }
 
     // Registers bytes under name and makes them the current animation, rewound.
@@ -48,11 +51,14 @@ protected:
         ASSERT_TRUE(FlicLoad(player_, name));
         FlicRewind(player_);
     }
-    // One step as the callers take it.
+    // One step as the show takes it; returns why it ended where it did,
+    // which Step keeps in lastAdvance_.
+    FlicAdvance Advance() { return lastAdvance_ = PlayNextFrame(player_, display(), *band_); }
+    // One step as Advance takes it; returns how far it moved.
     uint32_t Step() {
-        const uint32_t n = FlicStep(player_, player_.FlicFrameOffset);
-        player_.FlicFrameOffset += n;
-        return n;
+        const uint32_t before = player_.FrameOffset;
+        Advance();
+        return player_.FrameOffset - before;
     }
     // Steps until a step returns 0; returns the number of steps that moved.
     int StepToEnd() {
@@ -77,6 +83,7 @@ protected:
 
     HMODULE module_ = nullptr;
     FlicPlayer player_;
+    FlicAdvance lastAdvance_ = FlicAdvance::End;
     std::unique_ptr<DateBand> band_;
     std::unique_ptr<DisplayHarness> harness_;
 };

@@ -26,8 +26,10 @@ TEST_F(FlicWalker, PrefixItemPassesOverWithoutCounting) {
     Load(file);
     const auto before = Frame();
     posix::ClearDebugOutput();
-    EXPECT_EQ(FlicStep(player_, 128), 16u);
-    EXPECT_EQ(player_.FlicFrameCounter, 0);
+    FlicAdvance why = FlicAdvance::End;
+    EXPECT_EQ(FlicStep(player_, 128, &why), 16u);
+    EXPECT_EQ(why, FlicAdvance::Item);
+    EXPECT_EQ(player_.FrameCounter, 0);
     EXPECT_FALSE(Traced());
     EXPECT_EQ(Frame(), before);
 }
@@ -38,9 +40,10 @@ TEST_F(FlicWalker, FramesWithNoChunksCount) {
     EXPECT_EQ(Step(), 16u);
     for (int k = 1; k <= 3; ++k) {
         EXPECT_EQ(Step(), 16u);
-        EXPECT_EQ(player_.FlicFrameCounter, k);
+        EXPECT_EQ(lastAdvance_, FlicAdvance::Frame);
+        EXPECT_EQ(player_.FrameCounter, k);
     }
-    EXPECT_EQ(Step(), 0u);
+    EXPECT_EQ(Advance(), FlicAdvance::End);
 }
 
 TEST_F(FlicWalker, ReachingTheEndTakesAStepPerItem) {
@@ -48,10 +51,10 @@ TEST_F(FlicWalker, ReachingTheEndTakesAStepPerItem) {
     Load(file);
     // The prefix item, frames 0 to 4 and the ring frame.
     EXPECT_EQ(StepToEnd(), 1 + 6);
-    EXPECT_EQ(player_.FlicFrameOffset, file.size());
-    EXPECT_EQ(player_.FlicFrameCounter, 6);
+    EXPECT_EQ(player_.FrameOffset, file.size());
+    EXPECT_EQ(player_.FrameCounter, 6);
     EXPECT_EQ(Step(), 0u);
-    EXPECT_EQ(player_.FlicFrameCounter, 6);
+    EXPECT_EQ(player_.FrameCounter, 6);
 }
 
 TEST_F(FlicWalker, StepsAtOrPastTheSizeReturnZero) {
@@ -66,15 +69,15 @@ TEST_F(FlicWalker, StepsAtOrPastTheSizeReturnZero) {
     EXPECT_EQ(FlicStep(player_, cut), 0u);
     EXPECT_EQ(FlicStep(player_, cut + 1), 0u);
     EXPECT_EQ(FlicStep(player_, 0xFFFFFFFFu), 0u);
-    EXPECT_EQ(player_.FlicFrameCounter, 0);
+    EXPECT_EQ(player_.FrameCounter, 0);
     EXPECT_FALSE(Traced());
     EXPECT_EQ(StepToEnd(), 3);
-    EXPECT_EQ(player_.FlicFrameOffset, cut);
+    EXPECT_EQ(player_.FrameOffset, cut);
 }
 
 TEST_F(FlicWalker, NothingLoadedNothingWalked) {
     for (uint32_t offset : {0u, 128u, 1000u}) EXPECT_EQ(FlicStep(player_, offset), 0u);
-    EXPECT_EQ(player_.FlicFrameCounter, 0);
+    EXPECT_EQ(player_.FrameCounter, 0);
 }
 
 TEST_F(FlicWalker, ReloadingGivesTheSameBytes) {
@@ -82,20 +85,20 @@ TEST_F(FlicWalker, ReloadingGivesTheSameBytes) {
     Load(file, "DATESFLIC");
     StepToEnd();
     ASSERT_TRUE(FlicLoad(player_, "datesflic")) << "names are found whatever their case";
-    ASSERT_EQ(player_.FlicData.size(), file.size());
-    EXPECT_TRUE(std::equal(file.begin(), file.end(), player_.FlicData.data()));
-    EXPECT_EQ(player_.FlicFrameOffset, file.size()) << "loading does not rewind";
+    ASSERT_EQ(player_.Data.size(), file.size());
+    EXPECT_TRUE(std::equal(file.begin(), file.end(), player_.Data.data()));
+    EXPECT_EQ(player_.FrameOffset, file.size()) << "loading does not rewind";
 }
 
 TEST_F(FlicWalker, AMissingNameIsReportedAndChangesNothing) {
     Load(flc::EncodeFlc(Sample(2)), "DATESFLIC");
-    const ByteView before = player_.FlicData;
+    const ByteView before = player_.Data;
     const HGLOBAL handle = player_.Resource;
     posix::ClearDebugOutput();
     EXPECT_FALSE(FlicLoad(player_, "ADVENTFLIC"));
     EXPECT_EQ(posix::DebugOutput(), "\nFindResource failed.");
-    EXPECT_EQ(player_.FlicData.data(), before.data());
-    EXPECT_EQ(player_.FlicData.size(), before.size());
+    EXPECT_EQ(player_.Data.data(), before.data());
+    EXPECT_EQ(player_.Data.size(), before.size());
     EXPECT_EQ(player_.Resource, handle);
     EXPECT_EQ(Step(), 16u) << "the current animation still plays";
 }
@@ -110,19 +113,22 @@ TEST_F(FlicWalker, ItemsThatCannotBeWalkedEndTheAnimation) {
         const char* what;
         uint32_t size;
         uint16_t type;
+        FlicAdvance why;
     };
-    for (const Case& c : {Case{"zero size", 0, 0xF1FA}, Case{"smaller than an item head", 5, 0x1234},
-                          Case{"frame smaller than its head", 15, 0xF1FA},
-                          Case{"running past the bytes", uint32_t(good.size()), 0xF1FA},
-                          Case{"other item running past the bytes", 0x7FFFFFFF, 0xF100}}) {
+    for (const Case& c : {Case{"zero size", 0, 0xF1FA, FlicAdvance::ShortItem},
+                          Case{"smaller than an item head", 5, 0x1234, FlicAdvance::ShortItem},
+                          Case{"frame smaller than its head", 15, 0xF1FA, FlicAdvance::ShortFrame},
+                          Case{"running past the bytes", uint32_t(good.size()), 0xF1FA, FlicAdvance::PastData},
+                          Case{"other item running past the bytes", 0x7FFFFFFF, 0xF100, FlicAdvance::PastData}}) {
         SCOPED_TRACE(c.what);
         flc::Bytes file = good;
         flc::PatchU32(file, at, c.size);
         flc::PatchU16(file, at + 4, c.type);
         Load(file, c.what);
         EXPECT_EQ(StepToEnd(), 2) << "the prefix and frame 0";
-        EXPECT_EQ(player_.FlicFrameOffset, at);
-        EXPECT_EQ(player_.FlicFrameCounter, 1);
+        EXPECT_EQ(lastAdvance_, c.why);
+        EXPECT_EQ(player_.FrameOffset, at);
+        EXPECT_EQ(player_.FrameCounter, 1);
         EXPECT_EQ(Step(), 0u);
     }
 }
@@ -134,10 +140,12 @@ TEST_F(FlicWalker, ATruncatedAnimationPlaysUpToTheCut) {
     flc::Bytes file(good.begin(), good.begin() + items[3].Offset + 40);
     Load(file);
     EXPECT_EQ(StepToEnd(), 3);
-    EXPECT_EQ(player_.FlicFrameCounter, 2);
+    EXPECT_EQ(lastAdvance_, FlicAdvance::PastData);
+    EXPECT_EQ(player_.FrameCounter, 2);
     // Too short even for the header: nothing to walk.
     Load(flc::Bytes(good.begin(), good.begin() + 3), "SHORT");
     EXPECT_EQ(StepToEnd(), 0);
+    EXPECT_EQ(lastAdvance_, FlicAdvance::End);
 }
 
 TEST_F(FlicWalker, ChunkCountsBeyondTheFrameStopAtItsEnd) {
@@ -147,7 +155,7 @@ TEST_F(FlicWalker, ChunkCountsBeyondTheFrameStopAtItsEnd) {
     Step();
     posix::ClearDebugOutput();
     EXPECT_EQ(Step(), frame.size());
-    EXPECT_EQ(player_.FlicFrameCounter, 1);
+    EXPECT_EQ(player_.FrameCounter, 1);
     const std::string trace = posix::DebugOutput();
     EXPECT_EQ(trace, "\nHeader addr.: 160\nHeader type: 18\n\n\nHeader addr.: 176\nHeader type: 18\n\n");
     EXPECT_EQ(Step(), 16u);
@@ -163,7 +171,7 @@ TEST_F(FlicWalker, AChunkTooSmallForItsHeadEndsItsFrame) {
         const auto before = Frame();
         posix::ClearDebugOutput();
         EXPECT_EQ(Step(), frame.size());
-        EXPECT_EQ(player_.FlicFrameCounter, 1);
+        EXPECT_EQ(player_.FrameCounter, 1);
         EXPECT_EQ(posix::DebugOutput(), "\nHeader addr.: 160\nHeader type: 15\n\n") << "traced, not decoded, and the last";
         EXPECT_EQ(Frame(), before);
         EXPECT_EQ(Step(), 16u) << "the next frame follows by the frame's own size";
@@ -202,13 +210,13 @@ TEST_F(FlicWalker, DamagedBytesNeverStallOrTurnTheWalkBack) {
         if (round % 3 == 0) file.resize(128 + rng() % (file.size() - 128));
         const std::string name = "DAMAGED" + std::to_string(round);
         Load(file, name.c_str());
-        uint32_t offset = player_.FlicFrameOffset;
+        uint32_t offset = player_.FrameOffset;
         for (;;) {
             const uint32_t n = Step();
             if (n == 0) break;
-            ASSERT_GT(player_.FlicFrameOffset, offset);
-            ASSERT_LE(player_.FlicFrameOffset, file.size());
-            offset = player_.FlicFrameOffset;
+            ASSERT_GT(player_.FrameOffset, offset);
+            ASSERT_LE(player_.FrameOffset, file.size());
+            offset = player_.FrameOffset;
         }
     }
 }

@@ -74,13 +74,13 @@ TEST_F(FlicWorkedExamples, FrameZeroChunkByChunk) {
     Load(file, "DATESFLIC");
 
     EXPECT_EQ(Step(), 2778u);
-    EXPECT_EQ(player_.FlicFrameOffset, 2906u);
-    EXPECT_EQ(player_.FlicFrameCounter, 0);
+    EXPECT_EQ(player_.FrameOffset, 2906u);
+    EXPECT_EQ(player_.FrameCounter, 0);
 
     posix::ClearDebugOutput();
     EXPECT_EQ(Step(), frame0.size());
-    EXPECT_EQ(player_.FlicFrameOffset, 2906u + frame0.size());
-    EXPECT_EQ(player_.FlicFrameCounter, 1);
+    EXPECT_EQ(player_.FrameOffset, 2906u + frame0.size());
+    EXPECT_EQ(player_.FrameCounter, 1);
     EXPECT_EQ(posix::DebugOutput(),
               "\nHeader addr.: 2922\nHeader type: 18\n\n"
               "\nHeader addr.: 3358\nHeader type: 4\n\n"
@@ -94,8 +94,8 @@ TEST_F(FlicWorkedExamples, FrameZeroChunkByChunk) {
     EXPECT_EQ(Frame(), a.Frames[0]);
 
     EXPECT_EQ(StepToEnd(), 1);
-    EXPECT_EQ(player_.FlicFrameOffset, file.size());
-    EXPECT_EQ(player_.FlicFrameCounter, 2);
+    EXPECT_EQ(player_.FrameOffset, file.size());
+    EXPECT_EQ(player_.FrameCounter, 2);
     EXPECT_EQ(Frame(), a.Frames[1]);
 }
 

@@ -87,12 +87,12 @@ TEST_F(SaverProcTest, CreationWorksOutTheGeometryFromTheWindowAndTheSetting) {
         saver_ = std::make_unique<Saver>(posix::MainModule(), DefWindowProcA);
         g_saver = saver_.get();
         ASSERT_NE(Create(row.width, row.height), nullptr);
-        const OutputGeometry& g = saver_->Screen.Geometry;
+        const OutputGeometry& g = saver_->Output.Geometry;
         EXPECT_EQ(g.OutputWidth, row.outputWidth) << row.width << " x " << row.height;
         EXPECT_EQ(g.OutputHeight, row.outputHeight) << row.width << " x " << row.height;
         EXPECT_EQ(g.OriginX, row.originX) << row.width << " x " << row.height;
         EXPECT_EQ(g.OriginY, row.originY) << row.width << " x " << row.height;
-        EXPECT_EQ(g.SmallScreen != 0, row.smallScreen) << row.width << " x " << row.height;
+        EXPECT_EQ(g.SmallScreen, row.smallScreen) << row.width << " x " << row.height;
         EXPECT_EQ(folder_.Read(kSettingsFile), ini) << "a forced stretch is never written back";
         DestroyWindow(window_);
     }
@@ -100,16 +100,16 @@ TEST_F(SaverProcTest, CreationWorksOutTheGeometryFromTheWindowAndTheSetting) {
 
 TEST_F(SaverProcTest, FirstPaintBuildsOnceAndLaterPaintsOnlyPresent) {
     ASSERT_NE(Create(1024, 768), nullptr);
-    EXPECT_EQ(saver_->Screen.WindowDC, nullptr) << "nothing is built before the first paint";
+    EXPECT_EQ(saver_->Output.WindowDC, nullptr) << "nothing is built before the first paint";
     SendMessageA(window_, WM_PAINT, 0, 0);
-    const HDC dc = saver_->Screen.WindowDC;
-    const HGLOBAL frame = saver_->Screen.Dib.Block;
+    const HDC dc = saver_->Output.WindowDC;
+    const HGLOBAL frame = saver_->Output.Dib.Block;
     const HANDLE thread = saver_->ShowThreadHandle;
     ASSERT_NE(thread, nullptr);
     posix::TakeWindowBlits();
     SendMessageA(window_, WM_PAINT, 0, 0);
-    EXPECT_EQ(saver_->Screen.WindowDC, dc);
-    EXPECT_EQ(saver_->Screen.Dib.Block, frame);
+    EXPECT_EQ(saver_->Output.WindowDC, dc);
+    EXPECT_EQ(saver_->Output.Dib.Block, frame);
     EXPECT_EQ(saver_->ShowThreadHandle, thread);
     EXPECT_EQ(posix::LiveThreads(), 1);
     bool presented = false;
@@ -122,9 +122,9 @@ TEST_F(SaverProcTest, DestructionBeforeAnyPaintFreesOnlyTheAnimation) {
     const int gdi = posix::LiveGdiObjects();
     const int blocks = posix::LiveMemoryBlocks();
     ASSERT_NE(Create(800, 600), nullptr);
-    ASSERT_NE(saver_->Animation.Flic.Resource, nullptr);
+    ASSERT_NE(saver_->Animation.Player.Resource, nullptr);
     DestroyWindow(window_);
-    EXPECT_EQ(saver_->Animation.Flic.Resource, nullptr);
+    EXPECT_EQ(saver_->Animation.Player.Resource, nullptr);
     EXPECT_EQ(posix::LiveGdiObjects(), gdi);
     EXPECT_EQ(posix::LiveMemoryBlocks(), blocks);
     EXPECT_EQ(posix::SoundCalls(), 1) << "sound stopped";

@@ -20,7 +20,6 @@ protected:
         PlatformTest::SetUp();
         posix::SetProfileDirectory(folder_.path());
         posix::SetDialogDriver(nullptr);
-        CurrentSettings() = Settings();
         unattendedAtStart_ = posix::UnattendedDialogs();
     }
     void TearDown() override {

@@ -40,7 +40,7 @@ TEST_F(StretchSettingTest, CheckingAndOkStoresOneAndReopeningShowsItChecked) {
     EXPECT_EQ(Configure({DialogStep::Click(kStretchBox), DialogStep::Click(IDOK)}), 1);
     EXPECT_EQ(IniText(), kSavedOne);
     EXPECT_EQ(BoxWhenOpened(), UINT(BST_CHECKED));
-    EXPECT_EQ(ReadSettings(), 1);
+    EXPECT_EQ(ReadSettings().Stretch, 1);
 
     EXPECT_EQ(Configure({DialogStep::Click(kStretchBox), DialogStep::Click(IDOK)}), 1) << "and back off";
     EXPECT_EQ(IniText(), kSavedZero);
@@ -103,13 +103,13 @@ TEST_F(StretchSettingTest, AnyNonZeroValueStretchesAndShowsChecked) {
     const char* on[] = {"1", "7", "-3", "1x", " 7", "\"1\"", "0x10", "1234567890123456789012345678901234567890"};
     for (const char* value : on) {
         SetIniText(std::string("[Quib Advent Screen Saver]\nStretch=") + value + "\n");
-        EXPECT_NE(ReadSettings(), 0) << value;
+        EXPECT_NE(ReadSettings().Stretch, 0) << value;
         EXPECT_EQ(BoxWhenOpened(), UINT(BST_CHECKED)) << value;
     }
     const char* off[] = {"0", "abc", "", "-0", "0x", "+", "4294967296"};
     for (const char* value : off) {
         SetIniText(std::string("[Quib Advent Screen Saver]\nStretch=") + value + "\n");
-        EXPECT_EQ(ReadSettings(), 0) << value;
+        EXPECT_EQ(ReadSettings().Stretch, 0) << value;
         EXPECT_EQ(BoxWhenOpened(), UINT(BST_UNCHECKED)) << value;
     }
 }
@@ -124,11 +124,11 @@ TEST_F(StretchSettingTest, OkAfterAStrangeValueStoresWhatTheBoxShowed) {
 }
 
 TEST_F(StretchSettingTest, WriteSettingsFormatsAnyNumber) {
-    CurrentSettings().Stretch = INT_MIN;
-    WriteSettings();
+    Settings settings;
+    settings.Stretch = INT_MIN;
+    WriteSettings(settings);
     EXPECT_EQ(IniText(), "[Quib Advent Screen Saver]\nStretch=-2147483648\n");
-    EXPECT_EQ(ReadSettings(), INT_MIN);
-    EXPECT_EQ(CurrentSettings().Stretch, INT_MIN);
+    EXPECT_EQ(ReadSettings().Stretch, INT_MIN);
 }
 
 // ---- the rest of the file ---------------------------------------------------------
@@ -168,7 +168,7 @@ TEST_F(StretchSettingTest, ABinaryFileReadsAsUnsetAndKeepsEveryByte) {
     EXPECT_EQ(Configure({DialogStep::Click(kStretchBox), DialogStep::Click(IDOK)}), 1);
     const std::string after = IniText();
     EXPECT_EQ(after.substr(0, junk.size()), junk);
-    EXPECT_EQ(ReadSettings(), 1);
+    EXPECT_EQ(ReadSettings().Stretch, 1);
 }
 
 TEST_F(StretchSettingTest, AFileThatCannotBeReplacedStaysIntactAndOkStillEndsWithOne) {

@@ -44,7 +44,7 @@ TEST(DayCount, FollowsDecemberAndStopsAt25) {
 
 TEST_F(CalendarTest, FirstOfDecemberDecodesOneHeaderFrame) {
     Show& show = InitOn(2026, 12, 1);
-    EXPECT_EQ(show.Cal.DayCount, 1);
+    EXPECT_EQ(show.Calendar.DayCount, 1);
     EXPECT_EQ(show.Band.Background(), kArtBackground);
     EXPECT_EQ(MarkerRun(show.Band, testing::kDateBarRow, 0), testing::kDateBarStep);
     EXPECT_EQ(show.Band.At(400, testing::kDaysLeftRow), 11);
@@ -54,21 +54,21 @@ TEST_F(CalendarTest, FirstOfDecemberDecodesOneHeaderFrame) {
     EXPECT_EQ(show.Band.At(1, 127), kArtBackground);
     EXPECT_FALSE(show.Band.BandCapture);
     // The door animation is current and rewound.
-    EXPECT_EQ(show.Flic.FlicFrameOffset, kFlicHeaderBytes);
-    EXPECT_EQ(show.Flic.FlicFrameCounter, 0);
-    EXPECT_EQ(show.Flic.FlicData.size(), SizeofResource(module_, FindResourceA(module_, "ADVENTFLIC", "Flic")));
+    EXPECT_EQ(show.Player.FrameOffset, kFlicHeaderBytes);
+    EXPECT_EQ(show.Player.FrameCounter, 0);
+    EXPECT_EQ(show.Player.Data.size(), SizeofResource(module_, FindResourceA(module_, "ADVENTFLIC", "Flic")));
 }
 
 TEST_F(CalendarTest, ChristmasEveAndDayDecodeTheirFrames) {
     Show& eve = InitOn(2026, 12, 24);
-    EXPECT_EQ(eve.Cal.DayCount, 24);
+    EXPECT_EQ(eve.Calendar.DayCount, 24);
     EXPECT_EQ(MarkerRun(eve.Band, testing::kDateBarRow, 0), 24 * testing::kDateBarStep);
     EXPECT_EQ(eve.Band.At(23, 127), 12);
     EXPECT_EQ(eve.Band.At(24, 127), kArtBackground);
     EXPECT_EQ(eve.Band.At(650, testing::kGreetingRow), kArtBackground);
 
     Show& day = InitOn(2026, 12, 25);
-    EXPECT_EQ(day.Cal.DayCount, 25);
+    EXPECT_EQ(day.Calendar.DayCount, 25);
     EXPECT_EQ(MarkerRun(day.Band, testing::kDateBarRow, 0), 25 * testing::kDateBarStep);
     EXPECT_EQ(MarkerRun(day.Band, testing::kGreetingRow, 600), 100);
 }
@@ -76,7 +76,7 @@ TEST_F(CalendarTest, ChristmasEveAndDayDecodeTheirFrames) {
 TEST_F(CalendarTest, AfterChristmasTheDateGoesAndTheGreetingStays) {
     for (int date : {26, 31}) {
         Show& show = InitOn(2026, 12, date);
-        EXPECT_EQ(show.Cal.DayCount, 25) << date;
+        EXPECT_EQ(show.Calendar.DayCount, 25) << date;
         EXPECT_TRUE(LeftHalfBlank(show.Band)) << date;
         EXPECT_EQ(MarkerRun(show.Band, testing::kGreetingRow, 600), 100) << date;
     }
@@ -85,7 +85,7 @@ TEST_F(CalendarTest, AfterChristmasTheDateGoesAndTheGreetingStays) {
 TEST_F(CalendarTest, OutsideDecemberNoHeaderIsDecoded) {
     for (auto [month, date] : {std::pair{11, 30}, std::pair{1, 1}}) {
         Show& show = InitOn(2027, month, date);
-        EXPECT_EQ(show.Cal.DayCount, 0);
+        EXPECT_EQ(show.Calendar.DayCount, 0);
         EXPECT_EQ(show.Band.Background(), 0) << "the band keeps its earlier (empty) content";
         EXPECT_EQ(MarkerRun(show.Band, testing::kDateBarRow, 0), 0);
     }
@@ -96,29 +96,29 @@ TEST_F(CalendarTest, DayChangeFrom25To26BlanksTheDateAtTheNextCheck) {
     ASSERT_FALSE(LeftHalfBlank(show.Band));
     posix::AdvanceVirtualTime(3600u * 1000u);
     CheckDayChange(show);
-    EXPECT_EQ(show.Cal.DayCount, 25);
+    EXPECT_EQ(show.Calendar.DayCount, 25);
     EXPECT_TRUE(LeftHalfBlank(show.Band));
-    EXPECT_EQ(show.Flic.FlicFrameOffset, kFlicHeaderBytes);
+    EXPECT_EQ(show.Player.FrameOffset, kFlicHeaderBytes);
 }
 
 TEST_F(CalendarTest, SameDayCheckChangesNothing) {
     Show& show = InitOn(2026, 12, 24);
-    show.Flic.FlicFrameOffset = 9999;
+    show.Player.FrameOffset = 9999;
     CheckDayChange(show);
-    EXPECT_EQ(show.Flic.FlicFrameOffset, 9999u);
+    EXPECT_EQ(show.Player.FrameOffset, 9999u);
 }
 
 TEST_F(CalendarTest, OutsideDecemberEveryCheckReinitialisesToTheSameState) {
     Show& show = InitOn(2026, 11, 30);
     const DateBand band = show.Band;
-    const DoorTableType table = show.Cal.DoorTable;
+    const DoorTableType table = show.Calendar.DoorTable;
     for (int i = 0; i < 3; ++i) {
-        show.Flic.FlicFrameOffset = 9999;
+        show.Player.FrameOffset = 9999;
         CheckDayChange(show);
-        EXPECT_EQ(show.Flic.FlicFrameOffset, kFlicHeaderBytes) << "initialised again";
-        EXPECT_EQ(show.Cal.DayCount, 0);
+        EXPECT_EQ(show.Player.FrameOffset, kFlicHeaderBytes) << "initialised again";
+        EXPECT_EQ(show.Calendar.DayCount, 0);
         EXPECT_EQ(band.Pixels, show.Band.Pixels);
-        for (int d = 1; d <= kDoorDays; ++d) EXPECT_EQ(table[size_t(d)].DoorColour, show.Cal.DoorTable[size_t(d)].DoorColour);
+        for (int d = 1; d <= kDoorDays; ++d) EXPECT_EQ(table[size_t(d)].DoorColour, show.Calendar.DoorTable[size_t(d)].DoorColour);
     }
 }
 
@@ -126,7 +126,7 @@ TEST_F(CalendarTest, OpenColoursAreFilledOnceFromOtherDays) {
     Show& show = InitOn(2026, 12, 10);
     const DoorTableType stored = InitialDoorTable();
     for (int d = 1; d <= kDoorDays; ++d) {
-        const uint8_t colour = show.Cal.DoorTable[size_t(d)].DoorColour;
+        const uint8_t colour = show.Calendar.DoorTable[size_t(d)].DoorColour;
         EXPECT_NE(colour, kOpenDoorColour) << "day " << d;
         if (stored[size_t(d)].DoorColour != kOpenDoorColour) {
             EXPECT_EQ(colour, stored[size_t(d)].DoorColour) << "day " << d;
@@ -136,13 +136,13 @@ TEST_F(CalendarTest, OpenColoursAreFilledOnceFromOtherDays) {
             EXPECT_TRUE(fromAnotherDay) << "day " << d;
         }
     }
-    const DoorTableType first = show.Cal.DoorTable;
+    const DoorTableType first = show.Calendar.DoorTable;
     InitCalendar(show);
-    for (int d = 1; d <= kDoorDays; ++d) EXPECT_EQ(first[size_t(d)].DoorColour, show.Cal.DoorTable[size_t(d)].DoorColour);
+    for (int d = 1; d <= kDoorDays; ++d) EXPECT_EQ(first[size_t(d)].DoorColour, show.Calendar.DoorTable[size_t(d)].DoorColour);
 
     // The same seed fills the same way.
     Show& again = InitOn(2026, 12, 10);
-    for (int d = 1; d <= kDoorDays; ++d) EXPECT_EQ(first[size_t(d)].DoorColour, again.Cal.DoorTable[size_t(d)].DoorColour);
+    for (int d = 1; d <= kDoorDays; ++d) EXPECT_EQ(first[size_t(d)].DoorColour, again.Calendar.DoorTable[size_t(d)].DoorColour);
 }
 
 TEST_F(CalendarTest, MissingDoorAnimationIsReportedAndTheShowGoesOn) {
@@ -152,10 +152,10 @@ TEST_F(CalendarTest, MissingDoorAnimationIsReportedAndTheShowGoesOn) {
     posix::AddResource(datesOnly, "Flic", "DATESFLIC", std::vector<uint8_t>(bytes, bytes + SizeofResource(module_, dates)));
     posix::SetDebugCapture(true);
     {
-        testing::ShowHarness h(800, 600, 0, datesOnly);
+        testing::ShowHarness h(800, 600, false, datesOnly);
         posix::SetLocalDateTime(2026, 12, 3);
         InitCalendar(h.show());
-        EXPECT_EQ(h.show().Cal.DayCount, 3);
+        EXPECT_EQ(h.show().Calendar.DayCount, 3);
         EXPECT_NE(posix::DebugOutput().find("\nFindResource failed.\n\n** Failed to init FLC resource! **\n\n"),
                   std::string::npos);
     }

@@ -46,7 +46,7 @@ protected:
         SetScreenSize(width, height);
         posix::UseVirtualTime(true);
         posix::SetDebugCapture(false);
-        testing::ShowHarness harness(width, height, 1);
+        testing::ShowHarness harness(width, height, true);
         ASSERT_TRUE(harness.ok());
         ASSERT_NE(FindResourceA(posix::MainModule(), "ADVENTFLIC", "Flic"), nullptr) << "the shipped animations";
         posix::SetLocalDateTime(2026, 12, 25);

@@ -26,7 +26,7 @@ TEST(WalkerSizes, FourScalesAtFullScreen) {
 
 TEST(WalkPlacement, WalkerAndLogoNeverShareARow) {
     RandomGenerator random{12345};
-    const OutputGeometry g = ComputeOutputGeometry(800, 600, 0);
+    const OutputGeometry g = ComputeOutputGeometry(800, 600, false);
     for (int i = 0; i < 2000; ++i) {
         const WalkPlacement p = PlaceWalker(g, random);
         ASSERT_TRUE(p.ShowLogo);
@@ -43,7 +43,7 @@ TEST(WalkPlacement, WalkerAndLogoNeverShareARow) {
 TEST(WalkPlacement, SameDrawsAsTheUnguardedRuleOnAFullScreen) {
     // LogoY, k, SpriteY per attempt until apart, then LogoX.
     RandomGenerator a{99}, b{99};
-    const OutputGeometry g = ComputeOutputGeometry(1024, 768, 1);
+    const OutputGeometry g = ComputeOutputGeometry(1024, 768, true);
     const WalkPlacement p = PlaceWalker(g, a);
     int32_t logoY, spriteY, h;
     float scale;
@@ -62,7 +62,7 @@ TEST(WalkPlacement, SameDrawsAsTheUnguardedRuleOnAFullScreen) {
 
 TEST(WalkPlacement, SmallScreenScalesWithTheWidthAndShowsNoLogo) {
     RandomGenerator random{7};
-    const OutputGeometry g = ComputeOutputGeometry(152, 112, 0);
+    const OutputGeometry g = ComputeOutputGeometry(152, 112, false);
     bool seen[5] = {};
     for (int i = 0; i < 200; ++i) {
         const WalkPlacement p = PlaceWalker(g, random);
@@ -83,7 +83,7 @@ class SmallOutputs : public ::testing::TestWithParam<Size> {};
 
 TEST_P(SmallOutputs, PlacementsEndWithEverySpriteInside) {
     const Size size = GetParam();
-    const OutputGeometry g = ComputeOutputGeometry(size.width, size.height, 1);
+    const OutputGeometry g = ComputeOutputGeometry(size.width, size.height, true);
     RandomGenerator random{2024};
     for (int i = 0; i < 50; ++i) {
         const WalkPlacement walk = PlaceWalker(g, random);
@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SmallOutputs,
 
 TEST(WinkPlacement, CaptionKeepsClearOfTheWinkerAt800x600) {
     RandomGenerator random{5};
-    const OutputGeometry g = ComputeOutputGeometry(800, 600, 0);
+    const OutputGeometry g = ComputeOutputGeometry(800, 600, false);
     for (int i = 0; i < 300; ++i) {
         const WinkPlacement p = PlaceWinker(g, random);
         ASSERT_TRUE(p.ShowCaption);
@@ -143,9 +143,9 @@ TEST(WinkPlacement, CaptionKeepsClearOfTheWinkerAt800x600) {
 
 TEST(WinkPlacement, OutputsTooSmallForTheWinkerHaveNone) {
     RandomGenerator random{1};
-    EXPECT_FALSE(PlaceWinker(ComputeOutputGeometry(640, 389, 1), random).ShowWinker);
-    EXPECT_FALSE(PlaceWinker(ComputeOutputGeometry(302, 600, 1), random).ShowWinker);
-    const WinkPlacement narrow = PlaceWinker(ComputeOutputGeometry(632, 600, 1), random);
+    EXPECT_FALSE(PlaceWinker(ComputeOutputGeometry(640, 389, true), random).ShowWinker);
+    EXPECT_FALSE(PlaceWinker(ComputeOutputGeometry(302, 600, true), random).ShowWinker);
+    const WinkPlacement narrow = PlaceWinker(ComputeOutputGeometry(632, 600, true), random);
     EXPECT_TRUE(narrow.ShowWinker);
     EXPECT_FALSE(narrow.ShowCaption) << "no diagonal place for a caption";
 }
@@ -169,13 +169,13 @@ TEST(Placements, AClearedRunFlagEndsTheSearchWithinOneCheckInterval) {
     const RunFlag stopped{false};
     RandomGenerator random{7};
     const RandomGenerator start = random;
-    const WinkPlacement wink = PlaceWinker(ComputeOutputGeometry(640, 480, 1), random, &stopped);
+    const WinkPlacement wink = PlaceWinker(ComputeOutputGeometry(640, 480, true), random, &stopped);
     EXPECT_TRUE(wink.ShowWinker);
     EXPECT_LE(DrawsBetween(start, random), 4 * kPlacementAttemptsPerCheck);
     EXPECT_EQ(wink.QuoteX, 640 - kQuoteStripWidth) << "the fallback's opposite corners";
 
     const RandomGenerator beforeWalk = random;
-    const WalkPlacement walk = PlaceWalker(ComputeOutputGeometry(800, 140, 1), random, &stopped);
+    const WalkPlacement walk = PlaceWalker(ComputeOutputGeometry(800, 140, true), random, &stopped);
     EXPECT_LE(DrawsBetween(beforeWalk, random), 3 * kPlacementAttemptsPerCheck + 1);
     EXPECT_FALSE(walk.ShowLogo);
     EXPECT_LT(WalkerHeight(walk.SpriteScale), 140);

@@ -29,7 +29,7 @@ TEST(DoorTable, CoversTheDoorFramesWithoutGapOrOverlap) {
     for (int day = 1; day <= kDoorDays; ++day) {
         EXPECT_EQ(table[size_t(day)].StartFrame, next) << "day " << day;
         next += table[size_t(day)].FrameCount;
-        if (table[size_t(day)].Loops != 0) {
+        if (table[size_t(day)].Loops) {
             EXPECT_GE(table[size_t(day)].FrameCount, 2) << "day " << day;
         }
         open += table[size_t(day)].DoorColour == kOpenDoorColour;

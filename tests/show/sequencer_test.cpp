@@ -23,13 +23,13 @@ namespace {
 using testing::ShowTest;
 
 struct SceneRun {
-    int32_t scene;
+    Scene scene;
     int32_t ticks;
 };
 
 class SequencerTest : public ShowTest {
 protected:
-    Show& StartOn(int month, int day, int width = 800, int height = 600, int stretch = 0) {
+    Show& StartOn(int month, int day, int width = 800, int height = 600, bool stretch = false) {
         Show& show = Make(width, height, stretch).show();
         posix::SetLocalDateTime(month == 1 ? 2027 : 2026, month, day);
         ShowStart(show);
@@ -54,7 +54,7 @@ protected:
     static std::string Letters(const std::vector<SceneRun>& runs) {
         static const char kLetters[] = "WDRKA";
         std::string s;
-        for (const SceneRun& r : runs) s += kLetters[r.scene];
+        for (const SceneRun& r : runs) s += kLetters[size_t(r.scene)];
         return s;
     }
 
@@ -91,32 +91,32 @@ TEST_F(SequencerTest, SmallScreenWalksInsteadOfWinking) {
 
 TEST_F(SequencerTest, SceneLengthsInTicks) {
     Show& show = StartOn(12, 24);
-    std::map<int, std::vector<int>> lengths;
+    std::map<Scene, std::vector<int>> lengths;
     for (const SceneRun& r : RunScenes(show, 24))
         if (r.ticks > 0) lengths[r.scene].push_back(r.ticks);
-    for (int door : lengths[DoorScene]) EXPECT_EQ(door, 82);
-    for (int door : lengths[RandomDoorScene]) EXPECT_EQ(door, 82);
-    for (int wink : lengths[WinkScene]) EXPECT_EQ(wink, 100);
-    for (int advert : lengths[AdvertScene]) EXPECT_EQ(advert, 162);
-    EXPECT_FALSE(lengths[AdvertScene].empty());
-    EXPECT_FALSE(lengths[DoorScene].empty());
+    for (int door : lengths[Scene::Door]) EXPECT_EQ(door, 82);
+    for (int door : lengths[Scene::RandomDoor]) EXPECT_EQ(door, 82);
+    for (int wink : lengths[Scene::Wink]) EXPECT_EQ(wink, 100);
+    for (int advert : lengths[Scene::Advert]) EXPECT_EQ(advert, 162);
+    EXPECT_FALSE(lengths[Scene::Advert].empty());
+    EXPECT_FALSE(lengths[Scene::Door].empty());
 }
 
 TEST_F(SequencerTest, WalksLastUntilTheWalkerIsWellOffScreen) {
     Show& show = StartOn(11, 30);
     // The first walk enters from the left, one step in at its first tick.
-    const int32_t w = WalkerWidth(show.Sprites.SpriteScale);
-    EXPECT_EQ(show.Sprites.SpriteX, -w);
+    const int32_t w = WalkerWidth(show.Sprites.Scale);
+    EXPECT_EQ(show.Sprites.X, -w);
     EXPECT_EQ(show.Sprites.WalkDirection, 1);
     ShowTick(show);
-    EXPECT_EQ(show.Sprites.SpriteX, -w + WalkerStep(show.Sprites.SpriteScale));
+    EXPECT_EQ(show.Sprites.X, -w + WalkerStep(show.Sprites.Scale));
     const int32_t first = show.Sequencer.ScenesSetUp;
     while (show.Sequencer.ScenesSetUp == first) ShowTick(show);
 
     std::map<std::pair<float, int32_t>, std::vector<int>> walks;  // (scale, direction) -> lengths
     for (int i = 0; i < 60; ++i) {
-        while (show.Sequencer.CurrentScene != WalkScene) ShowTick(show);
-        const float scale = show.Sprites.SpriteScale;
+        while (show.Sequencer.CurrentScene != Scene::Walk) ShowTick(show);
+        const float scale = show.Sprites.Scale;
         const int32_t direction = show.Sprites.WalkDirection;
         const int32_t before = show.Sequencer.ScenesSetUp;
         int ticks = 0;
@@ -148,16 +148,16 @@ TEST_F(SequencerTest, WalksLastUntilTheWalkerIsWellOffScreen) {
 TEST_F(SequencerTest, DateChangeIsNoticedOnlyAtTheDailyCheck) {
     Show& show = StartOn(12, 24);
     RunScenes(show, 1);  // today's door (step 1) is set up
-    ASSERT_EQ(show.Sequencer.CurrentScene, DoorScene);
+    ASSERT_EQ(show.Sequencer.CurrentScene, Scene::Door);
     posix::SetLocalDateTime(2027, 1, 1);
     const std::string after = Letters(RunScenes(show, 6));
-    EXPECT_EQ(show.Cal.DayCount, 0);
+    EXPECT_EQ(show.Calendar.DayCount, 0);
     // door, walk-or-wink (step 2), walk-or-wink after the check, advert, ...
     EXPECT_TRUE(Matches(after, "D??A?A")) << after;
 
     Show& off = StartOn(11, 30);
     RunScenes(off, 1);  // the advert of step 1
-    ASSERT_EQ(off.Sequencer.CurrentScene, AdvertScene);
+    ASSERT_EQ(off.Sequencer.CurrentScene, Scene::Advert);
     posix::SetLocalDateTime(2026, 12, 1);
     const std::string turnedOn = Letters(RunScenes(off, 3));
     EXPECT_TRUE(Matches(turnedOn, "AR?D")) << "a random door right after the check: " << turnedOn;
@@ -167,18 +167,18 @@ TEST_F(SequencerTest, DateChangeIsNoticedOnlyAtTheDailyCheck) {
 TEST_F(SequencerTest, WinkInProgressCarriesIntoTheNextWinkScene) {
     Show& show = StartOn(12, 24);
     show.Sequencer.Blinking = true;
-    show.Sprites.SpriteFrame = 4;
-    SetUpScene(show, WinkScene);
-    EXPECT_EQ(show.Sprites.SpriteFrame, 0);
+    show.Sprites.Frame = 4;
+    SetUpScene(show, Scene::Wink);
+    EXPECT_EQ(show.Sprites.Frame, 0);
     EXPECT_TRUE(show.Sequencer.Blinking);
     WinkTick(show);
-    EXPECT_EQ(show.Sprites.SpriteFrame, 1);
+    EXPECT_EQ(show.Sprites.Frame, 1);
     for (int f = 2; f <= 6; ++f) {
         WinkTick(show);
-        EXPECT_EQ(show.Sprites.SpriteFrame, f);
+        EXPECT_EQ(show.Sprites.Frame, f);
     }
     WinkTick(show);
-    EXPECT_EQ(show.Sprites.SpriteFrame, 0);
+    EXPECT_EQ(show.Sprites.Frame, 0);
     EXPECT_FALSE(show.Sequencer.Blinking);
 }
 
@@ -190,7 +190,7 @@ TEST_F(SequencerTest, ClearedRunFlagBeforeTheStartEndsTheThreadAtItsFirstWait) {
     EXPECT_EQ(ShowThread(&h.show()), 0u);
     EXPECT_EQ(h.show().Sequencer.ScenesSetUp, 1) << "the first walk was set up";
     EXPECT_LE(posix::VirtualElapsed() - before, kRevealStepMs) << "and its reveal stopped at the first step";
-    EXPECT_EQ(h.show().Cal.DayCount, 24);
+    EXPECT_EQ(h.show().Calendar.DayCount, 24);
 }
 
 TEST_F(SequencerTest, TicksStartAtLeast120MsApart) {
@@ -232,13 +232,13 @@ TEST_F(SequencerTest, ClearedRunFlagEndsTheThreadWithinOneSleepAtAnyMoment) {
     constexpr int kCycleScenes = 9;
     UseScreen(kWidth, kHeight);
     auto startShow = [&]() -> Show& {
-        Show& show = Make(kWidth, kHeight, 1).show();
+        Show& show = Make(kWidth, kHeight, true).show();
         posix::SetLocalDateTime(2026, 12, 24);
         posix::SetMillisecondClocks(0, 0);  // the same seed, so the same scenes, every time
         return show;
     };
     int cycleSleeps = 0;
-    std::set<int32_t> cycleScenes;
+    std::set<Scene> cycleScenes;
     {
         Show& show = startShow();
         posix::SetSleepHook([&](DWORD) {
@@ -251,7 +251,7 @@ TEST_F(SequencerTest, ClearedRunFlagEndsTheThreadWithinOneSleepAtAnyMoment) {
     ASSERT_GT(cycleSleeps, kMoments);
 
     std::mt19937 random(2026);
-    std::set<int32_t> revealsStopped;
+    std::set<Scene> revealsStopped;
     int tickWaitsStopped = 0;
     for (int i = 0; i < kMoments; ++i) {
         const int stopAt = cycleSleeps * i / kMoments + int(random() % uint32_t(cycleSleeps / kMoments)) + 1;
@@ -281,7 +281,7 @@ class SmallAndOddOutputs : public SequencerTest, public ::testing::WithParamInte
 TEST_P(SmallAndOddOutputs, RunAFullCycle) {
     const auto [width, height] = GetParam();
     UseScreen(std::max(width, 1024), std::max(height, 768));
-    Show& show = StartOn(12, 24, width, height, 1);
+    Show& show = StartOn(12, 24, width, height, true);
     const std::vector<SceneRun> runs = RunScenes(show, 9);
     EXPECT_EQ(show.Sequencer.ScenesSetUp, 10) << "every scene ended";
     EXPECT_TRUE(Matches(Letters(runs), "WD?R?DAR?D")) << Letters(runs);

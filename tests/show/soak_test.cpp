@@ -18,21 +18,21 @@ using testing::ShowTest;
 // The scene cycle: for each step, the scenes its choice may set up (with
 // doors open, then without) and the step that follows.
 struct Step {
-    std::set<int32_t> withDoors;
+    std::set<Scene> withDoors;
     int32_t nextWithDoors;
-    std::set<int32_t> withoutDoors;
+    std::set<Scene> withoutDoors;
     int32_t nextWithoutDoors;
 };
-const std::set<int32_t> kWalkOrWink{WalkScene, WinkScene};
+const std::set<Scene> kWalkOrWink{Scene::Walk, Scene::Wink};
 const std::array<Step, 8> kCycle{{
     {kWalkOrWink, 1, kWalkOrWink, 1},
-    {{DoorScene}, 2, {AdvertScene}, 3},
+    {{Scene::Door}, 2, {Scene::Advert}, 3},
     {kWalkOrWink, 3, kWalkOrWink, 3},
-    {{RandomDoorScene}, 4, kWalkOrWink, 5},
+    {{Scene::RandomDoor}, 4, kWalkOrWink, 5},
     {kWalkOrWink, 5, kWalkOrWink, 5},
-    {{DoorScene}, 6, {AdvertScene}, 7},
-    {{AdvertScene}, 7, {AdvertScene}, 7},
-    {{RandomDoorScene}, 0, kWalkOrWink, 1},
+    {{Scene::Door}, 6, {Scene::Advert}, 7},
+    {{Scene::Advert}, 7, {Scene::Advert}, 7},
+    {{Scene::RandomDoor}, 0, kWalkOrWink, 1},
 }};
 
 class SoakTest : public ShowTest {
@@ -48,19 +48,19 @@ protected:
             WaitSince(start, kTickLength);
             ++ticks_;
             if (show.Sequencer.ScenesSetUp == scenes) continue;
-            const bool doors = show.Cal.DayCount != 0;
+            const bool doors = show.Calendar.DayCount != 0;
             const Step& row = kCycle[size_t(step)];
             ASSERT_TRUE((doors ? row.withDoors : row.withoutDoors).count(show.Sequencer.CurrentScene))
-                << "step " << step << " set up scene " << show.Sequencer.CurrentScene;
+                << "step " << step << " set up scene " << int(show.Sequencer.CurrentScene);
             ASSERT_EQ(show.Sequencer.CycleStep, doors ? row.nextWithDoors : row.nextWithoutDoors);
-            daysSeen_.insert(show.Cal.DayCount);
+            daysSeen_.insert(show.Calendar.DayCount);
             scenesSeen_.insert(show.Sequencer.CurrentScene);
         }
     }
 
     uint64_t ticks_ = 0;
     std::set<int32_t> daysSeen_;
-    std::set<int32_t> scenesSeen_;
+    std::set<Scene> scenesSeen_;
 };
 
 constexpr uint64_t kHour = 3600u * 1000u;
@@ -72,7 +72,7 @@ TEST_F(SoakTest, SeventyTwoHoursAcrossChristmasAndNewYear) {
     GTEST_SKIP() << "runs in the plain build";
 #endif
     UseScreen(320, 240);
-    Show& show = Make(320, 240, 1).show();
+    Show& show = Make(320, 240, true).show();
     posix::SetLocalDateTime(2026, 12, 23, 23, 0, 0);
     posix::SetMillisecondClocks(0xFFFFFFFFu - 30000u, 0xFFFFFFFFu - 10000u);
     ShowStart(show);
@@ -91,7 +91,7 @@ TEST_F(SoakTest, SeventyTwoHoursAcrossChristmasAndNewYear) {
 
     EXPECT_TRUE(daysSeen_.count(0)) << "the doors closed in January";
     // 240 rows cannot hold the winker, so every wink is a walk.
-    EXPECT_EQ(scenesSeen_, (std::set<int32_t>{WalkScene, DoorScene, RandomDoorScene, AdvertScene}));
+    EXPECT_EQ(scenesSeen_, (std::set<Scene>{Scene::Walk, Scene::Door, Scene::RandomDoor, Scene::Advert}));
     EXPECT_GT(ticks_, 72 * kHour / 120 / 2) << "ticks kept coming";
     EXPECT_EQ(posix::LiveGdiObjects(), gdi);
     EXPECT_EQ(posix::LiveMemoryBlocks(), blocks);

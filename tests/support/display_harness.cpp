@@ -1,6 +1,6 @@
 #include "support/display_harness.h"
 
-#include "display/canvas_plot.h"
+#include "display/display.h"
 
 #include <posix_control.h>
 
@@ -8,7 +8,7 @@
 
 namespace quibac::testing {
 
-DisplayHarness::DisplayHarness(int x, int y, int width, int height, int stretch, const std::array<Rgb, 256>& colours)
+DisplayHarness::DisplayHarness(int x, int y, int width, int height, bool stretch, const std::array<Rgb, 256>& colours)
     : x_(x), y_(y) {
     window_ = posix::CreateTestWindow(x, y, width, height);
     display_.Geometry = ComputeOutputGeometry(width, height, stretch);
@@ -38,7 +38,7 @@ uint32_t DisplayHarness::WindowPixel(int x, int y) const { return posix::ScreenP
 
 void DisplayHarness::FillFrame(uint8_t index) {
     for (int32_t v = 0; v < display_.Geometry.OutputHeight; ++v)
-        std::memset(FrameRow(display_, v), index, size_t(display_.Geometry.OutputWidth));
+        std::memset(FrameRow(FrameOf(display_), v), index, size_t(display_.Geometry.OutputWidth));
 }
 
 }  // namespace quibac::testing

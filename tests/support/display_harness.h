@@ -14,7 +14,7 @@ namespace quibac::testing {
 class DisplayHarness {
 public:
     // A window with its client area at (x, y) on the screen.
-    DisplayHarness(int x, int y, int width, int height, int stretch,
+    DisplayHarness(int x, int y, int width, int height, bool stretch,
                    const std::array<Rgb, 256>& colours = DistinctColours());
     ~DisplayHarness();
     DisplayHarness(const DisplayHarness&) = delete;

@@ -34,7 +34,7 @@ protected:
         posix::SetDebugCapture(false);
     }
     // The window's client area lies at the screen's top-left corner.
-    ShowHarness& Make(int width = 800, int height = 600, int stretch = 0) {
+    ShowHarness& Make(int width = 800, int height = 600, bool stretch = false) {
         harness_.reset();
         harness_ = std::make_unique<ShowHarness>(width, height, stretch, module_);
         EXPECT_TRUE(harness_->ok());

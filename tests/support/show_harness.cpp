@@ -6,7 +6,7 @@
 
 namespace quibac::testing {
 
-ShowHarness::ShowHarness(int width, int height, int stretch, HMODULE module) {
+ShowHarness::ShowHarness(int width, int height, bool stretch, HMODULE module) {
     if (module == nullptr) module = posix::MainModule();
     window_ = posix::CreateTestWindow(0, 0, width, height);
     saver_ = std::make_unique<Saver>(module, DefWindowProcA);

@@ -17,14 +17,14 @@ class ShowHarness {
 public:
     // module: where the animations and bitmaps are found (the executable's
     // own resources by default).
-    ShowHarness(int width, int height, int stretch, HMODULE module = nullptr);
+    ShowHarness(int width, int height, bool stretch, HMODULE module = nullptr);
     ~ShowHarness();
     ShowHarness(const ShowHarness&) = delete;
     ShowHarness& operator=(const ShowHarness&) = delete;
 
     Saver& saver() { return *saver_; }
     Show& show() { return saver_->Animation; }
-    Display& display() { return saver_->Screen; }
+    Display& display() { return saver_->Output; }
     BitmapAssets& assets() { return *saver_->Assets; }
     HWND window() const { return window_; }
     bool ok() const { return ok_; }

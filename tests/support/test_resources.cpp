@@ -4,6 +4,7 @@
 #include "assets/resource_names.h"
 #include "display/canvas.h"
 #include "flc/flc_writer.h"
+#include "show/calendar.h"
 #include "support/bitmap_builder.h"
 
 #include <posix_control.h>

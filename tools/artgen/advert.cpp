@@ -104,10 +104,7 @@ void Tree(cairo_t* cr) {
         cairo_curve_to(cr, cx - half * 0.8, y1 - 12, cx - half * 0.3, y0 + (y1 - y0) * 0.5, cx, y0);
         cairo_close_path(cr);
         LinearSource(cr, cx - half, y0, cx + half, y1, {{0, Hex(0x0F5A2E)}, {0.5, Hex(0x1E8A45)}, {1, Hex(0x126A35)}});
-        cairo_fill_preserve(cr);
-        SetColour(cr, Hex(0x0B3A1E));
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        FillSourceThenStroke(cr, Hex(0x0B3A1E), 3);
     }
     // Garland: a swag of gold beads across each of the lower tiers.
     for (int i = 1; i < kTiers; ++i) {
@@ -133,19 +130,13 @@ void Tree(cairo_t* cr) {
         const Rgb c = colours[i % 4];
         cairo_arc(cr, b[0], b[1], b[2], 0, 2 * kPi);
         RadialSource(cr, b[0] - b[2] * 0.35, b[1] - b[2] * 0.35, 0.5, b[2] * 1.2, {{0, Lighten(c, 0.6)}, {0.5, c}, {1, Lighten(c, -0.35)}});
-        cairo_fill_preserve(cr);
-        SetColour(cr, kOutline);
-        cairo_set_line_width(cr, 1.6);
-        cairo_stroke(cr);
+        FillSourceThenStroke(cr, kOutline, 1.6);
     }
     // Star on top, glowing.
     DrawGlow(cr, cx, top - 8, 70, Hex(0xFFE58A), 0.55);
     StarPath(cr, cx, top - 8, 30, 13, 5, 0);
     LinearSource(cr, cx, top - 38, cx, top + 22, {{0, Hex(0xFFF1A6)}, {1, Hex(0xE9A616)}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, Hex(0x9A6A08));
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, Hex(0x9A6A08), 2.5);
     // Presents under the tree.
     const std::array<std::array<double, 4>, 3> boxes = {{{58, 500, 56, 44}, {198, 506, 48, 38}, {118, 522, 52, 32}}};
     const Rgb wraps[3] = {Hex(0xD8283A), Hex(0x2D7BD8), Hex(0xF4C132)};
@@ -154,10 +145,7 @@ void Tree(cairo_t* cr) {
         const auto& b = boxes[i];
         cairo_rectangle(cr, b[0], b[1], b[2], b[3]);
         LinearSource(cr, b[0], b[1], b[0] + b[2], b[1] + b[3], {{0, Lighten(wraps[i], 0.15)}, {1, Lighten(wraps[i], -0.2)}});
-        cairo_fill_preserve(cr);
-        SetColour(cr, kOutline);
-        cairo_set_line_width(cr, 2.5);
-        cairo_stroke(cr);
+        FillSourceThenStroke(cr, kOutline, 2.5);
         cairo_rectangle(cr, b[0] + b[2] / 2 - 4, b[1], 8, b[3]);
         cairo_rectangle(cr, b[0], b[1] + b[3] / 2 - 4, b[2], 8);
         SetColour(cr, ribbons[i]);
@@ -186,10 +174,7 @@ void Calendar(cairo_t* cr, Random& rnd) {
     cairo_line_to(cr, x0 + w + 10, y0 + 10);
     cairo_close_path(cr);
     LinearSource(cr, 0, y0 - 46, 0, y0 + 10, {{0, Hex(0xE0394C)}, {1, Hex(0xA3172A)}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, 3);
     for (int i = 0; i < 9; ++i) {
         const double t = (i + 0.5) / 9;
         cairo_arc(cr, x0 - 10 + (w + 20) * t, y0 + 10 - 56 * (1 - std::fabs(2 * t - 1)) + 6, 4, 0, 2 * kPi);
@@ -221,10 +206,7 @@ void Calendar(cairo_t* cr, Random& rnd) {
             // The lit inside, a small gift in it, and the door swung aside.
             RoundedRectPath(cr, dx, dy, dw, dh, 4);
             RadialSource(cr, dx + dw / 2, dy + dh / 2, 2, dw * 0.8, {{0, Hex(0xFFF4C8)}, {1, Hex(0xF0B43A)}});
-            cairo_fill_preserve(cr);
-            SetColour(cr, kOutline);
-            cairo_set_line_width(cr, 2);
-            cairo_stroke(cr);
+            FillSourceThenStroke(cr, kOutline, 2);
             if (number == 1) {
                 StarPath(cr, dx + dw / 2, dy + dh / 2, 13, 5.5, 5, 0);
                 FillThenStroke(cr, Hex(0xF7C52E), Hex(0x9A6A08), 1.6);
@@ -244,10 +226,7 @@ void Calendar(cairo_t* cr, Random& rnd) {
         }
         RoundedRectPath(cr, dx, dy, dw, dh, 4);
         LinearSource(cr, dx, dy, dx, dy + dh, {{0, Lighten(doors[style], 0.12)}, {1, Lighten(doors[style], -0.1)}});
-        cairo_fill_preserve(cr);
-        SetColour(cr, kOutline);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        FillSourceThenStroke(cr, kOutline, 2);
         const std::string label = std::to_string(number);
         CentredTextPath(cr, Font::Rounded, 22, label, dx + dw / 2, dy + dh / 2 + 8);
         SetColour(cr, ink[style]);

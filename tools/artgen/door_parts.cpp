@@ -49,10 +49,7 @@ void SnowGround(cairo_t* cr, double leftY, double midX, double midY, double righ
     cairo_close_path(cr);
     const double y0 = std::min({leftY, midY, rightY});
     LinearSource(cr, 0, y0, 0, 600, {{0, top}, {1, bottom}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, Lighten(kSnowShade, -0.25));
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, Lighten(kSnowShade, -0.25), 2);
 }
 
 void Fir(cairo_t* cr, double x, double baseY, double height, Rgb colour, bool snowy, double line) {
@@ -70,17 +67,16 @@ void Fir(cairo_t* cr, double x, double baseY, double height, Rgb colour, bool sn
         cairo_curve_to(cr, x + half * 0.5, y1 + height * 0.035, x - half * 0.5, y1 + height * 0.035, x - half, y1);
         cairo_curve_to(cr, x - half * 0.75, y1 - (y1 - y0) * 0.12, x - half * 0.3, y0 + (y1 - y0) * 0.45, x, y0);
         cairo_close_path(cr);
-        LinearSource(cr, x - half, y0, x + half, y1, {{0, Lighten(colour, -0.25)}, {0.55, colour}, {1, Lighten(colour, 0.12)}});
-        cairo_fill_preserve(cr);
-        SetColour(cr, Lighten(colour, -0.6));
-        cairo_set_line_width(cr, line);
+        LinearSource(cr, x - half, y0, x + half, y1,
+                     {{0, Lighten(colour, -0.25)}, {0.55, colour}, {1, Lighten(colour, 0.12)}});
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-        cairo_stroke(cr);
+        FillSourceThenStroke(cr, Lighten(colour, -0.6), line);
         if (snowy) {
             // A cap of snow along the tier's lower edge and on its tip.
             const double sy = y1 - (y1 - y0) * 0.22;
             cairo_move_to(cr, x - half * 0.86, y1 - 2);
-            cairo_curve_to(cr, x - half * 0.5, y1 + height * 0.02, x + half * 0.5, y1 + height * 0.02, x + half * 0.86, y1 - 2);
+            cairo_curve_to(cr, x - half * 0.5, y1 + height * 0.02, x + half * 0.5, y1 + height * 0.02, x + half * 0.86,
+                           y1 - 2);
             cairo_curve_to(cr, x + half * 0.6, sy, x + half * 0.25, sy + 6, x, sy);
             cairo_curve_to(cr, x - half * 0.25, sy + 6, x - half * 0.6, sy, x - half * 0.86, y1 - 2);
             cairo_close_path(cr);
@@ -126,10 +122,7 @@ void Bow(cairo_t* cr, double x, double y, double size, Rgb colour, double line) 
         cairo_curve_to(cr, s * 38, 8, s * 14, 8, 0, 0);
         cairo_close_path(cr);
         LinearSource(cr, 0, -26, 0, 8, {{0, Lighten(colour, 0.2)}, {1, colour}});
-        cairo_fill_preserve(cr);
-        SetColour(cr, kOutline);
-        cairo_set_line_width(cr, lw);
-        cairo_stroke(cr);
+        FillSourceThenStroke(cr, kOutline, lw);
         cairo_move_to(cr, s * 8, -4);
         cairo_curve_to(cr, s * 16, -16, s * 28, -18, s * 32, -10);
         SetColour(cr, shade);
@@ -154,10 +147,7 @@ void Present(cairo_t* cr, double x, double y, double w, double h, Rgb wrap, Rgb 
     // Body under the lid.
     cairo_rectangle(cr, x + 4, y + depth + lidH, w - 8, h - depth - lidH);
     LinearSource(cr, x, 0, x + w, 0, {{0, Lighten(wrap, -0.15)}, {0.6, wrap}, {1, Lighten(wrap, -0.1)}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, line);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, line);
     // Side face.
     cairo_move_to(cr, x + w - 4, y + depth + lidH);
     cairo_line_to(cr, x + w + depth * 0.8 - 4, y + lidH);
@@ -168,9 +158,7 @@ void Present(cairo_t* cr, double x, double y, double w, double h, Rgb wrap, Rgb 
     // Lid front.
     cairo_rectangle(cr, x, y + depth, w, lidH);
     LinearSource(cr, x, 0, x + w, 0, {{0, Lighten(wrap, -0.05)}, {0.6, Lighten(wrap, 0.12)}, {1, wrap}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, line);
     cairo_move_to(cr, x + w, y + depth);
     cairo_line_to(cr, x + w + depth * 0.8, y);
     cairo_line_to(cr, x + w + depth * 0.8, y + lidH);
@@ -181,10 +169,7 @@ void Present(cairo_t* cr, double x, double y, double w, double h, Rgb wrap, Rgb 
     const double cx = x + w / 2;
     cairo_rectangle(cr, cx - band / 2, y + depth, band, h - depth);
     LinearSource(cr, cx - band / 2, 0, cx + band / 2, 0, {{0, ribbon}, {0.5, Lighten(ribbon, 0.3)}, {1, ribbon}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, line * 0.8);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, line * 0.8);
     cairo_move_to(cr, cx - band / 2, y + depth);
     cairo_line_to(cr, cx - band / 2 + depth * 0.8, y);
     cairo_line_to(cr, cx + band / 2 + depth * 0.8, y);
@@ -198,10 +183,7 @@ void Bauble(cairo_t* cr, double x, double y, double r, Rgb colour, double line) 
     cairo_arc(cr, x, y, r, 0, 2 * kPi);
     RadialSource(cr, x - r * 0.35, y - r * 0.4, r * 0.05, r * 1.15,
                  {{0, Lighten(colour, 0.55)}, {0.45, colour}, {1, Lighten(colour, -0.45)}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, line);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, line);
     // Highlight.
     EllipsePath(cr, x - r * 0.38, y - r * 0.42, r * 0.2, r * 0.12);
     SetColour(cr, kWhite, 0.8);
@@ -209,10 +191,7 @@ void Bauble(cairo_t* cr, double x, double y, double r, Rgb colour, double line) 
     // Cap.
     RoundedRectPath(cr, x - r * 0.22, y - r - r * 0.2, r * 0.44, r * 0.26, r * 0.05);
     LinearSource(cr, x - r * 0.22, 0, x + r * 0.22, 0, {{0, kGoldShade}, {0.5, Hex(0xFFE9A0)}, {1, kGoldShade}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, line * 0.8);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, line * 0.8);
 }
 
 void CelBauble(cairo_t* cr, double x, double y, double r, Rgb colour, double line) {
@@ -246,15 +225,13 @@ void Flame(cairo_t* cr, double x, double baseY, double height, double sway, doub
     const double h = height * stretch, w = height * 0.36;
     const double tipX = x + sway * w * 0.6;
     cairo_move_to(cr, tipX, baseY - h);
-    cairo_curve_to(cr, x + w * 0.2 + sway * w * 0.3, baseY - h * 0.6, x + w, baseY - h * 0.25, x + w * 0.8, baseY - h * 0.08);
+    cairo_curve_to(cr, x + w * 0.2 + sway * w * 0.3, baseY - h * 0.6, x + w, baseY - h * 0.25, x + w * 0.8,
+                   baseY - h * 0.08);
     cairo_curve_to(cr, x + w * 0.5, baseY + h * 0.08, x - w * 0.5, baseY + h * 0.08, x - w * 0.8, baseY - h * 0.08);
     cairo_curve_to(cr, x - w, baseY - h * 0.25, x - w * 0.2 + sway * w * 0.3, baseY - h * 0.6, tipX, baseY - h);
     cairo_close_path(cr);
     LinearSource(cr, 0, baseY - h, 0, baseY, {{0, Hex(0xFFB52E)}, {0.55, Hex(0xFFD45C)}, {1, Hex(0xFF8A1E)}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, Hex(0xC9530E));
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, Hex(0xC9530E), 1.6);
     // Bright core.
     const double ch = h * 0.5, cw = w * 0.45;
     cairo_move_to(cr, x + sway * cw * 0.5, baseY - ch);
@@ -310,62 +287,65 @@ double TreeShape::TierBottom(int i) const {
 }
 double TreeShape::TierHalf(int i) const { return halfWidth * (0.45 + 0.55 * (i + 1) / tiers); }
 
-void ChristmasTree(cairo_t* cr, const TreeShape& tree) {
-    const double cx = tree.cx;
-    // Pot and trunk.
-    cairo_rectangle(cr, cx - 16, tree.base - 70, 32, 40);
+namespace {
+
+// The tree's trunk standing in a red pot with a gold rim.
+void TreePot(cairo_t* cr, double cx, double base) {
+    constexpr double kRimHalf = 54, kPotTopHalf = 48, kPotFootHalf = 38;
+    cairo_rectangle(cr, cx - 16, base - 70, 32, 40);
     FillThenStroke(cr, Hex(0x6B3E1E), kOutline, kLine);
-    cairo_move_to(cr, cx - 48, tree.base - 46);
-    cairo_line_to(cr, cx + 48, tree.base - 46);
-    cairo_line_to(cr, cx + 38, tree.base);
-    cairo_line_to(cr, cx - 38, tree.base);
+    cairo_move_to(cr, cx - kPotTopHalf, base - 46);
+    cairo_line_to(cr, cx + kPotTopHalf, base - 46);
+    cairo_line_to(cr, cx + kPotFootHalf, base);
+    cairo_line_to(cr, cx - kPotFootHalf, base);
     cairo_close_path(cr);
-    LinearSource(cr, cx - 48, 0, cx + 48, 0, {{0, kRedShade}, {0.5, kRed}, {1, kRedShade}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
-    RoundedRectPath(cr, cx - 54, tree.base - 52, 108, 14, 5);
+    LinearSource(cr, cx - kPotTopHalf, 0, cx + kPotTopHalf, 0, {{0, kRedShade}, {0.5, kRed}, {1, kRedShade}});
+    FillSourceThenStroke(cr, kOutline, kLine);
+    RoundedRectPath(cr, cx - kRimHalf, base - 52, 2 * kRimHalf, 14, 5);
     FillThenStroke(cr, kGold, kOutline, 2.5);
-    for (int i = 0; i < tree.tiers; ++i) {
-        const double y0 = tree.TierTop(i), y1 = tree.TierBottom(i), half = tree.TierHalf(i);
-        cairo_move_to(cr, cx, y0);
-        cairo_curve_to(cr, cx + half * 0.3, y0 + (y1 - y0) * 0.5, cx + half * 0.8, y1 - 12, cx + half, y1);
-        const int scallops = 4 + i;
-        for (int k = 0; k < scallops; ++k) {
-            const double xa = cx + half - 2 * half * (k + 1) / scallops;
-            const double xm = (xa + (cx + half - 2 * half * k / scallops)) / 2;
-            cairo_curve_to(cr, xm + 6, y1 + 14, xm - 6, y1 + 14, xa, y1);
-        }
-        cairo_curve_to(cr, cx - half * 0.8, y1 - 12, cx - half * 0.3, y0 + (y1 - y0) * 0.5, cx, y0);
-        cairo_close_path(cr);
-        LinearSource(cr, cx - half, y0, cx + half, y1, {{0, Hex(0x0F5A2E)}, {0.5, Hex(0x1E8A45)}, {1, Hex(0x126A35)}});
-        cairo_fill_preserve(cr);
-        SetColour(cr, Hex(0x0B3A1E));
-        cairo_set_line_width(cr, kLine);
-        cairo_stroke(cr);
-        // Needle strokes for texture.
-        cairo_save(cr);
-        SetColour(cr, Hex(0x2FA25A), 0.7);
-        cairo_set_line_width(cr, 2);
-        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        for (int k = 1; k < scallops; ++k) {
-            const double xb = cx + half - 2 * half * k / scallops;
-            cairo_move_to(cr, xb, y1 - 2);
-            cairo_line_to(cr, xb + (cx - xb) * 0.2, y1 - (y1 - y0) * 0.3);
-        }
-        cairo_stroke(cr);
-        cairo_restore(cr);
+}
+
+// Tier i of the tree: a cone with a scalloped lower edge and strokes of
+// lighter needles along it.
+void TreeTier(cairo_t* cr, const TreeShape& tree, int i) {
+    const double cx = tree.cx;
+    const double y0 = tree.TierTop(i), y1 = tree.TierBottom(i), half = tree.TierHalf(i);
+    cairo_move_to(cr, cx, y0);
+    cairo_curve_to(cr, cx + half * 0.3, y0 + (y1 - y0) * 0.5, cx + half * 0.8, y1 - 12, cx + half, y1);
+    const int scallops = 4 + i;
+    for (int k = 0; k < scallops; ++k) {
+        const double xa = cx + half - 2 * half * (k + 1) / scallops;
+        const double xm = (xa + (cx + half - 2 * half * k / scallops)) / 2;
+        cairo_curve_to(cr, xm + 6, y1 + 14, xm - 6, y1 + 14, xa, y1);
     }
+    cairo_curve_to(cr, cx - half * 0.8, y1 - 12, cx - half * 0.3, y0 + (y1 - y0) * 0.5, cx, y0);
+    cairo_close_path(cr);
+    LinearSource(cr, cx - half, y0, cx + half, y1, {{0, Hex(0x0F5A2E)}, {0.5, Hex(0x1E8A45)}, {1, Hex(0x126A35)}});
+    FillSourceThenStroke(cr, Hex(0x0B3A1E), kLine);
+    cairo_save(cr);
+    SetColour(cr, Hex(0x2FA25A), 0.7);
+    cairo_set_line_width(cr, 2);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int k = 1; k < scallops; ++k) {
+        const double xb = cx + half - 2 * half * k / scallops;
+        cairo_move_to(cr, xb, y1 - 2);
+        cairo_line_to(cr, xb + (cx - xb) * 0.2, y1 - (y1 - y0) * 0.3);
+    }
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+}  // namespace
+
+void ChristmasTree(cairo_t* cr, const TreeShape& tree) {
+    TreePot(cr, tree.cx, tree.base);
+    for (int i = 0; i < tree.tiers; ++i) TreeTier(cr, tree, i);
+    // Gold bead garlands across every tier but the top one.
     for (int i = 1; i < tree.tiers; ++i) {
         for (int k = 0; k <= 16; ++k) {
             const Point2D p = TreeSwag(tree, i, k / 16.0);
             cairo_arc(cr, p.x, p.y, 3.4, 0, 2 * kPi);
-            SetColour(cr, kGold);
-            cairo_fill_preserve(cr);
-            SetColour(cr, kGoldShade);
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
+            FillThenStroke(cr, kGold, kGoldShade, 1);
         }
     }
 }
@@ -376,8 +356,35 @@ Point2D TreeSwag(const TreeShape& tree, int tier, double t) {
     return Point2D{x, y1 - 44 + 28 * t + 10 * std::sin(kPi * t)};
 }
 
+void TreeTopStar(cairo_t* cr, const TreeShape& tree, double outer, double inner, double glowRadius, double glowAlpha) {
+    const double y = tree.top - 4;
+    DrawGlow(cr, tree.cx, y, glowRadius, Hex(0xFFE58A), glowAlpha);
+    StarPath(cr, tree.cx, y, outer, inner, 5, 0);
+    LinearSource(cr, 0, y - outer, 0, y + outer, {{0, Hex(0xFFF1A6)}, {1, Hex(0xE9A616)}});
+    FillSourceThenStroke(cr, Hex(0x9A6A08), 2.5);
+}
+
 void FlameGlow(cairo_t* cr, double x, double baseY, double height) {
     DrawGlow(cr, x, baseY - height * 0.45, height * 2.6, Hex(0xFFC96B), 0.4);
+}
+
+void StarBiscuit(cairo_t* cr, double x, double y, double angle, const StarBiscuitShape& shape) {
+    StarPath(cr, x, y, shape.outer, shape.inner, 5, angle);
+    FillThenStroke(cr, shape.dough, kOutline, shape.line);
+    StarPath(cr, x, y, shape.icingOuter, shape.icingInner, 5, angle);
+    SetColour(cr, kWhite);
+    cairo_set_line_width(cr, shape.icingLine);
+    cairo_stroke(cr);
+}
+
+void Confetto(cairo_t* cr, double x, double y, double angle, double length, Rgb colour) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, angle);
+    cairo_rectangle(cr, -length / 2, -length / 4, length, length / 2);
+    SetColour(cr, colour);
+    cairo_fill(cr);
+    cairo_restore(cr);
 }
 
 void GroundShadow(cairo_t* cr, double x, double y, double rx, double ry, double alpha) {
@@ -403,7 +410,8 @@ void Snowfall(cairo_t* cr, const SnowLayer& layer, double phase, double top, dou
     const int bands = int(std::ceil((bottom - top) / layer.period)) + 2;
     std::vector<std::array<double, 3>> flakes;
     for (int i = 0; i < layer.flakesPerBand; ++i)
-        flakes.push_back({rnd.Uniform(0, 800), rnd.Uniform(0, layer.period), rnd.Uniform(layer.minRadius, layer.maxRadius)});
+        flakes.push_back(
+            {rnd.Uniform(0, 800), rnd.Uniform(0, layer.period), rnd.Uniform(layer.minRadius, layer.maxRadius)});
     cairo_save(cr);
     cairo_rectangle(cr, 0, top, 800, bottom - top);
     cairo_clip(cr);
@@ -443,7 +451,8 @@ void PaintedNumber(cairo_t* cr, Font font, double size, const std::string& text,
     cairo_set_line_width(cr, 2 * rimWidth);
     cairo_stroke_preserve(cr);
     const TextBox box = MeasureText(cr, font, size, text);
-    LinearSource(cr, 0, cy - box.height / 2, 0, cy + box.height / 2, {{0, Lighten(fill, 0.2)}, {0.6, fill}, {1, Lighten(fill, -0.15)}});
+    LinearSource(cr, 0, cy - box.height / 2, 0, cy + box.height / 2,
+                 {{0, Lighten(fill, 0.2)}, {0.6, fill}, {1, Lighten(fill, -0.15)}});
     cairo_fill(cr);
     cairo_restore(cr);
 }

@@ -41,7 +41,8 @@ void StarField(cairo_t* cr, uint32_t seed, int dots, int twinkles, double minY, 
 void Twinkle(cairo_t* cr, double x, double y, double size, double brightness, Rgb colour = Hex(0xFFF9E6));
 // Snow-covered ground from the line through the given heights (left, a
 // middle bump, right) down to the bottom of the canvas.
-void SnowGround(cairo_t* cr, double leftY, double midX, double midY, double rightY, Rgb top = kSnow, Rgb bottom = kWhite);
+void SnowGround(cairo_t* cr, double leftY, double midX, double midY, double rightY, Rgb top = kSnow,
+                Rgb bottom = kWhite);
 // A stylised fir of stacked tiers, base centre (x, baseY), optionally with
 // snow on its tiers.
 void Fir(cairo_t* cr, double x, double baseY, double height, Rgb colour, bool snowy, double line = kLine);
@@ -81,6 +82,22 @@ struct TreeShape {
 void ChristmasTree(cairo_t* cr, const TreeShape& tree);
 // A point on the swag of bead garland across tier i, t in 0..1.
 Point2D TreeSwag(const TreeShape& tree, int tier, double t);
+// A glowing gold star on the tree's tip, its points `outer` from its centre.
+void TreeTopStar(cairo_t* cr, const TreeShape& tree, double outer, double inner, double glowRadius, double glowAlpha);
+
+// A star-shaped biscuit with a line of icing round inside its edge, centred
+// on (x, y) and turned by `angle`.
+struct StarBiscuitShape {
+    double outer, inner;            // the biscuit's points and notches
+    double icingOuter, icingInner;  // the icing line's
+    Rgb dough;
+    double line, icingLine;
+};
+void StarBiscuit(cairo_t* cr, double x, double y, double angle, const StarBiscuitShape& shape);
+
+// A piece of confetti `length` long and half as wide, centred on (x, y) and
+// turned by `angle`.
+void Confetto(cairo_t* cr, double x, double y, double angle, double length, Rgb colour);
 
 // A soft elliptical shadow on the ground.
 void GroundShadow(cairo_t* cr, double x, double y, double rx, double ry, double alpha = 0.25);

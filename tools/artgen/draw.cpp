@@ -30,6 +30,13 @@ void FillThenStroke(cairo_t* cr, Rgb fill, Rgb outline, double width) {
     cairo_new_path(cr);
 }
 
+void FillSourceThenStroke(cairo_t* cr, Rgb outline, double width) {
+    cairo_fill_preserve(cr);
+    SetColour(cr, outline);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+}
+
 namespace {
 cairo_pattern_t* AddStops(cairo_pattern_t* p, std::initializer_list<std::pair<double, Rgb>> stops, double alphaOuter) {
     size_t i = 0;

@@ -22,6 +22,10 @@ Rgb Lighten(Rgb c, double t);
 void SetColour(cairo_t* cr, Rgb c, double alpha = 1.0);
 void FillPreserveThenStroke(cairo_t* cr, Rgb fill, Rgb outline, double width);
 void FillThenStroke(cairo_t* cr, Rgb fill, Rgb outline, double width);
+// Fills the path with the source already set (a gradient, mostly), then
+// strokes its outline over the fill; the path is used up. Unlike the two
+// above it leaves the line join as it was.
+void FillSourceThenStroke(cairo_t* cr, Rgb outline, double width);
 
 // Gradients set as the source; stops are (offset, colour).
 void LinearSource(cairo_t* cr, double x0, double y0, double x1, double y1, std::initializer_list<std::pair<double, Rgb>> stops);

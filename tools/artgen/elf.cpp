@@ -110,10 +110,7 @@ void DrawLeg(cairo_t* cr, Point2 hip, Point2 ankle, double pitch, double shade) 
     cairo_curve_to(cr, -4, -11, -10, -9, -13, -6);
     cairo_close_path(cr);
     LinearSource(cr, 0, -10, 0, 14, {{0, Lighten(Lighten(kShoe, 0.15), shade)}, {1, Lighten(kShoe, shade - 0.15)}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, kLine);
     // Sock cuff at the top of the shoe.
     EllipsePath(cr, -4, -9, 11, 4.5);
     FillThenStroke(cr, Lighten(kFur, shade * 0.6), kOutline, 2.2);
@@ -176,10 +173,7 @@ void DrawTunic(cairo_t* cr, const Torso& t) {
     cairo_close_path(cr);
     const Point2 light = t.At(30, 40), dark = t.At(-36, 20);
     LinearSource(cr, dark.x, dark.y, light.x, light.y, {{0, kTunicShade}, {0.55, kTunic}, {1, Lighten(kTunic, 0.12)}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, kLine);
 
     // Belt with a gold buckle.
     cairo_save(cr);
@@ -222,10 +216,7 @@ void DrawHat(cairo_t* cr, double swing) {
     cairo_curve_to(cr, 8, -70, 28, -60, 40, -38);
     cairo_close_path(cr);
     LinearSource(cr, -60, -40, 30, -80, {{0, kRedShade}, {0.6, kRed}, {1, Lighten(kRed, 0.12)}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, kLine);
     // A crease where the hat folds over.
     cairo_move_to(cr, -54, -54);
     cairo_curve_to(cr, -46, -60, -36, -63, -24, -63);
@@ -242,10 +233,7 @@ void DrawHat(cairo_t* cr, double swing) {
     }
     cairo_close_path(cr);
     RadialSource(cr, -4, -4, 1, 16, {{0, kFur}, {0.6, kFur}, {1, kFurShade}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, 2.5);
     cairo_restore(cr);
     // Fur band round the head.
     cairo_save(cr);
@@ -253,10 +241,7 @@ void DrawHat(cairo_t* cr, double swing) {
     cairo_rotate(cr, -0.22);
     RoundedRectPath(cr, -46, -10, 90, 21, 10.5);
     LinearSource(cr, 0, -10, 0, 11, {{0, kFur}, {1, kFurShade}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, kLine);
     cairo_restore(cr);
 }
 
@@ -274,10 +259,7 @@ void DrawHead(cairo_t* cr, Point2 centre, double tilt, double hatSwing) {
     // Face.
     cairo_arc(cr, 0, 0, kHeadRadius, 0, 2 * kPi);
     RadialSource(cr, 12, -6, 4, kHeadRadius + 8, {{0, kSkin}, {0.7, kSkin}, {1, kSkinShade}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, kLine);
     // Nose.
     cairo_arc(cr, 40, 4, 7.5, 0, 2 * kPi);
     FillThenStroke(cr, Hex(0xF6B49C), kOutline, 2.5);

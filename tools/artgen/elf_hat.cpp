@@ -28,24 +28,15 @@ void DrawBrandHat(cairo_t* cr, double x, double y, double scale, double angle, d
     cairo_curve_to(cr, 52, -22, 46, -12, 44, -4);
     cairo_close_path(cr);
     LinearSource(cr, -40, 0, 40, -80, {{0, kRedShade}, {0.5, kRed}, {1, Lighten(kRed, 0.15)}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, line);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, line);
     // Pompom.
     cairo_arc(cr, 80, -18, 15, 0, 2 * kPi);
     RadialSource(cr, 75, -23, 1, 17, {{0, Hex(0xFFFFFF)}, {0.6, Hex(0xFFFFFF)}, {1, kFurShade}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, line);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, line);
     // Fur band.
     RoundedRectPath(cr, -52, -14, 104, 26, 13);
     LinearSource(cr, 0, -14, 0, 12, {{0, Hex(0xFFFFFF)}, {0.6, Hex(0xFFFFFF)}, {1, kFurShade}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, line);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, line);
     cairo_restore(cr);
 }
 

@@ -24,10 +24,7 @@ IconArt RenderIcon(bool sixteenColours) {
     } else {
         RadialSource(cr, cx - 4, cy - 4, 1, r + 2, {{0, Lighten(green, 0.35)}, {1, Lighten(green, -0.25)}});
     }
-    cairo_fill_preserve(cr);
-    SetColour(cr, outline);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, outline, 1.6);
 
     cairo_save(cr);
     CentredTextPath(cr, Font::Script, 18, "Q", cx + 0.5, cy + 7);
@@ -46,21 +43,11 @@ IconArt RenderIcon(bool sixteenColours) {
         cairo_curve_to(cr, 13, -15, 17, -11, 17.5, -5);
         cairo_line_to(cr, 10, 0);
         cairo_close_path(cr);
-        SetColour(cr, Rgb{255, 0, 0});
-        cairo_fill_preserve(cr);
-        SetColour(cr, outline);
-        cairo_set_line_width(cr, 1.2);
-        cairo_stroke(cr);
+        FillThenStroke(cr, Rgb{255, 0, 0}, outline, 1.2);
         cairo_arc(cr, 17, -4, 3.4, 0, 2 * kPi);
-        SetColour(cr, white);
-        cairo_fill_preserve(cr);
-        SetColour(cr, outline);
-        cairo_stroke(cr);
+        FillThenStroke(cr, white, outline, 1.2);
         RoundedRectPath(cr, -11.5, -2.5, 23, 6, 3);
-        SetColour(cr, white);
-        cairo_fill_preserve(cr);
-        SetColour(cr, outline);
-        cairo_stroke(cr);
+        FillThenStroke(cr, white, outline, 1.2);
         cairo_restore(cr);
     } else {
         DrawBrandHat(cr, 12.5, 14, 0.165, -0.3, 1.1);

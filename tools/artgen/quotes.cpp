@@ -88,10 +88,7 @@ RgbImage RenderQuotes() {
         cairo_restore(cr);
         CentredTextPath(cr, Font::Script, size, c.text, cx, kBaseline);
         LinearSource(cr, 0, kBaseline - size * 0.75, 0, kBaseline, {{0, Lighten(c.colour, 0.22)}, {1, Lighten(c.colour, -0.12)}});
-        cairo_fill_preserve(cr);
-        SetColour(cr, Lighten(c.colour, -0.45));
-        cairo_set_line_width(cr, 1.0);
-        cairo_stroke(cr);
+        FillSourceThenStroke(cr, Lighten(c.colour, -0.45), 1.0);
 
         const double half = box.width / 2;
         DrawTrim(cr, c.trim, cx - half - 24, -1);

@@ -71,10 +71,7 @@ void Hat(cairo_t* cr) {
     cairo_curve_to(cr, 236, 114, 244, 130, 246, 150);
     cairo_close_path(cr);
     LinearSource(cr, 70, 150, 230, 40, {{0, kRedShade}, {0.5, kRed}, {1, Lighten(kRed, 0.14)}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, kLine);
     cairo_move_to(cr, 100, 92);
     cairo_curve_to(cr, 130, 66, 170, 58, 204, 66);
     SetColour(cr, Lighten(kRed, 0.3), 0.55);
@@ -90,10 +87,7 @@ void Hat(cairo_t* cr) {
     }
     cairo_close_path(cr);
     RadialSource(cr, -7, -7, 2, 28, {{0, kFur}, {0.55, kFur}, {1, kFurShade}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, 3.2);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, 3.2);
     cairo_restore(cr);
 
     cairo_move_to(cr, 40, 148);
@@ -103,10 +97,7 @@ void Hat(cairo_t* cr) {
     cairo_curve_to(cr, 33, 178, 31, 154, 40, 148);
     cairo_close_path(cr);
     LinearSource(cr, 0, 128, 0, 182, {{0, kFur}, {0.6, kFur}, {1, kFurShade}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, kLine);
     // Soft tufts in the fur.
     SetColour(cr, kFurShade);
     cairo_set_line_width(cr, 2.5);
@@ -196,10 +187,7 @@ void DrawQuibFace(cairo_t* cr, double closure) {
     cairo_curve_to(cr, 243, 334, 277, 352, 281, 390);
     cairo_close_path(cr);
     LinearSource(cr, 0, 330, 0, 390, {{0, kTunic}, {1, kTunicShade}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, kLine);
     cairo_rectangle(cr, kCx - 26, 300, 52, 40);
     FillThenStroke(cr, kSkinShade, kOutline, kLine);
     cairo_move_to(cr, 62, 338);
@@ -216,10 +204,7 @@ void DrawQuibFace(cairo_t* cr, double closure) {
     // Face.
     EllipsePath(cr, kCx, kFaceY, 96, 100);
     FaceSource(cr);
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, kLine);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, kLine);
     // Side locks of ginger hair under the hat.
     for (double side : {-1.0, 1.0}) {
         cairo_save(cr);
@@ -231,10 +216,7 @@ void DrawQuibFace(cairo_t* cr, double closure) {
         cairo_curve_to(cr, 74, 196, 66, 188, 56, 190);
         cairo_close_path(cr);
         LinearSource(cr, 0, 166, 0, 222, {{0, kHair}, {1, kHairShade}});
-        cairo_fill_preserve(cr);
-        SetColour(cr, kOutline);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        FillSourceThenStroke(cr, kOutline, 3);
         cairo_restore(cr);
     }
 
@@ -260,10 +242,7 @@ void DrawQuibFace(cairo_t* cr, double closure) {
     // Nose.
     EllipsePath(cr, kCx, 268, 15, 13);
     RadialSource(cr, kCx - 4, 264, 1, 16, {{0, Hex(0xFFD9C8)}, {1, Hex(0xF09A84)}});
-    cairo_fill_preserve(cr);
-    SetColour(cr, kOutline);
-    cairo_set_line_width(cr, 3.5);
-    cairo_stroke(cr);
+    FillSourceThenStroke(cr, kOutline, 3.5);
     cairo_arc(cr, kCx - 5, 263, 3.5, 0, 2 * kPi);
     SetColour(cr, Hex(0xFFFFFF), 0.9);
     cairo_fill(cr);

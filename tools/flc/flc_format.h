@@ -1,4 +1,10 @@
 // Numbers of the published FLC format that the encoder writes.
+//
+// The saver's FLC player (under src/) keeps its own copy of the numbers it
+// reads. The two are written down apart on purpose and neither includes the
+// other: the tests decode what this encoder writes, so a wrong number on
+// either side shows up as a disagreement between the two instead of being
+// shared silently by both.
 #pragma once
 
 #include <cstddef>

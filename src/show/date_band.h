@@ -4,6 +4,7 @@
 #pragma once
 
 #include "display/canvas.h"
+#include "show/calendar.h"
 
 #include <array>
 #include <cstdint>
@@ -12,7 +13,8 @@ namespace quibac {
 
 struct DateBand {
     std::array<uint8_t, size_t(kCanvasWidth) * kBandRows> Pixels{};  // pixel (x, y) at y * 800 + x
-    // While on, every decoded pixel of canvas rows 0..127 is also written here.
+    // While on, the player is aimed at Pixels: every decoded pixel of canvas
+    // rows 0..127 is also written there.
     bool BandCapture = false;
 
     uint8_t At(int32_t x, int32_t y) const { return Pixels[size_t(y) * kCanvasWidth + size_t(x)]; }

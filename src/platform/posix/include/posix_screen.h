@@ -1,0 +1,37 @@
+// Test controls of the POSIX platform layer for the screen: the surface every
+// window draws into, what reached it, and plain windows placed on it. Nothing
+// in the saver's own code includes this header.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace posix {
+
+// ---- the screen surface ------------------------------------------------
+// Pixels are 0x00RRGGBB. Every window DC draws into this surface, clipped to
+// its window's client area.
+int ScreenWidth();
+int ScreenHeight();
+uint32_t ScreenPixel(int x, int y);
+void FillScreen(uint32_t rgb);
+std::vector<uint32_t> ScreenPixels(int x, int y, int width, int height);
+// Writes the whole screen, or a part of it, as an RGB PNG. Returns success.
+bool WriteScreenPng(const std::string& path);
+bool WriteScreenPng(const std::string& path, int x, int y, int width, int height);
+// Counts BitBlt calls that reached a window, and the rows they touched, so
+// tests can follow what a reveal brought to the screen.
+struct BlitRecord {
+    int x, y, width, height;
+};
+std::vector<BlitRecord> TakeWindowBlits();
+
+// ---- windows -----------------------------------------------------------
+// A plain window whose client area lies at (x, y) on the screen.
+HWND CreateTestWindow(int x, int y, int width, int height);
+void DestroyTestWindow(HWND hwnd);
+
+}  // namespace posix
