@@ -1,0 +1,43 @@
+"""The programs of the build machine that the suite drives."""
+
+import os
+import shutil
+
+# Debian keeps the 64-bit loader out of PATH; /usr/bin/wine would pick the
+# 32-bit one, which cannot run where the kernel executes no 32-bit programs.
+WINE_DIRECTORY = "/usr/lib/wine"
+
+
+def _wine_tool(name):
+    path = os.path.join(WINE_DIRECTORY, name)
+    return path if os.access(path, os.X_OK) else shutil.which(name)
+
+
+def wine64():
+    return _wine_tool("wine64")
+
+
+def wineserver():
+    return _wine_tool("wineserver")
+
+
+def wine32():
+    """The 32-bit loader, which the 32-bit build would need."""
+    path = os.path.join(WINE_DIRECTORY, "wine")
+    return path if os.access(path, os.X_OK) else None
+
+
+# Each with the Debian package that brings it, for the message about it.
+REQUIRED = {
+    "wine64": ("wine64", wine64),
+    "wineserver": ("wine", wineserver),
+    "Xvfb": ("xvfb", lambda: shutil.which("Xvfb")),
+    "xdotool": ("xdotool", lambda: shutil.which("xdotool")),
+    "import": ("imagemagick", lambda: shutil.which("import")),
+    "convert": ("imagemagick", lambda: shutil.which("convert")),
+}
+
+
+def missing_tools():
+    """The required programs that cannot be found, as 'name (package)'."""
+    return [f"{name} ({package})" for name, (package, find) in REQUIRED.items() if not find()]
