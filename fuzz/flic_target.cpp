@@ -31,8 +31,8 @@ FlicPlayground::FlicPlayground() {
 
 FlicPlayground::~FlicPlayground() {
     for (auto& out : outputs_) {
-        FreeDrawingResources(out->Screen);
-        ReleaseWindowDC(out->Screen, out->Window);
+        ReleaseDrawing(out->Screen);
+        ReleaseWindowDC(out->Screen);
         posix::DestroyTestWindow(out->Window);
     }
 }

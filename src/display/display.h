@@ -5,6 +5,7 @@
 #include "display/canvas.h"
 #include "display/frame_dib.h"
 #include "display/frame_drawing.h"
+#include "display/gdi_owners.h"
 #include "display/geometry.h"
 #include "display/palette.h"
 #include "display/scaling_maps.h"
@@ -18,15 +19,25 @@ namespace quibac {
 struct Display {
     OutputGeometry Geometry;
     ScalingMaps Maps;
-    PaletteState Palette;
+
+    // The resources of the first paint. Members are destroyed in reverse
+    // order, so this order is the order of release: out of the memory DC the
+    // palette (then realized) and the bitmap are selected, the DC deleted and
+    // then its bitmap; out of the window's DC the palette is selected (then
+    // realized) and deleted; the frame buffer's block goes, then the palette
+    // block, and the window's DC last of all. ReleaseDrawing and
+    // ReleaseWindowDC release them in the same order in two steps, for the
+    // saver to free its animation in between.
+    WindowDCOwner WindowDC;
+    PaletteState Palette;  // holds PaletteBlock
     FrameDib Dib;
-    HDC WindowDC = nullptr;
-    HDC MemoryDC = nullptr;
-    HBITMAP MemoryBitmap = nullptr;
-    // What the first selections displaced, put back before anything is freed.
-    HPALETTE WindowDefaultPalette = nullptr;
-    HPALETTE MemoryDefaultPalette = nullptr;
-    HBITMAP MemoryDefaultBitmap = nullptr;
+    GdiPalette SaverPalette;
+    PaletteSelection WindowPaletteSelection;  // SaverPalette in WindowDC
+    GdiBitmap MemoryBitmap;
+    MemoryDCOwner MemoryDC;
+    BitmapSelection MemoryBitmapSelection;    // MemoryBitmap in MemoryDC
+    PaletteSelection MemoryPaletteSelection;  // SaverPalette in MemoryDC
+
     // The window's thread repaints through WindowDC while the show thread
     // presents and replaces the palette and the memory bitmap selected into
     // the same DCs. GDI does not serialise calls on one DC across threads, so
@@ -48,13 +59,14 @@ inline FrameView FrameOf(const Display& display) {
 // whose colour table the palette is built from. BeginDrawing takes the
 // window's DC and allocates the palette block; FinishDrawingResources builds
 // the palette, the frame buffer, the logical palette and the memory DC with
-// its bitmap. Each returns success.
+// its bitmap. Each returns success; what a failed one made stays with the
+// display, to be released with the rest.
 bool BeginDrawing(Display& display, HWND window);
 bool FinishDrawingResources(Display& display);
-// Puts the displaced objects back and frees the memory DC, its bitmap, the
-// palette and both memory blocks; safe on a partly built or never built
-// display. The window's DC is released last, by ReleaseWindowDC.
-void FreeDrawingResources(Display& display);
-void ReleaseWindowDC(Display& display, HWND window);
+// Releases everything but the window's DC, in the order of the display's own
+// destruction; safe on a partly built or never built display.
+void ReleaseDrawing(Display& display);
+// Releases the window's DC, last of all.
+void ReleaseWindowDC(Display& display);
 
 }  // namespace quibac

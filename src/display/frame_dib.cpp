@@ -10,9 +10,9 @@ bool CreateFrameDib(Display& display) {
     if (g.OutputWidth <= 0 || g.OutputHeight <= 0 || display.Palette.PaletteBlock == nullptr) return false;
     const size_t imageBytes = size_t(g.Stride()) * size_t(g.OutputHeight);
     const size_t fileBytes = kDibPixelOffset + imageBytes;
-    dib.Block = GlobalAlloc(GMEM_ZEROINIT, kDibImageOffset + fileBytes);
-    if (dib.Block == nullptr) return false;
-    auto* image = static_cast<uint8_t*>(GlobalLock(dib.Block)) + kDibImageOffset;
+    dib.Block = GlobalBlock(GlobalAlloc(GMEM_ZEROINIT, kDibImageOffset + fileBytes));
+    if (!dib.Block) return false;
+    auto* image = static_cast<uint8_t*>(GlobalLock(dib.Block.get())) + kDibImageOffset;
 
     dib.FileHeader = reinterpret_cast<BITMAPFILEHEADER*>(image);
     dib.InfoHeader = reinterpret_cast<BITMAPINFOHEADER*>(image + sizeof(BITMAPFILEHEADER));
@@ -38,11 +38,6 @@ bool CreateFrameDib(Display& display) {
         dib.DibColourTable[k] = RGBQUAD{e.peBlue, e.peGreen, e.peRed, 0};
     }
     return true;
-}
-
-void FreeFrameDib(FrameDib& dib) {
-    if (dib.Block != nullptr) GlobalFree(dib.Block);
-    dib = FrameDib{};
 }
 
 }  // namespace quibac

@@ -2,6 +2,8 @@
 // file image, so the platform can present it directly.
 #pragma once
 
+#include "display/gdi_owners.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -17,7 +19,7 @@ constexpr DWORD kDibPixelOffset = 14 + 40 + 256 * 4;  // file header, info heade
 constexpr size_t kDibImageOffset = 2;
 
 struct FrameDib {
-    HGLOBAL Block = nullptr;
+    GlobalBlock Block;  // the memory everything below points into
     BITMAPFILEHEADER* FileHeader = nullptr;
     BITMAPINFOHEADER* InfoHeader = nullptr;
     BITMAPINFO* Info = nullptr;
@@ -27,8 +29,8 @@ struct FrameDib {
 };
 
 // Allocates FrameDib for the output size, all pixels index 0, with the colour
-// table copied from the built palette. Returns success.
+// table copied from the built palette. Returns success. Assigning an empty
+// FrameDib frees it.
 bool CreateFrameDib(Display& display);
-void FreeFrameDib(FrameDib& dib);
 
 }  // namespace quibac

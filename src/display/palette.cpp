@@ -5,9 +5,9 @@
 namespace quibac {
 
 bool AllocatePaletteBlock(PaletteState& palette) {
-    palette.PaletteBlockHandle = GlobalAlloc(GMEM_ZEROINIT, kPaletteBlockBytes);
-    if (palette.PaletteBlockHandle == nullptr) return false;
-    palette.PaletteBlock = static_cast<LOGPALETTE*>(GlobalLock(palette.PaletteBlockHandle));
+    palette.Block = GlobalBlock(GlobalAlloc(GMEM_ZEROINIT, kPaletteBlockBytes));
+    if (!palette.Block) return false;
+    palette.PaletteBlock = static_cast<LOGPALETTE*>(GlobalLock(palette.Block.get()));
     palette.PaletteBlock->palVersion = kPaletteVersion;
     palette.PaletteBlock->palNumEntries = kPaletteEntries;
     return true;
@@ -26,10 +26,11 @@ void RefreshPalette(Display& display) {
     PaletteState& palette = display.Palette;
     if (palette.PaletteBlock == nullptr || display.Dib.DibColourTable == nullptr) return;
     const DeviceGuard guard(display.DeviceLock);
-    // Release the palette from both DCs before deleting it.
-    if (display.MemoryDC != nullptr) SelectPalette(display.MemoryDC, display.MemoryDefaultPalette, FALSE);
-    if (display.WindowDC != nullptr) SelectPalette(display.WindowDC, display.WindowDefaultPalette, FALSE);
-    if (palette.SaverPalette != nullptr) DeleteObject(palette.SaverPalette);
+    // Release the palette from both DCs before deleting it; its successor is
+    // realized there, so what it displaced need not be.
+    PutBackUnrealized(display.MemoryPaletteSelection);
+    PutBackUnrealized(display.WindowPaletteSelection);
+    display.SaverPalette.reset();
 
     for (int k = 0; k < kPaletteEntries; ++k) {
         const RGBQUAD& c = display.Dib.DibColourTable[k];
@@ -39,15 +40,15 @@ void RefreshPalette(Display& display) {
     palette.Entry(255).peGreen = 255;
     palette.Entry(255).peBlue = 255;
 
-    palette.SaverPalette = CreatePalette(palette.PaletteBlock);
-    if (palette.SaverPalette == nullptr) return;
-    if (display.WindowDC != nullptr) {
-        display.WindowDefaultPalette = SelectPalette(display.WindowDC, palette.SaverPalette, FALSE);
-        RealizePalette(display.WindowDC);
+    display.SaverPalette = GdiPalette(CreatePalette(palette.PaletteBlock));
+    if (!display.SaverPalette) return;
+    if (display.WindowDC) {
+        display.WindowPaletteSelection = SelectPaletteInto(display.WindowDC.get(), display.SaverPalette.get());
+        RealizePalette(display.WindowDC.get());
     }
-    if (display.MemoryDC != nullptr) {
-        display.MemoryDefaultPalette = SelectPalette(display.MemoryDC, palette.SaverPalette, FALSE);
-        RealizePalette(display.MemoryDC);
+    if (display.MemoryDC) {
+        display.MemoryPaletteSelection = SelectPaletteInto(display.MemoryDC.get(), display.SaverPalette.get());
+        RealizePalette(display.MemoryDC.get());
     }
 }
 

@@ -1,8 +1,10 @@
-// The saver's one logical palette: first built from the walker bitmap's
-// colours, rebuilt whenever an animation sets new colours.
+// The entries of the saver's one logical palette: first built from the walker
+// bitmap's colours, rebuilt whenever an animation sets new colours. The
+// palette made from them, SaverPalette, is the display's.
 #pragma once
 
 #include "assets/captured_palette.h"
+#include "display/gdi_owners.h"
 
 #include <windows.h>
 
@@ -17,10 +19,9 @@ constexpr WORD kPaletteVersion = 0x300;
 constexpr size_t kPaletteBlockBytes = 4 + 256 * 4;
 
 struct PaletteState {
-    HGLOBAL PaletteBlockHandle = nullptr;
+    GlobalBlock Block;                   // the memory PaletteBlock lives in
     LOGPALETTE* PaletteBlock = nullptr;  // version, count and 256 entries
     CapturedPaletteTable CapturedPalette{};  // the walker bitmap's colours, which the first palette is built from
-    HPALETTE SaverPalette = nullptr;
 
     PALETTEENTRY& Entry(int k) { return PaletteBlock->palPalEntry[k]; }
 };

@@ -4,6 +4,7 @@
 
 #include "host/command_line.h"
 #include "host/host_window.h"
+#include "host/monitor_covers.h"
 #include "host/password.h"
 
 namespace quibac {
@@ -88,13 +89,19 @@ int RunSaver(HostState& host, HWND parent) {
         host.SaverWindow = CreateWindowExA(kind.exStyle, kSaverClassName, kind.title, kind.style, 0, 0, width, height,
                                            parent, nullptr, host.SaverInstance, &host);
         if (host.SaverWindow != nullptr) {
+            const bool covered = !host.PreviewMode && CoverOtherMonitors(host.SaverInstance, host.SaverWindow);
             if (!host.PreviewMode) SetForegroundWindow(host.SaverWindow);
             result = RunMessageLoop(host);
+            if (covered) ForgetMonitorCovers(host.SaverInstance);
         }
         // The process ends with the run anyway; a program that runs the
         // saver more than once (the tests, a renderer) needs the class free.
         UnregisterClassA(kSaverClassName, host.SaverInstance);
     }
+    // A show thread that would not end even when terminated may still be
+    // drawing with everything the saver holds; the process is ending, so
+    // leaving it all is better than freeing it under the thread.
+    if (host.SaverState->ShowThreadHandle != nullptr) static_cast<void>(host.SaverState.release());
     UnloadVerifier(host);
     return result;
 }

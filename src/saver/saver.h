@@ -30,18 +30,19 @@ struct Saver {
     // handler every message is passed on to.
     Saver(HINSTANCE instance, WNDPROC defaultProc);
     // A saver whose window never saw WM_DESTROY (a fault unwound past it)
-    // still stops its thread before anything the thread uses goes.
+    // still stops its thread before anything the thread uses goes, and frees
+    // everything as the window's destruction would. A saver whose thread
+    // could not be stopped must not be destroyed at all (see ReleaseSaver).
     ~Saver();
     Saver(const Saver&) = delete;
     Saver& operator=(const Saver&) = delete;
 
     HINSTANCE Instance;
     WNDPROC DefaultProc;
-    HWND Window = nullptr;  // the window whose DC the display holds
-    Settings Preferences;   // as QUIBAC.INI held them when the window was created
+    Settings Preferences;  // as QUIBAC.INI held them when the window was created
     Display Output;
     std::unique_ptr<BitmapAssets> Assets;
-    Show Animation;
+    Show Animation;  // the show the thread runs, drawn into Output
     bool Painted = false;
     HANDLE ShowThreadHandle = nullptr;
 };

@@ -56,7 +56,6 @@ bool SetUpSaver(Saver& saver, int32_t windowWidth, int32_t windowHeight, bool st
 
 bool BuildDrawing(Saver& saver, HWND window) {
     Display& display = saver.Output;
-    saver.Window = window;
     if (!BeginDrawing(display, window)) return false;
     // The walker's colour table becomes the palette.
     LoadWalkerBitmap(saver.Instance, *saver.Assets, display.Palette.CapturedPalette);
@@ -69,13 +68,15 @@ void ReleaseSaver(Saver& saver) {
     // A thread that could not be stopped keeps what it uses: the process is
     // ending, and freeing it under the thread would be worse than leaving it.
     if (!StopShowThread(saver)) return;
-    FreeDrawingResources(saver.Output);
+    // The animation is freed after the display's drawing resources and before
+    // the window's DC.
+    ReleaseDrawing(saver.Output);
     FlicPlayer& player = saver.Animation.Player;
     if (player.Resource != nullptr) {
         FreeResource(player.Resource);
         player.Resource = nullptr;
     }
-    ReleaseWindowDC(saver.Output, saver.Window);
+    ReleaseWindowDC(saver.Output);
 }
 
 }  // namespace quibac

@@ -18,7 +18,6 @@ using Handler = bool (*)(Saver&, HWND);
 bool OnCreate(Saver& saver, HWND window) {
     RECT client{};
     GetClientRect(window, &client);
-    saver.Window = window;
     saver.Preferences = ReadSettings();
     // Any stored value but 0 means stretched.
     const bool stretch = saver.Preferences.Stretch != 0;

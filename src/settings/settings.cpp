@@ -1,19 +1,60 @@
 #include "settings/settings.h"
 
+#include <cstring>
+
 namespace quibac {
 
+namespace {
+
+// The user's copy of the file and its folder, or false when the environment
+// names no application-data folder (Windows 95/98) or too long a one.
+struct UserCopy {
+    char folder[MAX_PATH] = {};
+    char file[MAX_PATH] = {};
+};
+
+bool FindUserCopy(UserCopy& copy) {
+    char appData[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableA(kAppDataVariable, appData, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    const size_t folderLength = size_t(length) + 1 + std::strlen(kUserSettingsFolder);
+    if (folderLength + 1 + std::strlen(kSettingsFile) >= MAX_PATH) return false;
+    wsprintfA(copy.folder, "%s\\%s", appData, kUserSettingsFolder);
+    wsprintfA(copy.file, "%s\\%s", copy.folder, kSettingsFile);
+    return true;
+}
+
+bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+
+// The file ReadSettings reads: the user's copy once it exists.
+const char* SettingsPath(const UserCopy& copy, bool haveCopy) {
+    return haveCopy && Exists(copy.file) ? copy.file : kSettingsFile;
+}
+
+}  // namespace
+
 Settings ReadSettings() {
+    UserCopy copy;
+    const bool haveCopy = FindUserCopy(copy);
     // The stored text is read as a signed number: any non-zero value, even a
     // negative one, means stretched.
     Settings settings;
-    settings.Stretch = INT(GetPrivateProfileIntA(kSettingsSection, kStretchKey, kStretchDefault, kSettingsFile));
+    settings.Stretch =
+        INT(GetPrivateProfileIntA(kSettingsSection, kStretchKey, kStretchDefault, SettingsPath(copy, haveCopy)));
     return settings;
 }
 
 void WriteSettings(const Settings& settings) {
     char text[kSettingTextLength];
     wsprintfA(text, "%i", settings.Stretch);
-    WritePrivateProfileStringA(kSettingsSection, kStretchKey, text, kSettingsFile);
+    UserCopy copy;
+    const bool haveCopy = FindUserCopy(copy);
+    const char* path = SettingsPath(copy, haveCopy);
+    if (WritePrivateProfileStringA(kSettingsSection, kStretchKey, text, path) || path != kSettingsFile || !haveCopy)
+        return;
+    // The Windows directory refused: keep the setting with the user instead.
+    CreateDirectoryA(copy.folder, nullptr);
+    WritePrivateProfileStringA(kSettingsSection, kStretchKey, text, copy.file);
 }
 
 }  // namespace quibac

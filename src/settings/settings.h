@@ -10,6 +10,11 @@
 namespace quibac {
 
 constexpr const char kSettingsFile[] = "QUIBAC.INI";
+// Where the file goes when the Windows directory cannot be written (as for a
+// standard user of Windows 2000 and later): this folder under the user's
+// application-data folder, which the environment names.
+constexpr const char kAppDataVariable[] = "APPDATA";
+constexpr const char kUserSettingsFolder[] = "Quib Advent Screen Saver";
 constexpr const char kSettingsSection[] = "Quib Advent Screen Saver";
 constexpr const char kStretchKey[] = "Stretch";
 constexpr INT kStretchDefault = 0;
@@ -20,9 +25,12 @@ struct Settings {
     INT Stretch = kStretchDefault;  // as stored; any value but 0 means stretched
 };
 
-// The settings in the file; a missing file, section or key gives the default.
+// The settings in the file: the user's copy when there is one, else the
+// Windows directory's. A missing file, section or key gives the default.
 Settings ReadSettings();
-// Writes the settings to the file. A failed write goes unnoticed.
+// Writes the settings where ReadSettings will find them: into the user's copy
+// when there is one; else into the Windows directory, and when that fails,
+// into a new user's copy. Nothing reports a write that fails in both places.
 void WriteSettings(const Settings& settings);
 
 }  // namespace quibac

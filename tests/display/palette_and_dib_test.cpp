@@ -60,7 +60,7 @@ TEST_F(PaletteTest, RebuildKeeps255WhiteButLetsEntry0FollowTheTable) {
     EXPECT_EQ(p.Entry(128).peRed, 7);
     // The frame's own table keeps the animation's colour for 255.
     EXPECT_EQ(table[255].rgbBlue, 1);
-    EXPECT_NE(p.SaverPalette, nullptr);
+    EXPECT_NE(h.display().SaverPalette.get(), nullptr);
     EXPECT_EQ(posix::LiveGdiObjects(), objects) << "the old palette is deleted";
 }
 

@@ -9,6 +9,9 @@ import configparser
 
 from harness import E2ETestCase, Region
 
+# A stretched picture reaches the screen's edges.
+EDGE_COLUMNS = (Region(0, 0, 2, 768), Region(1022, 0, 2, 768))
+
 DIALOG_TITLE = "Quib Advent Screen Saver"
 SAVED_EXIT_CODE = 1
 CANCELLED_EXIT_CODE = 0
@@ -26,8 +29,8 @@ class ConfigurationTest(E2ETestCase):
         self.input.move_pointer(x + width // 2, y + height // 2)
         return process, shot
 
-    def stretch_setting(self):
-        text = self.session.settings.text()
+    def stretch_setting(self, path=None):
+        text = self.session.settings.text(path)
         self.assertIsNotNone(text, "no QUIBAC.INI was written")
         settings = configparser.ConfigParser()
         settings.read_string(text)
@@ -47,3 +50,14 @@ class ConfigurationTest(E2ETestCase):
         self.input.key("Tab", "space", "Escape")
         self.assertEqual(process.wait_exit(EXIT_TIMEOUT_S), CANCELLED_EXIT_CODE, process.log_tail())
         self.assertEqual((self.session.settings.text(), self.session.settings.modified()), before)
+
+    def test_unwritable_windows_directory_keeps_the_setting_with_the_user(self):
+        self.session.settings.make_unwritable()
+        process, _ = self.open_dialog("dialog")
+        self.input.key("Tab", "space", "Return")
+        self.assertEqual(process.wait_exit(EXIT_TIMEOUT_S), SAVED_EXIT_CODE, process.log_tail())
+        self.assertEqual(self.stretch_setting(self.session.settings.user_copy), "1")
+        # The saver reads the user's copy: its picture fills the screen.
+        self.start_full_screen()
+        self.wait_for_screen(lambda shot: not any(shot.is_black(column) for column in EDGE_COLUMNS),
+                             "a stretched picture, up to the screen's edges", "stretched")

@@ -3,6 +3,7 @@
 // behind, whichever way it ends.
 #include "host_fixture.h"
 
+#include "host/monitor_covers.h"
 #include "host/password.h"
 #include "settings/config_dialog.h"
 
@@ -215,6 +216,47 @@ TEST_F(EndToEndTest, ShowThreadThatWillNotStopIsTerminatedBeforeAnythingIsFreed)
     EXPECT_EQ(Run("quibac.scr /s"), 0);
     EXPECT_TRUE(hung.load());
     ExpectNothingLeft();
+}
+
+TEST_F(EndToEndTest, OtherMonitorsAreCoveredAndInputOverThemIsTheSaversOnly) {
+    const RECT second{1024, 100, 1824, 700};
+    posix::SetMonitors({RECT{0, 0, 1024, 768}, second});
+    posix::FillScreen(0x00336699);  // the desktop
+    const int width = second.right - second.left, height = second.bottom - second.top;
+    posix::WindowInfo cover;
+    uint32_t lit = 0;
+    posix::SetIdleDriver([&] {
+        HWND saver = Saver();
+        if (saver == nullptr) return false;
+        if (scenes_.load() < 1) return WaitAMoment();
+        HWND found = FindWindowA(kCoverClassName, nullptr);
+        if (found == nullptr) return false;
+        cover = posix::DescribeWindow(found);
+        for (uint32_t pixel : posix::ScreenPixels(second.left, second.top, width, height)) lit += pixel != 0 ? 1 : 0;
+        posix::PressKey(VK_SPACE, found);
+        return true;
+    });
+    EXPECT_EQ(Run("quibac.scr /s"), 0) << "a key over the cover closed the saver";
+    EXPECT_EQ(cover.exStyle, DWORD(WS_EX_TOPMOST));
+    EXPECT_EQ(cover.screenClient.left, second.left);
+    EXPECT_EQ(cover.screenClient.top, second.top);
+    EXPECT_EQ(cover.screenClient.right, second.right);
+    EXPECT_EQ(cover.screenClient.bottom, second.bottom);
+    EXPECT_EQ(lit, 0u) << "the second monitor is black";
+    ExpectNothingLeft();
+
+    HWND parent = posix::CreateTestWindow(200, 150, 152, 112);
+    bool coveredInPreview = true;
+    posix::SetIdleDriver([&] {
+        const std::vector<HWND> children = posix::ChildWindows(parent);
+        if (children.empty()) return false;
+        coveredInPreview = FindWindowA(kCoverClassName, nullptr) != nullptr;
+        PostMessageA(children.front(), WM_CLOSE, 0, 0);
+        return true;
+    });
+    EXPECT_EQ(Run("quibac.scr /p " + HandleText(parent)), 0);
+    EXPECT_FALSE(coveredInPreview);
+    posix::DestroyTestWindow(parent);
 }
 
 // The verifier of a test that makes the host meet a fault.

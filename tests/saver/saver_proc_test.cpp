@@ -100,16 +100,16 @@ TEST_F(SaverProcTest, CreationWorksOutTheGeometryFromTheWindowAndTheSetting) {
 
 TEST_F(SaverProcTest, FirstPaintBuildsOnceAndLaterPaintsOnlyPresent) {
     ASSERT_NE(Create(1024, 768), nullptr);
-    EXPECT_EQ(saver_->Output.WindowDC, nullptr) << "nothing is built before the first paint";
+    EXPECT_EQ(saver_->Output.WindowDC.get(), nullptr) << "nothing is built before the first paint";
     SendMessageA(window_, WM_PAINT, 0, 0);
-    const HDC dc = saver_->Output.WindowDC;
-    const HGLOBAL frame = saver_->Output.Dib.Block;
+    const HDC dc = saver_->Output.WindowDC.get();
+    const HGLOBAL frame = saver_->Output.Dib.Block.get();
     const HANDLE thread = saver_->ShowThreadHandle;
     ASSERT_NE(thread, nullptr);
     posix::TakeWindowBlits();
     SendMessageA(window_, WM_PAINT, 0, 0);
-    EXPECT_EQ(saver_->Output.WindowDC, dc);
-    EXPECT_EQ(saver_->Output.Dib.Block, frame);
+    EXPECT_EQ(saver_->Output.WindowDC.get(), dc);
+    EXPECT_EQ(saver_->Output.Dib.Block.get(), frame);
     EXPECT_EQ(saver_->ShowThreadHandle, thread);
     EXPECT_EQ(posix::LiveThreads(), 1);
     bool presented = false;

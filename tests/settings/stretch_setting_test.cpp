@@ -16,8 +16,8 @@ namespace {
 using posix::DialogStep;
 
 constexpr UINT kWmClose = 0x0010;
-constexpr char kSavedZero[] = "[Quib Advent Screen Saver]\nStretch=0\n";
-constexpr char kSavedOne[] = "[Quib Advent Screen Saver]\nStretch=1\n";
+using testing::kSavedOne;
+using testing::kSavedZero;
 
 class StretchSettingTest : public testing::SettingsTest {
 protected:

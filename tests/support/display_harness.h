@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
 namespace quibac::testing {
 
@@ -20,7 +21,7 @@ public:
     DisplayHarness(const DisplayHarness&) = delete;
     DisplayHarness& operator=(const DisplayHarness&) = delete;
 
-    Display& display() { return display_; }
+    Display& display() { return *display_; }
     HWND window() const { return window_; }
     bool ok() const { return ok_; }
     // The screen colour of a palette index as the built palette gives it.
@@ -28,15 +29,13 @@ public:
     // Window client pixel (x, y) as it is on the screen.
     uint32_t WindowPixel(int x, int y) const;
     void FillFrame(uint8_t index);
-    // Frees everything, as the window's destruction does.
-    void Free();
 
 private:
     int x_, y_;
     HWND window_ = nullptr;
-    Display display_;
+    // Freed by its own destruction, before the window whose DC it holds.
+    std::optional<Display> display_{std::in_place};
     bool ok_ = false;
-    bool freed_ = false;
 };
 
 }  // namespace quibac::testing

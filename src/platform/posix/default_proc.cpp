@@ -48,7 +48,13 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     switch (Msg) {
     case WM_NCCREATE: return TRUE;
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
-    case WM_PAINT: ValidateRect(hWnd, nullptr); return 0;
+    case WM_PAINT:
+        // BeginPaint: the background is erased first when the invalidation
+        // asked for it, through the window's own WM_ERASEBKGND.
+        if (TakeEraseDue(hWnd)) SendMessageA(hWnd, WM_ERASEBKGND, 0, 0);
+        ValidateRect(hWnd, nullptr);
+        return 0;
+    case WM_ERASEBKGND: EraseBackground(hWnd); return TRUE;
     case WM_SETTEXT: SetWindowTitle(hWnd, reinterpret_cast<LPCSTR>(lParam)); return TRUE;
     case WM_GETTEXT: return CopyTitle(hWnd, wParam, lParam);
     case WM_GETTEXTLENGTH: return TitleLength(hWnd);

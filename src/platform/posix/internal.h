@@ -66,6 +66,8 @@ struct Window {
     WNDPROC procedure = nullptr;
     LONG_PTR userData = 0;     // GWLP_USERDATA
     bool invalid = false;      // a WM_PAINT is due
+    bool eraseDue = false;     // and its BeginPaint erases the background first
+    HBRUSH background = nullptr;  // the class's
     bool destroying = false;   // DestroyWindow has begun on it
     uint64_t order = 0;        // creation order: a later window lies above an earlier one
     std::vector<MSG> received; // test windows: what their procedure saw
@@ -132,6 +134,7 @@ struct WindowClass {
     std::string name;
     WNDPROC procedure = nullptr;
     HINSTANCE instance = nullptr;
+    HBRUSH background = nullptr;
 };
 // By name (without regard to case) or atom; a class of the given instance
 // wins over one of another instance.
@@ -181,5 +184,14 @@ HMODULE LoadedLibraryNamed(LPCSTR name);
 // What the process was started with (the POSIX main records it).
 void RecordProcessCommandLine(const std::string& commandLine);
 void ResetProcess();
+
+// The primary monitor's rectangle, and forgetting any others.
+RECT PrimaryMonitor();
+void ResetMonitors();
+
+// Painting: whether the window's next BeginPaint erases (taking the flag),
+// and the erase itself, with the window class's background.
+bool TakeEraseDue(HWND hwnd);
+void EraseBackground(HWND hwnd);
 
 }  // namespace posix::detail

@@ -114,6 +114,7 @@ void ResetPlatform(int screenWidth, int screenHeight) {
     ResetClocks();
     ResetDebugOutput();
     ResetFailures();
+    ResetMonitors();
     // Outside GdiLock: the message lock is never taken under it.
     ResetWindowClasses();
     ResetMessages();

@@ -74,8 +74,8 @@ BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA lpVersionInformation) {
 int WINAPI GetSystemMetrics(int nIndex) {
     std::lock_guard<std::recursive_mutex> guard(GdiLock());
     switch (nIndex) {
-    case SM_CXSCREEN: return TheScreen().width;
-    case SM_CYSCREEN: return TheScreen().height;
+    case SM_CXSCREEN: return PrimaryMonitor().right - PrimaryMonitor().left;
+    case SM_CYSCREEN: return PrimaryMonitor().bottom - PrimaryMonitor().top;
     default: return 0;
     }
 }

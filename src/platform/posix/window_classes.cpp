@@ -44,6 +44,7 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass) {
     c.name = lpWndClass->lpszClassName;
     c.procedure = lpWndClass->lpfnWndProc;
     c.instance = lpWndClass->hInstance;
+    c.background = lpWndClass->hbrBackground;
     t.classes.push_back(c);
     return c.atom;
 }

@@ -2,6 +2,7 @@
 // waits to be painted, and which window is in the foreground.
 #include "internal.h"
 
+#include <algorithm>
 #include <utility>
 
 using namespace posix::detail;
@@ -15,7 +16,7 @@ HWND g_foreground = nullptr;
 
 // Marks a window (or, for none, every window) as waiting for WM_PAINT, or not,
 // and wakes the threads that may now have a WM_PAINT to return.
-BOOL SetPaintDue(HWND hwnd, bool due) {
+BOOL SetPaintDue(HWND hwnd, bool due, bool erase = false) {
     std::vector<DWORD> threads;
     {
         Guard guard(GdiLock());
@@ -23,6 +24,7 @@ BOOL SetPaintDue(HWND hwnd, bool due) {
         for (Window* w : AllWindows()) {
             if (!w->alive || (hwnd != nullptr && HandleOf(w) != hwnd)) continue;
             w->invalid = due;
+            w->eraseDue = due && (erase || w->eraseDue);
             threads.push_back(w->thread);
         }
     }
@@ -35,6 +37,25 @@ BOOL SetPaintDue(HWND hwnd, bool due) {
 }  // namespace
 
 namespace posix::detail {
+
+bool TakeEraseDue(HWND hwnd) {
+    Guard guard(GdiLock());
+    Window* w = LookupWindow(hwnd);
+    if (w == nullptr || !w->eraseDue) return false;
+    w->eraseDue = false;
+    return true;
+}
+
+void EraseBackground(HWND hwnd) {
+    Guard guard(GdiLock());
+    const Window* w = LookupWindow(hwnd);
+    // The stock black brush is the only background the saver's classes use.
+    if (w == nullptr || w->background != static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))) return;
+    Screen& s = TheScreen();
+    for (int y = std::max(0, w->y); y < std::min(s.height, w->y + w->height); ++y)
+        for (int x = std::max(0, w->x); x < std::min(s.width, w->x + w->width); ++x)
+            s.pixels[size_t(y) * size_t(s.width) + size_t(x)] = 0;
+}
 
 void SetWindowTitle(HWND hwnd, LPCSTR title) {
     Guard guard(GdiLock());
@@ -74,7 +95,7 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
     return std::exchange(w->userData, dwNewLong);
 }
 
-BOOL WINAPI InvalidateRect(HWND hWnd, const RECT*, BOOL) { return SetPaintDue(hWnd, true); }
+BOOL WINAPI InvalidateRect(HWND hWnd, const RECT*, BOOL bErase) { return SetPaintDue(hWnd, true, bErase != FALSE); }
 
 // Without a window, Windows' ValidateRect redraws every window instead.
 BOOL WINAPI ValidateRect(HWND hWnd, const RECT*) { return SetPaintDue(hWnd, hWnd == nullptr); }

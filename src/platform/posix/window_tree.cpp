@@ -108,6 +108,13 @@ HWND WINAPI GetParent(HWND hWnd) {
     return (w->style & WS_POPUP) != 0 && w->owner != nullptr ? HandleOf(w->owner) : nullptr;
 }
 
+HWND WINAPI GetWindow(HWND hWnd, UINT uCmd) {
+    Guard guard(GdiLock());
+    const Window* w = LookupWindow(hWnd);
+    if (w == nullptr || uCmd != GW_OWNER || w->owner == nullptr) return nullptr;
+    return HandleOf(w->owner);
+}
+
 BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect) {
     Guard guard(GdiLock());
     const Window* w = LookupWindow(hWnd);

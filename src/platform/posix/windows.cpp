@@ -136,6 +136,7 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
         w->exStyle = dwExStyle;
         w->instance = hInstance;
         w->procedure = windowClass.procedure;
+        w->background = windowClass.background;
         w->thread = CurrentThreadId();
         w->x = child ? parent->x + X : X;
         w->y = child ? parent->y + Y : Y;

@@ -19,6 +19,10 @@ QUIET_CHANNELS = "-all,err+all"
 BOOTED_MARK = ".update-timestamp"
 # wineserver's exit status when the prefix has a server already.
 SERVER_ALREADY_RUNNING = 2
+# No window manager runs on the suite's screen; a window that Wine leaves to
+# one makes every hide wait two seconds for it (and a close look slow).
+UNMANAGED_KEY = "HKCU\\Software\\Wine\\X11 Driver"
+UNMANAGED_MARK = '"Managed"="N"'
 
 
 class WinePrefix:
@@ -44,6 +48,15 @@ class WinePrefix:
             raise RuntimeError(f"wineserver could not start (exit status {server.returncode})")
         if not os.path.exists(os.path.join(self.root, BOOTED_MARK)):
             self._wine(log_path, BOOT_TIMEOUT_S, "wineboot", "--init")
+        if not self._has_unmanaged_windows():
+            self._wine(log_path, COMMAND_TIMEOUT_S, "reg", "add", UNMANAGED_KEY, "/v", "Managed", "/d", "N", "/f")
+
+    def _has_unmanaged_windows(self):
+        try:
+            with open(os.path.join(self.root, "user.reg"), errors="replace") as registry:
+                return UNMANAGED_MARK in registry.read()
+        except OSError:
+            return False
 
     def stop(self):
         # Whoever started it, the server of the suite's own prefix ends with the run.

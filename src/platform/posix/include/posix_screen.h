@@ -29,6 +29,13 @@ struct BlitRecord {
 };
 std::vector<BlitRecord> TakeWindowBlits();
 
+// ---- monitors ------------------------------------------------------------
+// The monitors EnumDisplayMonitors reports, the first one primary (its size
+// is what GetSystemMetrics gives as the screen's). Rectangles lie at or right
+// of and below (0, 0); the surface grows to hold them all, all black. Reset
+// gives one monitor, the whole surface.
+void SetMonitors(const std::vector<RECT>& monitors);
+
 // ---- windows -----------------------------------------------------------
 // A plain window whose client area lies at (x, y) on the screen.
 HWND CreateTestWindow(int x, int y, int width, int height);
