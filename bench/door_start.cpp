@@ -53,7 +53,11 @@ void InitCalendarOnChristmasEve(benchmark::State& state) {
         InitCalendar(show);
     }
 }
-BENCHMARK(InitCalendarOnChristmasEve)->Args({800, 600})->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+BENCHMARK(InitCalendarOnChristmasEve)
+    ->Args({800, 600})
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

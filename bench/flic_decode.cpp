@@ -42,7 +42,8 @@ const flc::Bytes& Animation() {
         a.PostageStamp = true;
         for (int i = 0; i < kFrames; ++i) {
             const int look = i / kNewLookEvery;
-            const flc::Bytes grained = testing::Disturb(testing::ScenePicture(800, 600, i, look), uint32_t(100 + look), 32);
+            const flc::Bytes grained =
+                testing::Disturb(testing::ScenePicture(800, 600, i, look), uint32_t(100 + look), 32);
             a.Frames.push_back(testing::Disturb(grained, uint32_t(1000 + i), 1));
         }
         return flc::EncodeFlc(a);
@@ -77,8 +78,7 @@ void WalkAll(benchmark::State& state, int width, int height, bool stretch) {
     int64_t frames = 0;
     for (auto _ : state) {
         FlicRewind(player);
-        while (Advanced(PlayNextFrame(player, harness.display(), band))) {
-        }
+        while (Advanced(PlayNextFrame(player, harness.display(), band))) {}
         frames += player.FrameCounter;
         benchmark::DoNotOptimize(harness.display().Dib.FrameBuffer[0]);
     }

@@ -100,7 +100,6 @@ bool OnlyTheKeyChanged(const std::string& before, const std::string& after) {
 
 }  // namespace
 
-
 std::string EditProfile(const uint8_t* data, size_t size, const std::string& folder) {
     if (size < 1) return {};
     const uint8_t choice = data[0];

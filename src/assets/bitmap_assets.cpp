@@ -8,7 +8,7 @@
 namespace quibac {
 
 bool LoadBitmapAsset(HINSTANCE instance, uint8_t* destination, int32_t width, int32_t height, const char* name,
-                        CapturedPaletteTable* capture) {
+                     CapturedPaletteTable* capture) {
     HRSRC found = FindResourceA(instance, name, RT_BITMAP);
     if (found == nullptr) {
         OutputDebugStringA(kFindResourceFailed);

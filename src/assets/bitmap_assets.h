@@ -49,7 +49,7 @@ struct BitmapAssets {
 // missing resource is reported on the debug output and leaves everything as
 // it was. Returns whether the resource was found and read.
 bool LoadBitmapAsset(HINSTANCE instance, uint8_t* destination, int32_t width, int32_t height, const char* name,
-                        CapturedPaletteTable* capture);
+                     CapturedPaletteTable* capture);
 
 // The walker first, capturing the palette; then the other four.
 void LoadWalkerBitmap(HINSTANCE instance, BitmapAssets& assets, CapturedPaletteTable& capture);

@@ -11,8 +11,8 @@ constexpr int32_t kCanvasWidth = 800;
 constexpr int32_t kCanvasHeight = 600;
 
 constexpr uint8_t kBlackIndex = 0;
-constexpr uint8_t kArtBackground = 245; // white behind all artwork
-constexpr uint8_t kClearIndex = 255;    // white fill of every cleared scene
+constexpr uint8_t kArtBackground = 245;  // white behind all artwork
+constexpr uint8_t kClearIndex = 255;     // white fill of every cleared scene
 constexpr int kPaletteEntries = 256;
 
 }  // namespace quibac

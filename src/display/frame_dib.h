@@ -12,7 +12,7 @@ namespace quibac {
 
 struct Display;
 
-constexpr WORD kBmpSignature = 0x4D42;  // "BM"
+constexpr WORD kBmpSignature = 0x4D42;                // "BM"
 constexpr DWORD kDibPixelOffset = 14 + 40 + 256 * 4;  // file header, info header, colour table
 // The file image starts this far into its memory block, which puts the info
 // header, the colour table and the pixels on 4-byte boundaries.

@@ -12,7 +12,8 @@ void BlitUnscaled(const FrameView& frame, int32_t x, int32_t y, int32_t w, int32
     const int32_t right = std::min(x + w, frame.Width);
     if (left >= right) return;
     for (int32_t i = std::max(0, -y); i < h && y + i < frame.Height; ++i)
-        std::memcpy(FrameRow(frame, y + i) + left, pixels + size_t(i) * stride + size_t(left - x), size_t(right - left));
+        std::memcpy(FrameRow(frame, y + i) + left, pixels + size_t(i) * stride + size_t(left - x),
+                    size_t(right - left));
 }
 
 void PlotCanvasBitmap(const FrameView& frame, const uint8_t* pixels, int32_t x, int32_t y, int32_t w, int32_t h) {

@@ -23,7 +23,7 @@ namespace quibac {
 struct FrameView {
     uint8_t* FrameBuffer = nullptr;  // top-down rows, Stride bytes apart; null: nothing to draw into
     int32_t Stride = 0;
-    int32_t Width = 0;               // output pixels
+    int32_t Width = 0;  // output pixels
     int32_t Height = 0;
     const ScalingMaps* Maps = nullptr;
 };

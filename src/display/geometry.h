@@ -12,10 +12,10 @@ constexpr int32_t kSmallScreenWidth = 320;
 struct OutputGeometry {
     int32_t WindowWidth = 0;
     int32_t WindowHeight = 0;
-    bool Stretch = false;      // in effect for this window (forced on for small windows)
-    int32_t OutputWidth = 0;   // FrameBuffer size
+    bool Stretch = false;     // in effect for this window (forced on for small windows)
+    int32_t OutputWidth = 0;  // FrameBuffer size
     int32_t OutputHeight = 0;
-    int32_t OriginX = 0;       // window position of output pixel (0, 0)
+    int32_t OriginX = 0;  // window position of output pixel (0, 0)
     int32_t OriginY = 0;
     bool SmallScreen = false;  // narrower than kSmallScreenWidth
 

@@ -19,6 +19,8 @@ using RunFlag = std::atomic<bool>;
 // the wait ran its full time (always true without a run flag).
 bool WaitSince(DWORD start, DWORD milliseconds, const RunFlag* running = nullptr);
 
-inline bool StillRunning(const RunFlag* running) { return running == nullptr || running->load(std::memory_order_relaxed); }
+inline bool StillRunning(const RunFlag* running) {
+    return running == nullptr || running->load(std::memory_order_relaxed);
+}
 
 }  // namespace quibac

@@ -19,8 +19,8 @@ constexpr WORD kPaletteVersion = 0x300;
 constexpr size_t kPaletteBlockBytes = 4 + 256 * 4;
 
 struct PaletteState {
-    GlobalBlock Block;                   // the memory PaletteBlock lives in
-    LOGPALETTE* PaletteBlock = nullptr;  // version, count and 256 entries
+    GlobalBlock Block;                       // the memory PaletteBlock lives in
+    LOGPALETTE* PaletteBlock = nullptr;      // version, count and 256 entries
     CapturedPaletteTable CapturedPalette{};  // the walker bitmap's colours, which the first palette is built from
 
     PALETTEENTRY& Entry(int k) { return PaletteBlock->palPalEntry[k]; }

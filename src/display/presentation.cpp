@@ -21,8 +21,8 @@ void PresentFrame(Display& display) {
     const OutputGeometry& g = display.Geometry;
     const DeviceGuard guard(display.DeviceLock);
     // All scan lines from the top: the whole top-down frame at the origin.
-    SetDIBitsToDevice(display.WindowDC.get(), g.OriginX, g.OriginY, DWORD(g.OutputWidth), DWORD(g.OutputHeight), 0,
-                      0, 0, UINT(g.OutputHeight), display.Dib.FrameBuffer, display.Dib.Info, DIB_RGB_COLORS);
+    SetDIBitsToDevice(display.WindowDC.get(), g.OriginX, g.OriginY, DWORD(g.OutputWidth), DWORD(g.OutputHeight), 0, 0,
+                      0, UINT(g.OutputHeight), display.Dib.FrameBuffer, display.Dib.Info, DIB_RGB_COLORS);
 }
 
 void PresentRect(Display& display, int32_t x, int32_t y, int32_t width, int32_t height) {

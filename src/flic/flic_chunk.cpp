@@ -20,11 +20,11 @@ uint32_t FlicChunk(FlicPlayer& player, uint32_t chunkOffset, uint32_t frameEnd) 
     if (extent < kChunkHeaderBytes) return size;
     const ByteView chunkData = data.Sub(size_t(chunkOffset) + kChunkHeaderBytes, extent - kChunkHeaderBytes);
     switch (type) {
-        case kChunkColour256: DecodeColor256(player, chunkData); break;
-        case kChunkDeltaFlc: DecodeDeltaFlc(player, chunkData); break;
-        case kChunkByteRun: DecodeByteRun(player, chunkData); break;
-        case kChunkFliCopy: DecodeFliCopy(player, chunkData); break;
-        default: break;  // thumbnails and older chunk kinds are passed over
+    case kChunkColour256: DecodeColor256(player, chunkData); break;
+    case kChunkDeltaFlc: DecodeDeltaFlc(player, chunkData); break;
+    case kChunkByteRun: DecodeByteRun(player, chunkData); break;
+    case kChunkFliCopy: DecodeFliCopy(player, chunkData); break;
+    default: break;  // thumbnails and older chunk kinds are passed over
     }
     return size;
 }

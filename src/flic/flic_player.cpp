@@ -43,7 +43,8 @@ bool FlicLoad(FlicPlayer& player, const char* name) {
     player.Resource = LoadResource(player.Instance, info);
     const void* bytes = LockResource(player.Resource);
     // The resource's own size bounds every read, whatever the header claims.
-    player.Data = ByteView(static_cast<const uint8_t*>(bytes), bytes != nullptr ? SizeofResource(player.Instance, info) : 0);
+    player.Data =
+        ByteView(static_cast<const uint8_t*>(bytes), bytes != nullptr ? SizeofResource(player.Instance, info) : 0);
     return bytes != nullptr;
 }
 

@@ -8,11 +8,11 @@
 namespace quibac {
 
 enum class Mode {
-    Configure,          // no mode letter at all: the dialog with no owner
-    ConfigureOwned,     // c: the dialog owned by the foreground window
-    FullScreen,         // s
-    Preview,            // p or l, with a window handle
-    ChangePassword,     // a, with a window handle (Windows 95/98 only)
+    Configure,       // no mode letter at all: the dialog with no owner
+    ConfigureOwned,  // c: the dialog owned by the foreground window
+    FullScreen,      // s
+    Preview,         // p or l, with a window handle
+    ChangePassword,  // a, with a window handle (Windows 95/98 only)
     Unknown,
 };
 

@@ -27,7 +27,8 @@ int FaultGuard::Handle(HostState& host) const {
     record.ExceptionCode = kCppExceptionCode;
     record.ExceptionFlags = EXCEPTION_NONCONTINUABLE;
     EXCEPTION_POINTERS pointers{&record, nullptr};
-    if (UnhandledExceptionFilter(&pointers) != EXCEPTION_EXECUTE_HANDLER) std::rethrow_exception(std::current_exception());
+    if (UnhandledExceptionFilter(&pointers) != EXCEPTION_EXECUTE_HANDLER)
+        std::rethrow_exception(std::current_exception());
     SetSaverRunning(host.IsWin9x, false);
     if (host.SaverWindow != nullptr && IsWindow(host.SaverWindow)) DestroyWindow(host.SaverWindow);
     return kSaverFailedExitCode;

@@ -22,8 +22,8 @@ BOOL CALLBACK CoverMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     const RECT& r = info.rcMonitor;
     // Owned by the saver's window: destroyed with it, never above it in its
     // own thread's order of things.
-    CreateWindowExA(kCoverExStyle, kCoverClassName, "", kCoverStyle, r.left, r.top, r.right - r.left,
-                    r.bottom - r.top, context.saver, nullptr, context.instance, nullptr);
+    CreateWindowExA(kCoverExStyle, kCoverClassName, "", kCoverStyle, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                    context.saver, nullptr, context.instance, nullptr);
     return TRUE;
 }
 

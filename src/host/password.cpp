@@ -90,7 +90,8 @@ LRESULT VerifyPassword(HostState& host, HWND window) {
 void ChangePassword(HWND parent) {
     HMODULE provider = LoadLibraryA(kProviderLibrary);
     if (provider == nullptr) return;
-    if (auto change = EntryOf<PwdChangePasswordFn>(provider, kChangePasswordEntry)) change(kPasswordProvider, parent, 0, 0);
+    if (auto change = EntryOf<PwdChangePasswordFn>(provider, kChangePasswordEntry))
+        change(kPasswordProvider, parent, 0, 0);
     FreeLibrary(provider);
 }
 

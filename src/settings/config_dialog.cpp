@@ -29,8 +29,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         case IDCANCEL:  // the Cancel button, Esc, or the caption's close button
             EndDialog(dialog, kConfigCancelled);
             return TRUE;
-        default:
-            return FALSE;
+        default: return FALSE;
         }
     default:
         // Everything else, the check box's own clicks included, is left to

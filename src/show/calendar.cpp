@@ -26,8 +26,8 @@ LocalDate Today() {
 void FillOpenColours(CalendarState& calendar, RandomGenerator& random) {
     DoorTableType& table = calendar.DoorTable;
     // The fill draws until it meets a fixed colour, so it needs one to exist.
-    const bool anyFixed = std::any_of(table.begin() + 1, table.end(),
-                                      [](const DoorDay& d) { return d.DoorColour != kOpenDoorColour; });
+    const bool anyFixed =
+        std::any_of(table.begin() + 1, table.end(), [](const DoorDay& d) { return d.DoorColour != kOpenDoorColour; });
     if (!anyFixed) return;
     for (int32_t d = 1; d <= kDoorDays; ++d) {
         while (table[size_t(d)].DoorColour == kOpenDoorColour) {

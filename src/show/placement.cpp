@@ -10,7 +10,7 @@ namespace quibac {
 
 namespace {
 
-constexpr int32_t kWalkerSizes = 4;      // scales 1/4, 2/4, 3/4, 4/4
+constexpr int32_t kWalkerSizes = 4;  // scales 1/4, 2/4, 3/4, 4/4
 constexpr float kScaleUnit = 0.25f;
 constexpr int32_t kWalkerStepAtFullSize = 32;
 constexpr double kSmallScreenScalePerPixel = 0.00125;  // 1 / 800
@@ -88,8 +88,8 @@ WinkPlacement PlaceWinker(const OutputGeometry& g, RandomGenerator& random, cons
     p.ShowWinker = true;
     // The caption sits diagonally off the winker, sharing none of its rows
     // or columns; that needs at least this much room.
-    const bool diagonalFits = width >= kWinkFrameWidth + kQuoteStripWidth + 2 &&
-                              height >= kWinkStripHeight + kQuoteHeight + 2;
+    const bool diagonalFits =
+        width >= kWinkFrameWidth + kQuoteStripWidth + 2 && height >= kWinkStripHeight + kQuoteHeight + 2;
     if (!diagonalFits) {
         p.SpriteX = ModOrZero(RandomValue(random), width - kWinkFrameWidth + 1);
         p.SpriteY = ModOrZero(RandomValue(random), height - kWinkStripHeight + 1);

@@ -37,18 +37,10 @@ constexpr std::array<CycleRow, 8> kSceneCycle{{
 
 void StartNext(Show& show, Next next) {
     switch (next) {
-        case Next::WalkOrWink:
-            SetUpScene(show, (RandomValue(show.Random) & 1) != 0 ? Scene::Walk : Scene::Wink);
-            break;
-        case Next::TodaysDoor:
-            SetUpScene(show, Scene::Door);
-            break;
-        case Next::RandomDoor:
-            SetUpScene(show, Scene::RandomDoor);
-            break;
-        case Next::Advert:
-            SetUpScene(show, Scene::Advert);
-            break;
+    case Next::WalkOrWink: SetUpScene(show, (RandomValue(show.Random) & 1) != 0 ? Scene::Walk : Scene::Wink); break;
+    case Next::TodaysDoor: SetUpScene(show, Scene::Door); break;
+    case Next::RandomDoor: SetUpScene(show, Scene::RandomDoor); break;
+    case Next::Advert: SetUpScene(show, Scene::Advert); break;
     }
 }
 
@@ -65,24 +57,23 @@ void ChooseNextScene(Show& show) {
 bool AdvanceScene(Show& show) {
     SequencerState& seq = show.Sequencer;
     switch (seq.CurrentScene) {
-        case Scene::Walk: {
-            WalkTick(show);
-            const int32_t x = show.Sprites.X;
-            const int32_t w = WalkerWidth(show.Sprites.Scale);
-            return x < -kWalkExitMargin - w || x > show.Output.Geometry.OutputWidth + kWalkExitMargin;
-        }
-        case Scene::Door:
-        case Scene::RandomDoor:
-            StepDoor(show, show.Door.ShowDay);
-            PresentFrame(show.Output);
-            return seq.SceneTicks++ > kDoorSceneTicks - 2;
-        case Scene::Wink: {
-            const bool ended = ++seq.SceneTicks >= kWinkSceneTicks;
-            WinkTick(show);
-            return ended;
-        }
-        case Scene::Advert:
-            return seq.SceneTicks++ > kAdvertSceneTicks - 2;
+    case Scene::Walk: {
+        WalkTick(show);
+        const int32_t x = show.Sprites.X;
+        const int32_t w = WalkerWidth(show.Sprites.Scale);
+        return x < -kWalkExitMargin - w || x > show.Output.Geometry.OutputWidth + kWalkExitMargin;
+    }
+    case Scene::Door:
+    case Scene::RandomDoor:
+        StepDoor(show, show.Door.ShowDay);
+        PresentFrame(show.Output);
+        return seq.SceneTicks++ > kDoorSceneTicks - 2;
+    case Scene::Wink: {
+        const bool ended = ++seq.SceneTicks >= kWinkSceneTicks;
+        WinkTick(show);
+        return ended;
+    }
+    case Scene::Advert: return seq.SceneTicks++ > kAdvertSceneTicks - 2;
     }
     return true;
 }

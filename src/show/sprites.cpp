@@ -58,7 +58,9 @@ void SetUpWink(Show& show) {
 }
 
 // Whether the current output can hold a wink scene at all.
-bool WinkerFits(const OutputGeometry& g) { return g.OutputWidth >= kWinkFrameWidth && g.OutputHeight >= kWinkStripHeight; }
+bool WinkerFits(const OutputGeometry& g) {
+    return g.OutputWidth >= kWinkFrameWidth && g.OutputHeight >= kWinkStripHeight;
+}
 
 }  // namespace
 
@@ -71,21 +73,13 @@ void SetUpScene(Show& show, Scene scene) {
     show.Sequencer.ScenesSetUp++;
     const int32_t days = show.Calendar.DayCount;
     switch (scene) {
-        case Scene::Walk:
-            SetUpWalk(show);
-            break;
-        case Scene::Door:
-            SetUpDoor(show, days);
-            break;
-        case Scene::RandomDoor:
-            SetUpDoor(show, days > 0 ? RandomMod(RandomValue(show.Random), days) + 1 : 0);
-            break;
-        case Scene::Wink:
-            SetUpWink(show);
-            break;
-        case Scene::Advert:
-            PlotCanvasBitmap(FrameOf(d), show.Assets.AdvertPicture.data(), 0, 0, kAdvertWidth, kAdvertHeight);
-            break;
+    case Scene::Walk: SetUpWalk(show); break;
+    case Scene::Door: SetUpDoor(show, days); break;
+    case Scene::RandomDoor: SetUpDoor(show, days > 0 ? RandomMod(RandomValue(show.Random), days) + 1 : 0); break;
+    case Scene::Wink: SetUpWink(show); break;
+    case Scene::Advert:
+        PlotCanvasBitmap(FrameOf(d), show.Assets.AdvertPicture.data(), 0, 0, kAdvertWidth, kAdvertHeight);
+        break;
     }
     RevealFrame(d, 0, g.OutputHeight, 0, g.OutputWidth, /*refresh=*/true, &show.ShowRunning);
 }

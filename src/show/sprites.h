@@ -19,7 +19,7 @@ struct SpriteState {
     int32_t X = 0;  // output position of the walker's or winker's top-left corner
     int32_t Y = 0;
     float Scale = 0.0f;
-    int32_t Frame = 0;  // of the walk or wink strip
+    int32_t Frame = 0;          // of the walk or wink strip
     int32_t WalkDirection = 0;  // 0 before the first walk, then 1 (rightwards) or -1
     int32_t QuoteIndex = 0;
 };

@@ -105,7 +105,8 @@ TEST_F(DatesPlayback, DaysAfterTheTwentyFifthKeepAGreetingOnTheRight) {
     band_.BandCapture = true;
     for (int day = 1; day <= kDays; ++day) ASSERT_GT(Step(), 0u);
     // What the saver does on the 26th to the 31st.
-    for (int y = 0; y < kBandRows; ++y) std::memset(band_.Pixels.data() + size_t(y) * kCanvasWidth, band_.Background(), kHalf);
+    for (int y = 0; y < kBandRows; ++y)
+        std::memset(band_.Pixels.data() + size_t(y) * kCanvasWidth, band_.Background(), kHalf);
     const HalfCounts right = Count(band_, kHalf, kCanvasWidth);
     EXPECT_GT(right.marker, kLargeLettering);
     EXPECT_GT(right.other, kLargeLettering);
@@ -119,12 +120,14 @@ TEST_F(DatesPlayback, FirstFrameSetsTheSharedColourTable) {
     ASSERT_GE(walk.size(), 54u + 1024u);
     for (int k = 0; k < 256; ++k) {
         const uint8_t* e = walk.data() + 54 + 4 * k;
-        EXPECT_EQ(harness_->ColourOf(uint8_t(k)), (uint32_t(e[2]) << 16) | (uint32_t(e[1]) << 8) | e[0]) << "entry " << k;
+        EXPECT_EQ(harness_->ColourOf(uint8_t(k)), (uint32_t(e[2]) << 16) | (uint32_t(e[1]) << 8) | e[0])
+            << "entry " << k;
     }
 }
 
 TEST_F(DatesPlayback, EmbeddedResourcesAreTheCommittedFiles) {
-    for (const auto& [name, file] : {std::pair{"DATESFLIC", "datesflic.flc"}, std::pair{"ADVENTFLIC", "adventflic.flc"}}) {
+    for (const auto& [name, file] :
+         {std::pair{"DATESFLIC", "datesflic.flc"}, std::pair{"ADVENTFLIC", "adventflic.flc"}}) {
         SCOPED_TRACE(name);
         HMODULE module = posix::MainModule();
         HRSRC found = FindResourceA(module, name, "FLIC");

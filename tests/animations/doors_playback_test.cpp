@@ -36,7 +36,8 @@ protected:
 
 TEST_F(DoorPlayback, EveryDoorOpensOnAPictureOfItsOwn) {
     for (int day = 2; day <= kDoorDays; ++day) {
-        const size_t changed = CountDifferences(At(table_[size_t(day)].StartFrame), At(table_[size_t(day - 1)].StartFrame));
+        const size_t changed =
+            CountDifferences(At(table_[size_t(day)].StartFrame), At(table_[size_t(day - 1)].StartFrame));
         // A different motif, not the same picture touched up.
         EXPECT_GT(changed, kCanvasPixels / 4) << "day " << day << " against day " << day - 1;
     }
@@ -108,8 +109,7 @@ TEST_F(DoorPlayback, FfmpegDecodesEveryFrameAsThePlayerDoes) {
     const testing::FfmpegDecoding decoded = testing::DecodeWithFfmpeg(testing::AssetBytes("adventflic.flc"), 800, 600);
     ASSERT_TRUE(decoded.Ok) << decoded.Error;
     ASSERT_EQ(decoded.Frames.size(), frames_.size());
-    for (size_t f = 0; f < frames_.size(); ++f)
-        EXPECT_TRUE(decoded.Frames[f].Indices == frames_[f]) << "frame " << f;
+    for (size_t f = 0; f < frames_.size(); ++f) EXPECT_TRUE(decoded.Frames[f].Indices == frames_[f]) << "frame " << f;
 }
 
 // FFmpeg's own account of reading a file: what it prints at warning level.

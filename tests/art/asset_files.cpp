@@ -29,7 +29,8 @@ Bitmap LoadBitmap(const std::string& file) {
     for (size_t i = 0; i < 256; ++i) bmp.table.push_back(Colour{b[54 + 4 * i + 2], b[54 + 4 * i + 1], b[54 + 4 * i]});
     bmp.pixels.resize(size_t(w) * size_t(h));
     for (int32_t row = 0; row < h; ++row)  // stored bottom-up
-        std::copy_n(b.begin() + long(1078 + size_t(row) * size_t(w)), w, bmp.pixels.begin() + long(size_t(h - 1 - row) * size_t(w)));
+        std::copy_n(b.begin() + long(1078 + size_t(row) * size_t(w)), w,
+                    bmp.pixels.begin() + long(size_t(h - 1 - row) * size_t(w)));
     return bmp;
 }
 

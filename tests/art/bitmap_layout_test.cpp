@@ -31,8 +31,8 @@ TEST(ArtBitmaps, HeadersAreWhatTheResourceCompilerKeepsAndTheLoaderExpects) {
         SCOPED_TRACE(e.file);
         const std::vector<uint8_t> b = ReadBytes(AssetsDir() / e.file);
         ASSERT_GE(b.size(), 1078u);
-        EXPECT_EQ(Le32(b, 2), b.size());   // file size
-        EXPECT_EQ(Le32(b, 10), 1078u);     // pixels right after header and table
+        EXPECT_EQ(Le32(b, 2), b.size());  // file size
+        EXPECT_EQ(Le32(b, 10), 1078u);    // pixels right after header and table
         // The info header that becomes the start of the resource.
         EXPECT_EQ(Le32(b, 14), 40u);
         EXPECT_EQ(int32_t(Le32(b, 18)), e.width);
@@ -53,10 +53,11 @@ TEST(ArtBitmaps, AllShareOneTableWithTheFixedEntries) {
     ASSERT_EQ(first.table.size(), 256u);
     for (const Expected& e : kBitmaps) EXPECT_TRUE(LoadBitmap(e.file).table == first.table) << e.file;
 
-    const std::array<Colour, 20> system = {{{0, 0, 0},       {128, 0, 0},     {0, 128, 0},     {128, 128, 0},   {0, 0, 128},
-                                            {128, 0, 128},   {0, 128, 128},   {192, 192, 192}, {192, 220, 192}, {166, 202, 240},
-                                            {255, 251, 240}, {160, 160, 164}, {128, 128, 128}, {255, 0, 0},     {0, 255, 0},
-                                            {255, 255, 0},   {0, 0, 255},     {255, 0, 255},   {0, 255, 255},   {255, 255, 255}}};
+    const std::array<Colour, 20> system = {{{0, 0, 0},       {128, 0, 0},     {0, 128, 0},     {128, 128, 0},
+                                            {0, 0, 128},     {128, 0, 128},   {0, 128, 128},   {192, 192, 192},
+                                            {192, 220, 192}, {166, 202, 240}, {255, 251, 240}, {160, 160, 164},
+                                            {128, 128, 128}, {255, 0, 0},     {0, 255, 0},     {255, 255, 0},
+                                            {0, 0, 255},     {255, 0, 255},   {0, 255, 255},   {255, 255, 255}}};
     for (size_t i = 0; i < 10; ++i) EXPECT_EQ(first.table[i], system[i]) << "entry " << i;
     for (size_t i = 0; i < 10; ++i) EXPECT_EQ(first.table[246 + i], system[10 + i]) << "entry " << 246 + i;
     EXPECT_EQ(first.table[kBackground], (Colour{255, 255, 255}));
@@ -88,7 +89,8 @@ TEST(ArtBitmaps, DoorColoursAreStrongAndDistinctLettering) {
         for (uint8_t j : indices) {
             if (j <= i) continue;
             const Colour a = bmp.table[i], b = bmp.table[j];
-            const double d = std::sqrt(double((a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) + (a.b - b.b) * (a.b - b.b)));
+            const double d =
+                std::sqrt(double((a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) + (a.b - b.b) * (a.b - b.b)));
             EXPECT_GT(d, 60.0) << "door colours " << int(i) << " and " << int(j) << " look alike";
         }
     }
@@ -208,7 +210,8 @@ TEST(ArtSprites, LogoSitsInsideItsPicture) {
     const Bitmap logo = LoadBitmap("quiblogo.bmp");
     ASSERT_EQ(logo.width, 504);
     EXPECT_TRUE(EdgeIsBackground(logo, 0, 0, logo.width, logo.height, true));
-    const size_t ink = size_t(std::count_if(logo.pixels.begin(), logo.pixels.end(), [](uint8_t p) { return p != kBackground; }));
+    const size_t ink =
+        size_t(std::count_if(logo.pixels.begin(), logo.pixels.end(), [](uint8_t p) { return p != kBackground; }));
     EXPECT_GT(ink, size_t(logo.width * logo.height / 6));
 }
 

@@ -66,7 +66,8 @@ TEST_P(ArtDatesLettering, HardOuterEdgeInAFewFixedColours) {
 
     // The halves keep apart: nothing lettered in the middle columns.
     for (int y = 0; y < header.height; ++y)
-        for (int x = kHeaderHalf - 4; x < kHeaderHalf + 4; ++x) ASSERT_EQ(header.at(x, y), kBackgroundIndex) << x << "," << y;
+        for (int x = kHeaderHalf - 4; x < kHeaderHalf + 4; ++x)
+            ASSERT_EQ(header.at(x, y), kBackgroundIndex) << x << "," << y;
 }
 
 INSTANTIATE_TEST_SUITE_P(Days, ArtDatesLettering, ::testing::Values(1, 2, 3, 11, 13, 21, 24, 25));

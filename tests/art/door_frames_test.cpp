@@ -35,7 +35,8 @@ RgbImage Draw(void (*draw)(cairo_t*, double), double phase) {
     const unsigned char* data = cairo_image_surface_get_data(s);
     for (int y = 0; y < kCanvasHeight; ++y)
         for (int x = 0; x < kCanvasWidth; ++x) {
-            const uint32_t p = reinterpret_cast<const uint32_t*>(data + size_t(y) * size_t(cairo_image_surface_get_stride(s)))[x];
+            const uint32_t p =
+                reinterpret_cast<const uint32_t*>(data + size_t(y) * size_t(cairo_image_surface_get_stride(s)))[x];
             out.at(x, y) = Rgb{uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)};
         }
     cairo_surface_destroy(s);
@@ -63,7 +64,8 @@ TEST(ArtDoorFrames, SnowfallComesRoundToWhereItStarted) {
 RgbImage Ramp() {
     RgbImage ramp(64, 48);
     for (int y = 0; y < ramp.height; ++y)
-        for (int x = 0; x < ramp.width; ++x) ramp.at(x, y) = Rgb{uint8_t(60 + y), uint8_t(90 + y), uint8_t(140 + y / 2)};
+        for (int x = 0; x < ramp.width; ++x)
+            ramp.at(x, y) = Rgb{uint8_t(60 + y), uint8_t(90 + y), uint8_t(140 + y / 2)};
     return ramp;
 }
 

@@ -70,10 +70,10 @@ TEST(ArtScript, NamesEveryPictureAndTheIconGroup) {
     std::stringstream text;
     text << in.rdbuf();
     const std::string script = text.str();
-    for (const char* line : {"WALKANIM BITMAP \"walkanim.bmp\"", "WINKANIM BITMAP \"winkanim.bmp\"",
-                             "QUOTES BITMAP \"quotes.bmp\"", "ADVERT BITMAP \"advert.bmp\"",
-                             "QUIBLOGO BITMAP \"quiblogo.bmp\"", "1 ICON \"quibac.ico\"",
-                             "DATESFLIC FLIC \"datesflic.flc\"", "ADVENTFLIC FLIC \"adventflic.flc\""})
+    for (const char* line :
+         {"WALKANIM BITMAP \"walkanim.bmp\"", "WINKANIM BITMAP \"winkanim.bmp\"", "QUOTES BITMAP \"quotes.bmp\"",
+          "ADVERT BITMAP \"advert.bmp\"", "QUIBLOGO BITMAP \"quiblogo.bmp\"", "1 ICON \"quibac.ico\"",
+          "DATESFLIC FLIC \"datesflic.flc\"", "ADVENTFLIC FLIC \"adventflic.flc\""})
         EXPECT_NE(script.find(std::string(line) + "\n"), std::string::npos) << line;
     // Every file the script names is there.
     int named = 0;

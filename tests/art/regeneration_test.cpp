@@ -83,7 +83,9 @@ TEST(ArtRegeneration, BadCommandLinesFailCleanly) {
 
 #else
 
-TEST(ArtRegeneration, FreshRunReproducesEveryCommittedFile) { GTEST_SKIP() << "the art generator is not part of this build"; }
+TEST(ArtRegeneration, FreshRunReproducesEveryCommittedFile) {
+    GTEST_SKIP() << "the art generator is not part of this build";
+}
 
 #endif
 

@@ -25,7 +25,9 @@ protected:
         posix::DestroyResourceModule(module_);
         PlatformTest::TearDown();
     }
-    void Add(const char* name, std::vector<uint8_t> bytes) { posix::AddResource(module_, RT_BITMAP, name, std::move(bytes)); }
+    void Add(const char* name, std::vector<uint8_t> bytes) {
+        posix::AddResource(module_, RT_BITMAP, name, std::move(bytes));
+    }
 
     HMODULE module_ = nullptr;
     std::unique_ptr<BitmapAssets> assets_;
@@ -53,8 +55,8 @@ void ExpectDistinctColoursCaptured(const CapturedPaletteTable& captured) {
 
 TEST_F(BitmapLoaderTest, WalkerStripLoadsTopRowFirstWithFramesSideBySide) {
     std::vector<uint8_t> pixels = Picture(kWalkStripWidth, kWalkStripHeight);
-    pixels[0] = 200;   // top-left of frame 0
-    pixels[268] = 201; // top-left of frame 1
+    pixels[0] = 200;    // top-left of frame 0
+    pixels[268] = 201;  // top-left of frame 1
     Add(kWalkAnim, MakeBitmapResource(kWalkStripWidth, kWalkStripHeight, pixels, testing::DistinctColours()));
     CapturedPaletteTable captured{};
     LoadWalkerBitmap(module_, *assets_, captured);
@@ -95,7 +97,8 @@ TEST_F(BitmapLoaderTest, MissingResourceIsReportedAndLeavesTheArray) {
 }
 
 TEST_F(BitmapLoaderTest, LoadingTwiceGivesTheSameArray) {
-    Add(kQuibLogo, MakeBitmapResource(kLogoWidth, kLogoHeight, Picture(kLogoWidth, kLogoHeight), testing::DistinctColours()));
+    Add(kQuibLogo,
+        MakeBitmapResource(kLogoWidth, kLogoHeight, Picture(kLogoWidth, kLogoHeight), testing::DistinctColours()));
     LoadSceneBitmaps(module_, *assets_);
     const auto first = assets_->LogoPicture;
     LoadSceneBitmaps(module_, *assets_);

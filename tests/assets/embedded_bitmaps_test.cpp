@@ -41,7 +41,8 @@ TEST_F(EmbeddedBitmapsTest, WalkerLoadsTopRowFirstWithTheFilesColours) {
     ASSERT_EQ(file.size(), pixels + assets->WalkStrip.size());
     // The file stores rows bottom-up: its last row is the strip's first.
     const size_t topRow = pixels + size_t(kWalkStripHeight - 1) * kWalkStripWidth;
-    EXPECT_TRUE(std::equal(assets->WalkStrip.begin(), assets->WalkStrip.begin() + kWalkStripWidth, file.begin() + long(topRow)));
+    EXPECT_TRUE(std::equal(assets->WalkStrip.begin(), assets->WalkStrip.begin() + kWalkStripWidth,
+                           file.begin() + long(topRow)));
     EXPECT_EQ(assets->WalkStrip[268], file[topRow + 268]) << "top-left of walker frame 1";
     for (size_t k = 0; k < 256; ++k) {
         EXPECT_EQ(palette[k].Blue, file[54 + 4 * k]);

@@ -32,7 +32,8 @@ void ExpectFfmpegShows(const flc::Animation& a) {
                              << first % size_t(a.Width) << ", row " << first / size_t(a.Width);
         for (size_t k = 0; k < 256; ++k) {
             const flc::Colour& c = a.Colours[k];
-            ASSERT_EQ(d.Frames[i].Palette[k], (uint32_t(c.Red) << 16) | (uint32_t(c.Green) << 8) | c.Blue) << "entry " << k;
+            ASSERT_EQ(d.Frames[i].Palette[k], (uint32_t(c.Red) << 16) | (uint32_t(c.Green) << 8) | c.Blue)
+                << "entry " << k;
         }
     }
 }

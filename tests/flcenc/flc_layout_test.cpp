@@ -296,8 +296,10 @@ TEST(FlcDelta, EveryChangePatternOfShortLines) {
             flc::Bytes to = from;
             bool evenKept = false;
             for (int x = 0; x < w; ++x) {
-                if (mask & (1 << x)) to[size_t(x)] = uint8_t(2 + x);
-                else if (x % 2 == 0) evenKept = true;
+                if (mask & (1 << x))
+                    to[size_t(x)] = uint8_t(2 + x);
+                else if (x % 2 == 0)
+                    evenKept = true;
             }
             const auto lines = DeltaOf(from, to, w, 1);
             ASSERT_EQ(lines.size(), 1u);

@@ -54,8 +54,8 @@ TEST_F(FlicAgreement, RunPathsGiveWhatFlicPlotGivesAtEveryScale) {
         int width, height;
         bool stretch;
     };
-    for (const Output& o : {Output{1024, 768, false}, Output{1366, 768, true}, Output{152, 112, true}, Output{1023, 601, true},
-                            Output{3840, 2160, true}}) {
+    for (const Output& o : {Output{1024, 768, false}, Output{1366, 768, true}, Output{152, 112, true},
+                            Output{1023, 601, true}, Output{3840, 2160, true}}) {
         SCOPED_TRACE(std::to_string(o.width) + " x " + std::to_string(o.height));
         UseOutput(o.width, o.height, o.stretch);
         harness().FillFrame(0x5C);
@@ -132,7 +132,8 @@ TEST_F(FlicAgreement, FfmpegDecodesTheSameFrames) {
             }
         }
         EXPECT_TRUE(frame == d.Frames[i].Indices) << "frame " << i << ": " << Where(frame, d.Frames[i].Indices, 800);
-        EXPECT_EQ(Colours(), std::vector<uint32_t>(d.Frames[i].Palette.begin(), d.Frames[i].Palette.end())) << "frame " << i;
+        EXPECT_EQ(Colours(), std::vector<uint32_t>(d.Frames[i].Palette.begin(), d.Frames[i].Palette.end()))
+            << "frame " << i;
     }
 }
 

@@ -105,7 +105,8 @@ protected:
         return std::vector<RGBQUAD>(t, t + 256);
     }
     static bool Same(const RGBQUAD& a, const RGBQUAD& b) {
-        return a.rgbRed == b.rgbRed && a.rgbGreen == b.rgbGreen && a.rgbBlue == b.rgbBlue && a.rgbReserved == b.rgbReserved;
+        return a.rgbRed == b.rgbRed && a.rgbGreen == b.rgbGreen && a.rgbBlue == b.rgbBlue &&
+               a.rgbReserved == b.rgbReserved;
     }
     void ExpectEntry(int k, uint8_t r, uint8_t g, uint8_t b) {
         const RGBQUAD& q = display().Dib.DibColourTable[k];

@@ -79,7 +79,9 @@ protected:
         }
         return out;
     }
-    uint8_t Pixel(int u, int v) { return display().Dib.FrameBuffer[size_t(v) * size_t(display().Dib.Stride) + size_t(u)]; }
+    uint8_t Pixel(int u, int v) {
+        return display().Dib.FrameBuffer[size_t(v) * size_t(display().Dib.Stride) + size_t(u)];
+    }
 
     HMODULE module_ = nullptr;
     FlicPlayer player_;
@@ -95,6 +97,8 @@ inline std::vector<uint8_t> FlcOf(int width, int height, const std::vector<flc::
 }
 
 // Frame with one chunk of the given type and data.
-inline flc::Bytes FrameOf(uint16_t type, const flc::Bytes& data) { return flc::MakeFrame({flc::MakeChunk(type, data)}); }
+inline flc::Bytes FrameOf(uint16_t type, const flc::Bytes& data) {
+    return flc::MakeFrame({flc::MakeChunk(type, data)});
+}
 
 }  // namespace quibac::testing

@@ -124,8 +124,8 @@ inline MixedAnimation MakeMixedAnimation() {
     };
 
     flc::Bytes picture = ScenePicture(w, h, 0);
-    frames.push_back(flc::MakeFrame({flc::PostageStampChunk(picture.data(), w, h, palette), flc::Colour256Chunk(palette),
-                                     flc::ByteRunChunk(picture.data(), w, h)}));
+    frames.push_back(flc::MakeFrame({flc::PostageStampChunk(picture.data(), w, h, palette),
+                                     flc::Colour256Chunk(palette), flc::ByteRunChunk(picture.data(), w, h)}));
     keep(picture);
     const flc::Bytes first = picture;
 
@@ -158,12 +158,14 @@ inline MixedAnimation MakeMixedAnimation() {
     palette[11] = {4, 5, 6};
     palette[17] = {7, 8, 9};
     next = ScenePicture(w, h, 2, 1);
-    frames.push_back(flc::MakeFrame({flc::MakeChunk(4, colourData), flc::DeltaFlcChunk(picture.data(), next.data(), w, h)}));
+    frames.push_back(
+        flc::MakeFrame({flc::MakeChunk(4, colourData), flc::DeltaFlcChunk(picture.data(), next.data(), w, h)}));
     picture = next;
     keep(picture);
 
     palette = SamplePalette();
-    frames.push_back(flc::MakeFrame({flc::Colour256Chunk(palette), flc::DeltaFlcChunk(picture.data(), first.data(), w, h)}));
+    frames.push_back(
+        flc::MakeFrame({flc::Colour256Chunk(palette), flc::DeltaFlcChunk(picture.data(), first.data(), w, h)}));
     picture = first;
     keep(picture);
 

@@ -15,7 +15,8 @@ namespace quibac::testing {
 // exactly this, whatever runs drew it.
 inline void PlotPictureByPixel(FlicPlayer& player, const std::vector<uint8_t>& picture) {
     for (int32_t y = 0; y < kCanvasHeight; ++y)
-        for (int32_t x = 0; x < kCanvasWidth; ++x) FlicPlot(player, x, y, picture[size_t(y) * kCanvasWidth + size_t(x)]);
+        for (int32_t x = 0; x < kCanvasWidth; ++x)
+            FlicPlot(player, x, y, picture[size_t(y) * kCanvasWidth + size_t(x)]);
 }
 
 }  // namespace quibac::testing

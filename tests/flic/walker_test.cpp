@@ -172,7 +172,8 @@ TEST_F(FlicWalker, AChunkTooSmallForItsHeadEndsItsFrame) {
         posix::ClearDebugOutput();
         EXPECT_EQ(Step(), frame.size());
         EXPECT_EQ(player_.FrameCounter, 1);
-        EXPECT_EQ(posix::DebugOutput(), "\nHeader addr.: 160\nHeader type: 15\n\n") << "traced, not decoded, and the last";
+        EXPECT_EQ(posix::DebugOutput(), "\nHeader addr.: 160\nHeader type: 15\n\n")
+            << "traced, not decoded, and the last";
         EXPECT_EQ(Frame(), before);
         EXPECT_EQ(Step(), 16u) << "the next frame follows by the frame's own size";
     }

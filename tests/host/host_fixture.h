@@ -54,9 +54,7 @@ protected:
         return HostMain(posix::MainModule(), SkipProgramName(commandLine.c_str()));
     }
     // A window handle as the control panel writes it on the command line.
-    static std::string HandleText(HWND window) {
-        return std::to_string(uint32_t(reinterpret_cast<uintptr_t>(window)));
-    }
+    static std::string HandleText(HWND window) { return std::to_string(uint32_t(reinterpret_cast<uintptr_t>(window))); }
     // Windows the code under test has left alive, counted from the last mark
     // (the test's start, or after the test made windows of its own).
     int WindowsLeft() const { return posix::LiveWindows() - windowsAtStart_; }

@@ -47,9 +47,10 @@ protected:
         if (preview) parent_ = posix::CreateTestWindow(100, 80, parentWidth, parentHeight);
         const int width = preview ? parentWidth : posix::ScreenWidth();
         const int height = preview ? parentHeight : posix::ScreenHeight();
-        window_ = CreateWindowExA(preview ? 0 : WS_EX_TOPMOST, kSaverClassName, preview ? kPreviewTitle : kFullScreenTitle,
-                                  preview ? WS_CHILD | WS_VISIBLE : WS_POPUP | WS_VISIBLE, 0, 0, width, height, parent_,
-                                  nullptr, host_.SaverInstance, &host_);
+        window_ =
+            CreateWindowExA(preview ? 0 : WS_EX_TOPMOST, kSaverClassName, preview ? kPreviewTitle : kFullScreenTitle,
+                            preview ? WS_CHILD | WS_VISIBLE : WS_POPUP | WS_VISIBLE, 0, 0, width, height, parent_,
+                            nullptr, host_.SaverInstance, &host_);
         ASSERT_NE(window_, nullptr);
         host_.SaverWindow = window_;
         // No first paint unless a test asks for one: it would start the show.
@@ -64,8 +65,7 @@ protected:
         if (parent_ != nullptr) posix::DestroyTestWindow(parent_);
         parent_ = nullptr;
         MSG quit{};
-        while (PeekMessageA(&quit, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        while (PeekMessageA(&quit, nullptr, 0, 0, PM_REMOVE)) {}
     }
 
     // Dispatches what is queued (close requests included) until the queue is

@@ -63,7 +63,8 @@ protected:
         line = Substitute(line, "{w}", std::to_string(wrapped));
         line = Substitute(line, "{dead}", dead_);
         posix::ScriptDialog({posix::DialogStep::Run([&](HWND dialog) {
-                                 seen_ = posix::DialogOwner(dialog) == nullptr ? Seen::DialogUnowned : Seen::DialogOwned;
+                                 seen_ =
+                                     posix::DialogOwner(dialog) == nullptr ? Seen::DialogUnowned : Seen::DialogOwned;
                                  owner_ = posix::DialogOwner(dialog);
                              }),
                              posix::DialogStep::Escape()});
@@ -123,15 +124,12 @@ TEST_P(ModesTest, RunsTheModeTheCommandLineAsksFor) {
         EXPECT_EQ(foreground_, desk_) << "a preview never takes the foreground";
         break;
     }
-    case Seen::DialogOwned:
-        EXPECT_EQ(owner_, desk_);
-        break;
+    case Seen::DialogOwned: EXPECT_EQ(owner_, desk_); break;
     case Seen::PasswordChange:
         EXPECT_EQ(owner_, row.inTheGivenWindow ? parent_ : desk_);
         EXPECT_EQ(g_passwordChanges.front().first, "SCRSAVE");
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -168,8 +166,7 @@ const ModeRow kModeRows[] = {
     {"PasswordChangeOn9xDeadHandle", "quibac.scr /a {dead}", true, 0, Seen::PasswordChange, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(CommandLines, ModesTest, ::testing::ValuesIn(kModeRows),
-                         testing::RowName<ModeRow>);
+INSTANTIATE_TEST_SUITE_P(CommandLines, ModesTest, ::testing::ValuesIn(kModeRows), testing::RowName<ModeRow>);
 
 // ---- a saver that runs already ------------------------------------------------------
 

@@ -63,8 +63,7 @@ const HostRow kHostRows[] = {
     {"Timer", WM_TIMER, 0, false, false, kAny, true, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Messages, HostWndProcTest, ::testing::ValuesIn(kHostRows),
-                         testing::RowName<HostRow>);
+INSTANTIATE_TEST_SUITE_P(Messages, HostWndProcTest, ::testing::ValuesIn(kHostRows), testing::RowName<HostRow>);
 
 // ---- the default handler ----------------------------------------------------------
 
@@ -116,8 +115,7 @@ const DefaultRow kDefaultRows[] = {
     {"SetCursorWhilePasswordIsAsked", WM_SETCURSOR, 0, false, true, false, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Steps, DefaultSaverProcTest, ::testing::ValuesIn(kDefaultRows),
-                         testing::RowName<DefaultRow>);
+INSTANTIATE_TEST_SUITE_P(Steps, DefaultSaverProcTest, ::testing::ValuesIn(kDefaultRows), testing::RowName<DefaultRow>);
 
 // ---- movement -----------------------------------------------------------------------
 
@@ -150,8 +148,7 @@ const MovementRow kMovementRows[] = {
     {"WanderingWithinFourNeverCloses", {{4, 0}, {0, 4}, {-4, 0}, {0, -4}, {2, -2}, {-2, 2}, {1, 3}, {4, 0}}, {}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cursor, MovementTest, ::testing::ValuesIn(kMovementRows),
-                         testing::RowName<MovementRow>);
+INSTANTIATE_TEST_SUITE_P(Cursor, MovementTest, ::testing::ValuesIn(kMovementRows), testing::RowName<MovementRow>);
 
 // ---- the preview and the input method ----------------------------------------------------
 

@@ -255,8 +255,7 @@ TEST_F(DialogManagerTest, AnOwnerThatIsNoWindowGivesZero) {
 
     HWND owner = posix::CreateTestWindow(0, 0, 100, 100);
     HWND seen = nullptr;
-    EXPECT_EQ(Run({posix::DialogStep::Run([&](HWND d) { seen = posix::DialogOwner(d); }),
-                   posix::DialogStep::Escape()},
+    EXPECT_EQ(Run({posix::DialogStep::Run([&](HWND d) { seen = posix::DialogOwner(d); }), posix::DialogStep::Escape()},
                   owner),
               100 + IDCANCEL);
     EXPECT_EQ(seen, owner);
@@ -305,10 +304,14 @@ TEST_F(DialogManagerTest, AnAutoCheckBoxTogglesBeforeItsNotification) {
 
 TEST_F(DialogManagerTest, AThreeStateBoxCyclesAndAPlainCheckBoxDoesNotToggle) {
     std::vector<UINT> three, plain;
-    Run({posix::DialogStep::Click(11), posix::DialogStep::Run([&](HWND d) { three.push_back(IsDlgButtonChecked(d, 11)); }),
-         posix::DialogStep::Click(11), posix::DialogStep::Run([&](HWND d) { three.push_back(IsDlgButtonChecked(d, 11)); }),
-         posix::DialogStep::Click(11), posix::DialogStep::Run([&](HWND d) { three.push_back(IsDlgButtonChecked(d, 11)); }),
-         posix::DialogStep::Click(12), posix::DialogStep::Run([&](HWND d) { plain.push_back(IsDlgButtonChecked(d, 12)); }),
+    Run({posix::DialogStep::Click(11),
+         posix::DialogStep::Run([&](HWND d) { three.push_back(IsDlgButtonChecked(d, 11)); }),
+         posix::DialogStep::Click(11),
+         posix::DialogStep::Run([&](HWND d) { three.push_back(IsDlgButtonChecked(d, 11)); }),
+         posix::DialogStep::Click(11),
+         posix::DialogStep::Run([&](HWND d) { three.push_back(IsDlgButtonChecked(d, 11)); }),
+         posix::DialogStep::Click(12),
+         posix::DialogStep::Run([&](HWND d) { plain.push_back(IsDlgButtonChecked(d, 12)); }),
          posix::DialogStep::Escape()});
     EXPECT_EQ(three, (std::vector<UINT>{1, 2, 0}));
     EXPECT_EQ(plain, (std::vector<UINT>{0})) << "BS_CHECKBOX leaves toggling to its owner";

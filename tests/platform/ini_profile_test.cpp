@@ -85,7 +85,9 @@ TEST_F(ProfileTest, NumbersReadAsWindowsReadsThem) {
         {"0x", 0},
         {"0o17", 15},
         {"0b102", 2},
-        {"\x01" "5", 5},
+        {"\x01"
+         "5",
+         5},
         {"--3", 0},
         {"- 3", 0},
         {"B4294967297", 0},
@@ -94,7 +96,7 @@ TEST_F(ProfileTest, NumbersReadAsWindowsReadsThem) {
         {"4294967297", 1},
         {"-4294967297", 0xFFFFFFFFu},
         {"1234567890123456789012345678901234567890", 1849262357u},  // only 29 characters are read
-        {"\"12345678901234567890123456789\"", 3191403342u},          // and one of them is lost
+        {"\"12345678901234567890123456789\"", 3191403342u},         // and one of them is lost
         {"\"1\"", 1},
         {"'5'", 5},
         {"\"7", 0},
@@ -253,7 +255,7 @@ TEST_F(ProfileTest, RunningOutOfRoomMidWriteKeepsTheOldFile) {
     folder_.Write(kFile, old);
     // A file-size limit makes the write of the new text fail part way.
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved {};
+    rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit small = saved;
     small.rlim_cur = 1024;

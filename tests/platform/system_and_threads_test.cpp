@@ -33,7 +33,13 @@ TEST_F(SystemTest, AThreadBlockedInASleepHookIsTerminatedAndItsHandleSignalled) 
     Gate gate;  // never opened: only the termination ends the wait
     posix::SetSleepHook([&gate](DWORD) { gate.Wait(); });
     const int liveBefore = posix::LiveThreads();
-    HANDLE thread = CreateThread(nullptr, 0, [](LPVOID) -> DWORD { Sleep(10); return 1; }, nullptr, 0, nullptr);
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](LPVOID) -> DWORD {
+            Sleep(10);
+            return 1;
+        },
+        nullptr, 0, nullptr);
     while (gate.waiting == 0) std::this_thread::yield();
     DWORD code = 0;
     EXPECT_TRUE(GetExitCodeThread(thread, &code));
@@ -53,7 +59,12 @@ TEST_F(SystemTest, ATimedWaitInVirtualTimeEndsOnTheVirtualClock) {
     Gate gate;
     posix::UseVirtualTime(true);
     HANDLE thread = CreateThread(
-        nullptr, 0, [](LPVOID g) -> DWORD { static_cast<Gate*>(g)->Wait(); return 5; }, &gate, 0, nullptr);
+        nullptr, 0,
+        [](LPVOID g) -> DWORD {
+            static_cast<Gate*>(g)->Wait();
+            return 5;
+        },
+        &gate, 0, nullptr);
     EXPECT_EQ(WaitForSingleObject(thread, 2000), WAIT_TIMEOUT);
     EXPECT_GE(posix::VirtualElapsed(), 2000u);
     {
@@ -65,7 +76,9 @@ TEST_F(SystemTest, ATimedWaitInVirtualTimeEndsOnTheVirtualClock) {
     EXPECT_TRUE(CloseHandle(thread));
 
     posix::FailCall(posix::FailingCall::CreateThread);
-    EXPECT_EQ(CreateThread(nullptr, 0, [](LPVOID) -> DWORD { return 0; }, nullptr, 0, nullptr), nullptr);
+    EXPECT_EQ(CreateThread(
+                  nullptr, 0, [](LPVOID) -> DWORD { return 0; }, nullptr, 0, nullptr),
+              nullptr);
 }
 
 TEST_F(SystemTest, ARegistryValueTooBigForTheBufferLeavesItUntouched) {

@@ -53,7 +53,8 @@ protected:
             if (line.rfind("        {", 0) != 0) continue;
             std::vector<std::string> fields;
             std::istringstream row(line.substr(line.find('{') + 1));
-            for (std::string field; std::getline(row, field, ',');) fields.push_back(field.substr(field.find_first_not_of(' ')));
+            for (std::string field; std::getline(row, field, ',');)
+                fields.push_back(field.substr(field.find_first_not_of(' ')));
             if (fields.size() < 5) continue;
             const std::string symbol = fields[4].substr(std::string("quibac_resource_").size());
             const std::string name = fields[2] == "nullptr" ? fields[3] : fields[2];
@@ -95,8 +96,8 @@ TEST_F(ResembedTest, DialogsCompileToExactlyWhatWindresMakes) {
     const auto ours = CompiledData(o.generated);
     ASSERT_EQ(ours.size(), 2u);
 #ifdef QUIBAC_WINDRES
-    const std::string command = std::string(QUIBAC_WINDRES) + " -O res " + folder_.Path("script.rc") + " " +
-                                folder_.Path("script.res");
+    const std::string command =
+        std::string(QUIBAC_WINDRES) + " -O res " + folder_.Path("script.rc") + " " + folder_.Path("script.res");
     ASSERT_EQ(std::system(command.c_str()), 0);
     const auto theirs = testing::ReadResFile(folder_.Path("script.res"));
     for (int id : {101, 202}) {
@@ -115,11 +116,12 @@ TEST_F(ResembedTest, FileResourcesAreTabledByNameAndType) {
     folder_.Write("dates.flc", "FLC");
     folder_.Write("icon.ico", "ICO");
     folder_.Write("more.rc", "DATESFLIC Flic \"dates.flc\"\n");
-    const Outcome o = Run("WALKANIM BITMAP DISCARDABLE \"walk.bmp\"\n"
-                          "#include \"more.rc\"\n"
-                          "1 ICON \"icon.ico\"\n"
-                          "7 RCDATA \"dates.flc\"\n"
-                          "GONE BITMAP \"missing.bmp\"\n");
+    const Outcome o =
+        Run("WALKANIM BITMAP DISCARDABLE \"walk.bmp\"\n"
+            "#include \"more.rc\"\n"
+            "1 ICON \"icon.ico\"\n"
+            "7 RCDATA \"dates.flc\"\n"
+            "GONE BITMAP \"missing.bmp\"\n");
     ASSERT_EQ(o.exitCode, 0) << o.errors;
     EXPECT_NE(o.generated.find("{nullptr, 2, \"WALKANIM\", 0, quibac_resource_"), std::string::npos);
     EXPECT_NE(o.generated.find("{\"Flic\", 0, \"DATESFLIC\", 0, quibac_resource_"), std::string::npos);

@@ -68,14 +68,10 @@ struct GeometryRow {
 
 TEST_F(SaverProcTest, CreationWorksOutTheGeometryFromTheWindowAndTheSetting) {
     const GeometryRow rows[] = {
-        {799, 600, "Stretch=0", 799, 600, 0, 0, false},
-        {800, 599, "Stretch=0", 800, 599, 0, 0, false},
-        {800, 600, "Stretch=0", 800, 600, 0, 0, false},
-        {1024, 768, "Stretch=0", 800, 600, 112, 84, false},
-        {1025, 769, nullptr, 800, 600, 112, 84, false},
-        {1280, 1024, "Stretch=1", 1280, 1024, 0, 0, false},
-        {1280, 1024, "Stretch=-3", 1280, 1024, 0, 0, false},
-        {319, 200, "Stretch=0", 319, 200, 0, 0, true},
+        {799, 600, "Stretch=0", 799, 600, 0, 0, false},      {800, 599, "Stretch=0", 800, 599, 0, 0, false},
+        {800, 600, "Stretch=0", 800, 600, 0, 0, false},      {1024, 768, "Stretch=0", 800, 600, 112, 84, false},
+        {1025, 769, nullptr, 800, 600, 112, 84, false},      {1280, 1024, "Stretch=1", 1280, 1024, 0, 0, false},
+        {1280, 1024, "Stretch=-3", 1280, 1024, 0, 0, false}, {319, 200, "Stretch=0", 319, 200, 0, 0, true},
         {320, 200, "Stretch=0", 320, 200, 0, 0, false},
     };
     for (const GeometryRow& row : rows) {

@@ -98,7 +98,8 @@ TEST(ConfigDialogResourceTest, TheAboutTextIsSixLinesTwoOfThemEmptyNamingTheProd
     ASSERT_EQ(lines.size(), 6u) << t->items[6].text;
     EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string()), 2);
     EXPECT_EQ(lines.front(), t->caption) << "it opens with the product's name";
-    for (const std::string& line : lines) EXPECT_LE(line.size(), 36u) << "fits the 155-unit column on one line: " << line;
+    for (const std::string& line : lines)
+        EXPECT_LE(line.size(), 36u) << "fits the 155-unit column on one line: " << line;
 }
 
 TEST(ConfigDialogResourceTest, TheEmbeddedTemplateIsExactlyWhatWindresCompiles) {

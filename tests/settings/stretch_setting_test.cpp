@@ -61,7 +61,9 @@ TEST_F(StretchSettingTest, CancelEscapeAndCloseWriteNothingEvenAfterToggling) {
     SetIniText(kept);
     const ino_t inode = IniInode();
     for (const DialogStep& way : ways) {
-        EXPECT_EQ(Configure({DialogStep::Click(kStretchBox), DialogStep::Click(kStretchBox), DialogStep::Click(kStretchBox), way}), 0);
+        EXPECT_EQ(Configure({DialogStep::Click(kStretchBox), DialogStep::Click(kStretchBox),
+                             DialogStep::Click(kStretchBox), way}),
+                  0);
         EXPECT_EQ(IniText(), kept);
         EXPECT_EQ(IniInode(), inode) << "the file was not rewritten";
     }
@@ -79,7 +81,8 @@ TEST_F(StretchSettingTest, TheDialogNeedsItsTemplate) {
 TEST_F(StretchSettingTest, TheOwnerIsPassedOn) {
     HWND owner = posix::CreateTestWindow(0, 0, 640, 480);
     HWND seen = nullptr;
-    EXPECT_EQ(Configure({DialogStep::Run([&](HWND d) { seen = posix::DialogOwner(d); }), DialogStep::Escape()}, owner), 0);
+    EXPECT_EQ(Configure({DialogStep::Run([&](HWND d) { seen = posix::DialogOwner(d); }), DialogStep::Escape()}, owner),
+              0);
     EXPECT_EQ(seen, owner);
     posix::DestroyTestWindow(owner);
 }
@@ -87,11 +90,11 @@ TEST_F(StretchSettingTest, TheOwnerIsPassedOn) {
 TEST_F(StretchSettingTest, TheProcedureLeavesEverythingButOkAndCancelToThePlatform) {
     std::vector<INT_PTR> answers;
     EXPECT_EQ(Configure({DialogStep::Run([&](HWND d) {
-                             answers.push_back(ConfigDialogProc(d, WM_INITDIALOG, 0, 0));
-                             answers.push_back(ConfigDialogProc(d, WM_COMMAND, kStretchBox, 0));
-                             answers.push_back(ConfigDialogProc(d, kWmClose, 0, 0));
-                             answers.push_back(ConfigDialogProc(d, WM_COMMAND, IDCANCEL, 0));
-                         })}),
+                  answers.push_back(ConfigDialogProc(d, WM_INITDIALOG, 0, 0));
+                  answers.push_back(ConfigDialogProc(d, WM_COMMAND, kStretchBox, 0));
+                  answers.push_back(ConfigDialogProc(d, kWmClose, 0, 0));
+                  answers.push_back(ConfigDialogProc(d, WM_COMMAND, IDCANCEL, 0));
+              })}),
               0);
     EXPECT_EQ(answers, (std::vector<INT_PTR>{FALSE, FALSE, FALSE, TRUE}))
         << "WM_INITDIALOG answers 0 so the platform does not move the focus";
@@ -189,7 +192,8 @@ TEST_F(StretchSettingTest, AFileThatCannotBeReplacedStaysIntactAndOkStillEndsWit
     }
     EXPECT_EQ(result, 1);
     EXPECT_EQ(folder_.Read("ro/QUIBAC.INI"), kept);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path("ro")), {}), 1) << "no temporary file left";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path("ro")), {}), 1)
+        << "no temporary file left";
 }
 
 }  // namespace

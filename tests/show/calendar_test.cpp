@@ -118,7 +118,8 @@ TEST_F(CalendarTest, OutsideDecemberEveryCheckReinitialisesToTheSameState) {
         EXPECT_EQ(show.Player.FrameOffset, kFlicHeaderBytes) << "initialised again";
         EXPECT_EQ(show.Calendar.DayCount, 0);
         EXPECT_EQ(band.Pixels, show.Band.Pixels);
-        for (int d = 1; d <= kDoorDays; ++d) EXPECT_EQ(table[size_t(d)].DoorColour, show.Calendar.DoorTable[size_t(d)].DoorColour);
+        for (int d = 1; d <= kDoorDays; ++d)
+            EXPECT_EQ(table[size_t(d)].DoorColour, show.Calendar.DoorTable[size_t(d)].DoorColour);
     }
 }
 
@@ -138,18 +139,21 @@ TEST_F(CalendarTest, OpenColoursAreFilledOnceFromOtherDays) {
     }
     const DoorTableType first = show.Calendar.DoorTable;
     InitCalendar(show);
-    for (int d = 1; d <= kDoorDays; ++d) EXPECT_EQ(first[size_t(d)].DoorColour, show.Calendar.DoorTable[size_t(d)].DoorColour);
+    for (int d = 1; d <= kDoorDays; ++d)
+        EXPECT_EQ(first[size_t(d)].DoorColour, show.Calendar.DoorTable[size_t(d)].DoorColour);
 
     // The same seed fills the same way.
     Show& again = InitOn(2026, 12, 10);
-    for (int d = 1; d <= kDoorDays; ++d) EXPECT_EQ(first[size_t(d)].DoorColour, again.Calendar.DoorTable[size_t(d)].DoorColour);
+    for (int d = 1; d <= kDoorDays; ++d)
+        EXPECT_EQ(first[size_t(d)].DoorColour, again.Calendar.DoorTable[size_t(d)].DoorColour);
 }
 
 TEST_F(CalendarTest, MissingDoorAnimationIsReportedAndTheShowGoesOn) {
     HMODULE datesOnly = posix::CreateResourceModule();
     const HRSRC dates = FindResourceA(module_, "DATESFLIC", "Flic");
     const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(module_, dates)));
-    posix::AddResource(datesOnly, "Flic", "DATESFLIC", std::vector<uint8_t>(bytes, bytes + SizeofResource(module_, dates)));
+    posix::AddResource(datesOnly, "Flic", "DATESFLIC",
+                       std::vector<uint8_t>(bytes, bytes + SizeofResource(module_, dates)));
     posix::SetDebugCapture(true);
     {
         testing::ShowHarness h(800, 600, false, datesOnly);

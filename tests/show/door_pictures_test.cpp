@@ -76,7 +76,8 @@ TEST_F(DoorPicturesTest, EachDayLooksAsReviewed) {
     const std::map<std::string, std::string> expected = ReadSums();
     ASSERT_EQ(expected.size(), 50u) << "no recorded checksums: run with QUIBAC_UPDATE_PICTURES=1";
     for (const auto& [key, value] : found)
-        EXPECT_EQ(value, expected.at(key)) << key << " differs; see " << testing::TestOutputPath("door-" + key + ".png");
+        EXPECT_EQ(value, expected.at(key))
+            << key << " differs; see " << testing::TestOutputPath("door-" + key + ".png");
 }
 
 }  // namespace

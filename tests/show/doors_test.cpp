@@ -94,7 +94,8 @@ TEST_F(DoorTest, HeaderMarkerTakesTheDaysColourAndBackgroundStaysTransparent) {
         EXPECT_EQ(FrameRow(FrameOf(d), testing::kDateBarRow)[0], expected) << "day " << day;
         EXPECT_EQ(FrameRow(FrameOf(d), testing::kGreetingRow)[650], expected);
         EXPECT_EQ(FrameRow(FrameOf(d), 127)[0], 12) << "other lettering keeps its colour";
-        EXPECT_EQ(FrameRow(FrameOf(d), testing::kDateBarRow)[799], testing::kAdventBackground) << "the picture shows through";
+        EXPECT_EQ(FrameRow(FrameOf(d), testing::kDateBarRow)[799], testing::kAdventBackground)
+            << "the picture shows through";
     }
     EXPECT_EQ(show.Calendar.DoorTable[4].DoorColour, kMarkerColour);
 }
@@ -110,7 +111,8 @@ TEST_F(DoorTest, OverlayStaysWithinTheScaledHeaderRows) {
     std::vector<uint8_t> header(FrameRow(FrameOf(d), 0), FrameRow(FrameOf(d), lastHeaderRow + 1));
     OverlayDateBand(show, 7);
     for (int32_t v = lastHeaderRow + 1; v < d.Geometry.OutputHeight; ++v)
-        for (int32_t u = 0; u < d.Geometry.OutputWidth; u += 7) ASSERT_EQ(FrameRow(FrameOf(d), v)[u], 3) << v << "," << u;
+        for (int32_t u = 0; u < d.Geometry.OutputWidth; u += 7)
+            ASSERT_EQ(FrameRow(FrameOf(d), v)[u], 3) << v << "," << u;
     EXPECT_TRUE(std::equal(header.begin(), header.end(), FrameRow(FrameOf(d), 0))) << "the overlay is idempotent";
     // The scaled marker bar of day 7 covers its scaled block.
     EXPECT_EQ(FrameRow(FrameOf(d), d.Maps.RowStart[testing::kDateBarRow])[0], show.Calendar.DoorTable[7].DoorColour);
@@ -123,7 +125,8 @@ TEST_F(DoorTest, OpeningADoorAtPreviewSizeDrawsInsideTheFrame) {
         StartDoor(show, day);
         for (int tick = 0; tick < 8; ++tick) StepDoor(show, day);
     }
-    EXPECT_EQ(FrameRow(FrameOf(show.Output), show.Output.Maps.RowStart[testing::kAdventStripeRow])[0], AdventStripe(85));
+    EXPECT_EQ(FrameRow(FrameOf(show.Output), show.Output.Maps.RowStart[testing::kAdventStripeRow])[0],
+              AdventStripe(85));
 }
 
 }  // namespace

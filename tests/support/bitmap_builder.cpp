@@ -30,8 +30,8 @@ std::vector<uint8_t> MakeBitmapResource(int width, int height, const std::vector
         out[40 + 4 * k + 2] = colours[k].r;
     }
     for (int row = 0; row < height; ++row)
-        std::memcpy(out.data() + 1064 + size_t(height - 1 - row) * size_t(width), pixels.data() + size_t(row) * size_t(width),
-                    size_t(width));
+        std::memcpy(out.data() + 1064 + size_t(height - 1 - row) * size_t(width),
+                    pixels.data() + size_t(row) * size_t(width), size_t(width));
     return out;
 }
 

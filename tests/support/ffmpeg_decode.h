@@ -11,7 +11,7 @@
 namespace quibac::testing {
 
 struct FfmpegFrame {
-    std::vector<uint8_t> Indices;  // width x height, top row first
+    std::vector<uint8_t> Indices;         // width x height, top row first
     std::array<uint32_t, 256> Palette{};  // 0xRRGGBB
 };
 

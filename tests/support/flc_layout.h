@@ -23,7 +23,9 @@ struct FlcItemInfo {
 };
 
 inline uint16_t ReadU16(const std::vector<uint8_t>& b, size_t at) { return uint16_t(b.at(at) | (b.at(at + 1) << 8)); }
-inline uint32_t ReadU32(const std::vector<uint8_t>& b, size_t at) { return ReadU16(b, at) | (uint32_t(ReadU16(b, at + 2)) << 16); }
+inline uint32_t ReadU32(const std::vector<uint8_t>& b, size_t at) {
+    return ReadU16(b, at) | (uint32_t(ReadU16(b, at + 2)) << 16);
+}
 
 // Walks the items from offset 128 to the header's size. Throws
 // std::out_of_range when a size leads outside the bytes.

@@ -40,7 +40,8 @@ flc::Bytes ScenePicture(int width, int height, int t, int look) {
     }
     auto rect = [&](int x0, int y0, int w, int h, uint8_t colour) {
         for (int y = std::max(0, y0); y < std::min(height, y0 + h); ++y)
-            for (int x = std::max(0, x0); x < std::min(width, x0 + w); ++x) out[size_t(y) * size_t(width) + size_t(x)] = colour;
+            for (int x = std::max(0, x0); x < std::min(width, x0 + w); ++x)
+                out[size_t(y) * size_t(width) + size_t(x)] = colour;
     };
     // Shapes that drift a few pixels per step, and one that changes colour.
     for (int s = 0; s < 5; ++s) {
@@ -55,7 +56,8 @@ flc::Bytes ScenePicture(int width, int height, int t, int look) {
     std::mt19937 rng(uint32_t(1000 + look));
     const int px = width / 8, py = height / 8, pw = width / 6 + 1, ph = height / 12 + 1;
     for (int y = py; y < std::min(height, py + ph); ++y)
-        for (int x = px; x < std::min(width, px + pw); ++x) out[size_t(y) * size_t(width) + size_t(x)] = uint8_t(rng() >> 24);
+        for (int x = px; x < std::min(width, px + pw); ++x)
+            out[size_t(y) * size_t(width) + size_t(x)] = uint8_t(rng() >> 24);
     return out;
 }
 

@@ -45,7 +45,8 @@ bool TempFolder::Exists(const std::string& name) const { return std::filesystem:
 
 std::string TempFolder::Listing() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     std::string out;
     for (const auto& n : names) out += (out.empty() ? "" : " ") + n;

@@ -26,8 +26,7 @@ flc::Palette TestPalette() {
 }
 
 void FillRect(flc::Bytes& frame, int32_t x, int32_t y, int32_t w, int32_t h, uint8_t colour) {
-    for (int32_t v = y; v < y + h; ++v)
-        std::fill_n(frame.begin() + v * kCanvasWidth + x, w, colour);
+    for (int32_t v = y; v < y + h; ++v) std::fill_n(frame.begin() + v * kCanvasWidth + x, w, colour);
 }
 
 flc::Bytes DatesFrame(int32_t k) {
@@ -59,7 +58,8 @@ void Add(HMODULE module, const char* name, int32_t frames, flc::Bytes (*draw)(in
 
 // A strip of frames side by side (or captions stacked), each filled with
 // its own colour inside a border of the artwork's background.
-std::vector<uint8_t> Strip(int32_t width, int32_t height, int32_t frameWidth, int32_t frameHeight, uint8_t firstColour) {
+std::vector<uint8_t> Strip(int32_t width, int32_t height, int32_t frameWidth, int32_t frameHeight,
+                           uint8_t firstColour) {
     std::vector<uint8_t> pixels(size_t(width) * size_t(height), kArtBackground);
     for (int32_t v = 0; v < height; ++v) {
         for (int32_t u = 0; u < width; ++u) {
@@ -88,24 +88,25 @@ void AddTestAnimations(HMODULE module) {
 
 void AddTestBitmaps(HMODULE module) {
     const auto colours = DistinctColours();
-    posix::AddResource(module, RT_BITMAP, kWalkAnim,
-                       MakeBitmapResource(kWalkStripWidth, kWalkStripHeight,
-                                          Strip(kWalkStripWidth, kWalkStripHeight, kWalkFrameWidth, kWalkStripHeight, 150),
-                                          colours));
-    posix::AddResource(module, RT_BITMAP, kWinkAnim,
-                       MakeBitmapResource(kWinkStripWidth, kWinkStripHeight,
-                                          Strip(kWinkStripWidth, kWinkStripHeight, kWinkFrameWidth, kWinkStripHeight, 160),
-                                          colours));
-    posix::AddResource(module, RT_BITMAP, kQuotes,
-                       MakeBitmapResource(kQuoteStripWidth, kQuoteStripHeight,
-                                          Strip(kQuoteStripWidth, kQuoteStripHeight, kQuoteStripWidth, kQuoteHeight, 170),
-                                          colours));
-    posix::AddResource(module, RT_BITMAP, kAdvert,
-                       MakeBitmapResource(kAdvertWidth, kAdvertHeight,
-                                          Strip(kAdvertWidth, kAdvertHeight, kAdvertWidth, kAdvertHeight, 180), colours));
+    posix::AddResource(
+        module, RT_BITMAP, kWalkAnim,
+        MakeBitmapResource(kWalkStripWidth, kWalkStripHeight,
+                           Strip(kWalkStripWidth, kWalkStripHeight, kWalkFrameWidth, kWalkStripHeight, 150), colours));
+    posix::AddResource(
+        module, RT_BITMAP, kWinkAnim,
+        MakeBitmapResource(kWinkStripWidth, kWinkStripHeight,
+                           Strip(kWinkStripWidth, kWinkStripHeight, kWinkFrameWidth, kWinkStripHeight, 160), colours));
+    posix::AddResource(
+        module, RT_BITMAP, kQuotes,
+        MakeBitmapResource(kQuoteStripWidth, kQuoteStripHeight,
+                           Strip(kQuoteStripWidth, kQuoteStripHeight, kQuoteStripWidth, kQuoteHeight, 170), colours));
+    posix::AddResource(
+        module, RT_BITMAP, kAdvert,
+        MakeBitmapResource(kAdvertWidth, kAdvertHeight,
+                           Strip(kAdvertWidth, kAdvertHeight, kAdvertWidth, kAdvertHeight, 180), colours));
     posix::AddResource(module, RT_BITMAP, kQuibLogo,
-                       MakeBitmapResource(kLogoWidth, kLogoHeight, Strip(kLogoWidth, kLogoHeight, kLogoWidth, kLogoHeight, 190),
-                                          colours));
+                       MakeBitmapResource(kLogoWidth, kLogoHeight,
+                                          Strip(kLogoWidth, kLogoHeight, kLogoWidth, kLogoHeight, 190), colours));
 }
 
 }  // namespace quibac::testing

@@ -21,8 +21,8 @@ constexpr int32_t kDaysLeftRow = 60;
 constexpr int32_t kGreetingRow = 80;
 
 // ADVENTFLIC: 86 frames and a ring frame. Frame f paints canvas rows
-// 300..307 (tall enough to survive a preview's scaling) in AdventStripe(f); frames 57..59 change nothing (stored without
-// chunks). The background of the pictures is colour 100.
+// 300..307 (tall enough to survive a preview's scaling) in AdventStripe(f); frames 57..59 change nothing (stored
+// without chunks). The background of the pictures is colour 100.
 constexpr int32_t kAdventStripeRow = 300;
 constexpr int32_t kAdventStripeRows = 8;
 constexpr uint8_t kAdventBackground = 100;

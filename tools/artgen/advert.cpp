@@ -31,7 +31,8 @@ void Sky(cairo_t* cr, Random& rnd) {
     cairo_arc(cr, 705, 92, 34, 0, 2 * kPi);
     RadialSource(cr, 696, 84, 2, 36, {{0, Hex(0xFFFBE6)}, {1, Hex(0xF1E3AE)}});
     cairo_fill(cr);
-    for (const auto& [x, y, r] : {std::array{693.0, 82.0, 6.0}, std::array{716.0, 104.0, 4.5}, std::array{712.0, 78.0, 3.0}}) {
+    for (const auto& [x, y, r] :
+         {std::array{693.0, 82.0, 6.0}, std::array{716.0, 104.0, 4.5}, std::array{712.0, 78.0, 3.0}}) {
         cairo_arc(cr, x, y, r, 0, 2 * kPi);
         SetColour(cr, Hex(0xE6D69C), 0.7);
         cairo_fill(cr);
@@ -121,15 +122,25 @@ void Tree(cairo_t* cr) {
         }
     }
     // Baubles.
-    const std::array<std::array<double, 3>, 12> baubles = {{{128, 262, 8}, {176, 300, 9}, {112, 322, 9}, {196, 356, 10},
-                                                             {96, 384, 10}, {150, 372, 9}, {210, 428, 11}, {76, 446, 11},
-                                                             {140, 448, 10}, {236, 474, 10}, {104, 488, 9}, {180, 486, 10}}};
+    const std::array<std::array<double, 3>, 12> baubles = {{{128, 262, 8},
+                                                            {176, 300, 9},
+                                                            {112, 322, 9},
+                                                            {196, 356, 10},
+                                                            {96, 384, 10},
+                                                            {150, 372, 9},
+                                                            {210, 428, 11},
+                                                            {76, 446, 11},
+                                                            {140, 448, 10},
+                                                            {236, 474, 10},
+                                                            {104, 488, 9},
+                                                            {180, 486, 10}}};
     const Rgb colours[4] = {Hex(0xD8283A), Hex(0xF4C132), Hex(0x2D7BD8), Hex(0xB74BD0)};
     for (size_t i = 0; i < baubles.size(); ++i) {
         const auto& b = baubles[i];
         const Rgb c = colours[i % 4];
         cairo_arc(cr, b[0], b[1], b[2], 0, 2 * kPi);
-        RadialSource(cr, b[0] - b[2] * 0.35, b[1] - b[2] * 0.35, 0.5, b[2] * 1.2, {{0, Lighten(c, 0.6)}, {0.5, c}, {1, Lighten(c, -0.35)}});
+        RadialSource(cr, b[0] - b[2] * 0.35, b[1] - b[2] * 0.35, 0.5, b[2] * 1.2,
+                     {{0, Lighten(c, 0.6)}, {0.5, c}, {1, Lighten(c, -0.35)}});
         FillSourceThenStroke(cr, kOutline, 1.6);
     }
     // Star on top, glowing.
@@ -144,7 +155,8 @@ void Tree(cairo_t* cr) {
     for (size_t i = 0; i < boxes.size(); ++i) {
         const auto& b = boxes[i];
         cairo_rectangle(cr, b[0], b[1], b[2], b[3]);
-        LinearSource(cr, b[0], b[1], b[0] + b[2], b[1] + b[3], {{0, Lighten(wraps[i], 0.15)}, {1, Lighten(wraps[i], -0.2)}});
+        LinearSource(cr, b[0], b[1], b[0] + b[2], b[1] + b[3],
+                     {{0, Lighten(wraps[i], 0.15)}, {1, Lighten(wraps[i], -0.2)}});
         FillSourceThenStroke(cr, kOutline, 2.5);
         cairo_rectangle(cr, b[0] + b[2] / 2 - 4, b[1], 8, b[3]);
         cairo_rectangle(cr, b[0], b[1] + b[3] / 2 - 4, b[2], 8);
@@ -162,8 +174,8 @@ void Tree(cairo_t* cr) {
 void Calendar(cairo_t* cr, Random& rnd) {
     constexpr double x0 = 468, y0 = 214, w = 300, h = 290;
     constexpr int kSide = 5;
-    constexpr std::array<int, 25> kNumbers = {17, 4, 22, 9, 13, 2, 19, 11, 24, 6, 14, 7, 25, 1, 20,
-                                              10, 23, 3, 16, 8, 5, 12, 18, 21, 15};
+    constexpr std::array<int, 25> kNumbers = {17, 4,  22, 9,  13, 2,  19, 11, 24, 6,  14, 7, 25,
+                                              1,  20, 10, 23, 3,  16, 8,  5,  12, 18, 21, 15};
     // Shadow on the snow.
     EllipsePath(cr, x0 + w / 2, y0 + h + 8, w * 0.58, 12);
     SetColour(cr, Hex(0x9FB4CE), 0.6);
@@ -253,7 +265,8 @@ void Snowfall(cairo_t* cr, Random& rnd) {
 }
 
 // Sticker-style headline: a thick white edge around coloured lettering.
-void Headline(cairo_t* cr, const char* text, Font font, double size, double x, double baseline, Rgb colour, double edge) {
+void Headline(cairo_t* cr, const char* text, Font font, double size, double x, double baseline, Rgb colour,
+              double edge) {
     UseFont(cr, font, size);
     cairo_move_to(cr, x + 3, baseline + 5);
     cairo_text_path(cr, text);
@@ -266,7 +279,8 @@ void Headline(cairo_t* cr, const char* text, Font font, double size, double x, d
     cairo_text_path(cr, text);
     SetColour(cr, Hex(0xFFFFFF));
     cairo_stroke_preserve(cr);
-    LinearSource(cr, 0, baseline - size * 0.7, 0, baseline, {{0, Lighten(colour, 0.25)}, {0.6, colour}, {1, Lighten(colour, -0.2)}});
+    LinearSource(cr, 0, baseline - size * 0.7, 0, baseline,
+                 {{0, Lighten(colour, 0.25)}, {0.6, colour}, {1, Lighten(colour, -0.2)}});
     cairo_fill(cr);
 }
 

@@ -40,9 +40,9 @@ constexpr uint32_t kDoorWeight = 1;
 
 // The colours Windows shows in 16-colour mode, in their usual order.
 std::vector<Rgb> SixteenColours() {
-    return {{0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0}, {0, 0, 128},   {128, 0, 128},
-            {0, 128, 128},   {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
-            {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+    return {{0, 0, 0},     {128, 0, 0},     {0, 128, 0},     {128, 128, 0},  {0, 0, 128}, {128, 0, 128},
+            {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0},    {0, 255, 0}, {255, 255, 0},
+            {0, 0, 255},   {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
 }
 
 IconImage MakeIconImage(const IconArt& art, const std::vector<Rgb>& table, ColourMatcher& matcher, int bits) {
@@ -156,8 +156,11 @@ void GenerateResourceSet(const Destination& where) {
 
 void WriteDraft(const std::string& name, const std::string& path) {
     const std::map<std::string, std::function<RgbImage()>> renderers = {
-        {"walk", RenderWalkStrip}, {"wink", RenderWinkStrip}, {"quotes", RenderQuotes},
-        {"advert", RenderAdvert},  {"logo", RenderLogo},
+        {"walk", RenderWalkStrip},
+        {"wink", RenderWinkStrip},
+        {"quotes", RenderQuotes},
+        {"advert", RenderAdvert},
+        {"logo", RenderLogo},
         {"icon", [] { return RenderIcon(false).colours; }},
         {"icon16", [] { return RenderIcon(true).colours; }},
     };

@@ -15,15 +15,15 @@ namespace {
 
 // Type sizes and the line each sits on; every size was measured against the
 // widest day ("25th", "24 days") so that each half keeps to its 400 columns.
-constexpr double kNumberSize = 128;    // the big numbers
+constexpr double kNumberSize = 128;  // the big numbers
 constexpr double kNumberBaseline = 112;
-constexpr double kSuffixSize = 44;     // ordinal suffix, raised beside the number
+constexpr double kSuffixSize = 44;  // ordinal suffix, raised beside the number
 constexpr double kMonthSize = 56;
 constexpr double kMonthBaseline = 106;
-constexpr double kWordsSize = 40;      // "days to"
+constexpr double kWordsSize = 40;  // "days to"
 constexpr double kWordsBaseline = 52;
 constexpr double kChristmasSize = 56;
-constexpr double kMerrySize = 60;      // the 25th's "Merry Christmas!" on two lines
+constexpr double kMerrySize = 60;  // the 25th's "Merry Christmas!" on two lines
 constexpr double kMerryBaseline = 52;
 constexpr double kGreetingSize = 76;
 constexpr double kGreetingBaseline = 118;
@@ -127,7 +127,8 @@ void CountLettering(cairo_t* cr, int day, cairo_path_t*& numbers, cairo_path_t*&
 
 // Coverage of a set of paths, filled and optionally widened by a stroke, at
 // an offset.
-std::vector<uint8_t> Coverage(const std::vector<std::pair<cairo_path_t*, double>>& shapes, double dx = 0, double dy = 0) {
+std::vector<uint8_t> Coverage(const std::vector<std::pair<cairo_path_t*, double>>& shapes, double dx = 0,
+                              double dy = 0) {
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_A8, kCanvasWidth, kHeaderRows);
     cairo_t* cr = cairo_create(s);
     cairo_translate(cr, dx, dy);
@@ -159,10 +160,10 @@ std::vector<uint8_t> Coverage(const std::vector<std::pair<cairo_path_t*, double>
 std::string OrdinalSuffix(int day) {
     if (day % 100 >= 11 && day % 100 <= 13) return "th";
     switch (day % 10) {
-        case 1: return "st";
-        case 2: return "nd";
-        case 3: return "rd";
-        default: return "th";
+    case 1: return "st";
+    case 2: return "nd";
+    case 3: return "rd";
+    default: return "th";
     }
 }
 

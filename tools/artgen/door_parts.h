@@ -106,9 +106,9 @@ void GroundShadow(cairo_t* cr, double x, double y, double rx, double ry, double 
 // down and a little sideways, and phase 1 draws the same picture as phase 0.
 struct SnowLayer {
     uint32_t seed;
-    int flakesPerBand;   // in each band of `period` rows
-    double period;       // rows the field falls in one loop
-    double drift;        // columns it drifts in one loop
+    int flakesPerBand;  // in each band of `period` rows
+    double period;      // rows the field falls in one loop
+    double drift;       // columns it drifts in one loop
     double minRadius, maxRadius;
     double alpha;
 };

@@ -49,14 +49,15 @@ cairo_pattern_t* AddStops(cairo_pattern_t* p, std::initializer_list<std::pair<do
 }
 }  // namespace
 
-void LinearSource(cairo_t* cr, double x0, double y0, double x1, double y1, std::initializer_list<std::pair<double, Rgb>> stops) {
+void LinearSource(cairo_t* cr, double x0, double y0, double x1, double y1,
+                  std::initializer_list<std::pair<double, Rgb>> stops) {
     cairo_pattern_t* p = AddStops(cairo_pattern_create_linear(x0, y0, x1, y1), stops, 1.0);
     cairo_set_source(cr, p);
     cairo_pattern_destroy(p);
 }
 
-void RadialSource(cairo_t* cr, double cx, double cy, double r0, double r1, std::initializer_list<std::pair<double, Rgb>> stops,
-                  double alphaOuter) {
+void RadialSource(cairo_t* cr, double cx, double cy, double r0, double r1,
+                  std::initializer_list<std::pair<double, Rgb>> stops, double alphaOuter) {
     cairo_pattern_t* p = AddStops(cairo_pattern_create_radial(cx, cy, r0, cx, cy, r1), stops, alphaOuter);
     cairo_set_source(cr, p);
     cairo_pattern_destroy(p);
@@ -125,7 +126,8 @@ void HollyLeafPath(cairo_t* cr, double x, double y, double angle, double length,
     for (int i = 1; i < kCount; ++i) {
         const double tm = (kSpikes[i - 1] + kSpikes[i]) / 2;
         const double inward = i == 1 ? 0.95 : 0.62;
-        quad(length * kSpikes[i - 1], -spikeY(i - 1), length * tm, -width(tm) * inward, length * kSpikes[i], -spikeY(i));
+        quad(length * kSpikes[i - 1], -spikeY(i - 1), length * tm, -width(tm) * inward, length * kSpikes[i],
+             -spikeY(i));
     }
     for (int i = kCount - 1; i > 0; --i) {
         const double tm = (kSpikes[i - 1] + kSpikes[i]) / 2;

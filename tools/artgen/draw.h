@@ -28,9 +28,10 @@ void FillThenStroke(cairo_t* cr, Rgb fill, Rgb outline, double width);
 void FillSourceThenStroke(cairo_t* cr, Rgb outline, double width);
 
 // Gradients set as the source; stops are (offset, colour).
-void LinearSource(cairo_t* cr, double x0, double y0, double x1, double y1, std::initializer_list<std::pair<double, Rgb>> stops);
-void RadialSource(cairo_t* cr, double cx, double cy, double r0, double r1, std::initializer_list<std::pair<double, Rgb>> stops,
-                  double alphaOuter = 1.0);
+void LinearSource(cairo_t* cr, double x0, double y0, double x1, double y1,
+                  std::initializer_list<std::pair<double, Rgb>> stops);
+void RadialSource(cairo_t* cr, double cx, double cy, double r0, double r1,
+                  std::initializer_list<std::pair<double, Rgb>> stops, double alphaOuter = 1.0);
 
 void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double r);
 void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);

@@ -33,9 +33,9 @@ constexpr double kFarShade = -0.2;
 
 // Proportions.
 constexpr double kUpperArm = 42, kForearm = 38;
-constexpr double kNeck = 72;          // hip to the base of the neck
-constexpr double kShoulder = 60;      // hip to the shoulder joint
-constexpr double kHeadAbove = 36;     // base of the neck to the centre of the head
+constexpr double kNeck = 72;       // hip to the base of the neck
+constexpr double kShoulder = 60;   // hip to the shoulder joint
+constexpr double kHeadAbove = 36;  // base of the neck to the centre of the head
 constexpr double kHeadRadius = 40;
 
 Point2 Add(Point2 a, double dx, double dy) { return Point2{a.x + dx, a.y + dy}; }
@@ -153,7 +153,10 @@ struct Torso {
 };
 
 void DrawTunic(cairo_t* cr, const Torso& t) {
-    auto line = [&](double u, double v) { const Point2 p = t.At(u, v); cairo_line_to(cr, p.x, p.y); };
+    auto line = [&](double u, double v) {
+        const Point2 p = t.At(u, v);
+        cairo_line_to(cr, p.x, p.y);
+    };
     auto curve = [&](double u1, double v1, double u2, double v2, double u3, double v3) {
         const Point2 a = t.At(u1, v1), b = t.At(u2, v2), c = t.At(u3, v3);
         cairo_curve_to(cr, a.x, a.y, b.x, b.y, c.x, c.y);
@@ -329,11 +332,11 @@ ElfPose WavingPose(double wave, double elbow) {
 }
 
 ElfPose WalkPose(double t, double hipX, double stride) {
-    constexpr double kStance = 0.54;      // part of the cycle a foot is on the ground
-    constexpr double kToeUp = -0.32;      // foot angle at heel strike
-    constexpr double kHeelUp = 0.62;      // foot angle at toe-off
-    constexpr double kLift = 28;          // swing foot's highest lift
-    constexpr double kHeelToToe = 30;     // ankle to the ball of the foot
+    constexpr double kStance = 0.54;            // part of the cycle a foot is on the ground
+    constexpr double kToeUp = -0.32;            // foot angle at heel strike
+    constexpr double kHeelUp = 0.62;            // foot angle at toe-off
+    constexpr double kLift = 28;                // swing foot's highest lift
+    constexpr double kHeelToToe = 30;           // ankle to the ball of the foot
     const double reach = stride * kStance / 2;  // ankle ahead of the hip at heel strike
     const double ankleY = kElfGround - kElfAnkleHeight;
 

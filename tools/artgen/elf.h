@@ -11,15 +11,15 @@ struct Point2 {
 };
 
 struct ElfPose {
-    Point2 hip;              // the pelvis, where both thighs join
-    double lean = 0;         // torso tilt, radians, positive leans forward
-    double headTilt = 0;     // head rotation on the neck, positive nods forward
-    Point2 ankle[2];         // [0] the far leg, [1] the near leg
-    double footPitch[2]{};   // positive lifts the heel, negative the toes
-    double arm[2]{};         // shoulder angle from hanging straight, positive forward
-    double elbow[2]{};       // forearm bend, positive forward
-    double hatSwing = 0;     // sway of the hat's floppy tip
-    bool shadow = true;      // a soft shadow on the ground under the elf
+    Point2 hip;             // the pelvis, where both thighs join
+    double lean = 0;        // torso tilt, radians, positive leans forward
+    double headTilt = 0;    // head rotation on the neck, positive nods forward
+    Point2 ankle[2];        // [0] the far leg, [1] the near leg
+    double footPitch[2]{};  // positive lifts the heel, negative the toes
+    double arm[2]{};        // shoulder angle from hanging straight, positive forward
+    double elbow[2]{};      // forearm bend, positive forward
+    double hatSwing = 0;    // sway of the hat's floppy tip
+    bool shadow = true;     // a soft shadow on the ground under the elf
 };
 
 // Sole of the feet, hip height and leg lengths of the drawing at full size.

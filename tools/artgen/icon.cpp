@@ -9,7 +9,6 @@
 
 namespace artgen {
 
-
 IconArt RenderIcon(bool sixteenColours) {
     Surface s = Surface::Transparent(kIconSize, kIconSize);
     cairo_t* cr = s.cr();

@@ -18,7 +18,8 @@ constexpr Rgb kInk = Hex(0x4B1A12);
 constexpr Rgb kGold = Hex(0xF4C132);
 
 // Lettering with a two-tone fill, a dark edge and a soft shadow beneath.
-void Lettering(cairo_t* cr, Font font, double size, const char* text, double x, double baseline, Rgb colour, double edge) {
+void Lettering(cairo_t* cr, Font font, double size, const char* text, double x, double baseline, Rgb colour,
+               double edge) {
     cairo_save(cr);
     cairo_translate(cr, 2, 3);
     UseFont(cr, font, size);
@@ -34,7 +35,8 @@ void Lettering(cairo_t* cr, Font font, double size, const char* text, double x, 
     cairo_set_line_width(cr, 2 * edge);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke_preserve(cr);
-    LinearSource(cr, 0, baseline - size * 0.7, 0, baseline, {{0, Lighten(colour, 0.25)}, {0.55, colour}, {1, Lighten(colour, -0.15)}});
+    LinearSource(cr, 0, baseline - size * 0.7, 0, baseline,
+                 {{0, Lighten(colour, 0.25)}, {0.55, colour}, {1, Lighten(colour, -0.15)}});
     cairo_fill(cr);
 }
 
@@ -74,7 +76,8 @@ RgbImage RenderLogo() {
     }
 
     // A few gold sparkles around the lettering.
-    const double sparkles[][3] = {{adventX + advent.x + advent.width + 16, 38, 11}, {adventX + advent.x + advent.width + 2, 62, 6},
+    const double sparkles[][3] = {{adventX + advent.x + advent.width + 16, 38, 11},
+                                  {adventX + advent.x + advent.width + 2, 62, 6},
                                   {kQuibX - 12, 97, 7}};
     for (const auto& sp : sparkles) {
         StarPath(cr, sp[0], sp[1], sp[2], sp[2] * 0.32, 4, 0);

@@ -15,11 +15,11 @@ static_assert(kMarkerIndex == quibac::kMarkerColour && kBackgroundIndex == quiba
 
 const std::vector<IndexedColour>& SystemColours() {
     static const std::vector<IndexedColour> colours = {
-        {0, {0, 0, 0}},         {1, {128, 0, 0}},       {2, {0, 128, 0}},       {3, {128, 128, 0}},
-        {4, {0, 0, 128}},       {5, {128, 0, 128}},     {6, {0, 128, 128}},     {7, {192, 192, 192}},
-        {8, {192, 220, 192}},   {9, {166, 202, 240}},   {246, {255, 251, 240}}, {247, {160, 160, 164}},
-        {248, {128, 128, 128}}, {249, {255, 0, 0}},     {250, {0, 255, 0}},     {251, {255, 255, 0}},
-        {252, {0, 0, 255}},     {253, {255, 0, 255}},   {254, {0, 255, 255}},   {255, {255, 255, 255}},
+        {0, {0, 0, 0}},         {1, {128, 0, 0}},     {2, {0, 128, 0}},       {3, {128, 128, 0}},
+        {4, {0, 0, 128}},       {5, {128, 0, 128}},   {6, {0, 128, 128}},     {7, {192, 192, 192}},
+        {8, {192, 220, 192}},   {9, {166, 202, 240}}, {246, {255, 251, 240}}, {247, {160, 160, 164}},
+        {248, {128, 128, 128}}, {249, {255, 0, 0}},   {250, {0, 255, 0}},     {251, {255, 255, 0}},
+        {252, {0, 0, 255}},     {253, {255, 0, 255}}, {254, {0, 255, 255}},   {255, {255, 255, 255}},
     };
     return colours;
 }
@@ -45,7 +45,8 @@ const std::vector<IndexedColour>& LetteringColours() {
         for (int day = 1; day <= quibac::kDoorDays; ++day) {
             const uint8_t index = table[size_t(day)].DoorColour;
             if (index == 0 || index == quibac::kOpenDoorColour) continue;
-            const bool known = std::any_of(c.begin(), c.end(), [index](const IndexedColour& e) { return e.index == index; });
+            const bool known =
+                std::any_of(c.begin(), c.end(), [index](const IndexedColour& e) { return e.index == index; });
             if (!known) throw std::logic_error("no lettering colour for door colour " + std::to_string(index));
         }
         return c;
@@ -141,8 +142,8 @@ std::vector<Point> Histogram(const std::vector<PaletteSource>& sources) {
     std::vector<Point> pts;
     for (const Cell& c : cells) {
         if (c.n == 0) continue;
-        pts.push_back(Point{int32_t((c.r + c.n / 2) / c.n), int32_t((c.g + c.n / 2) / c.n), int32_t((c.b + c.n / 2) / c.n),
-                            c.n, c.r, c.g, c.b});
+        pts.push_back(Point{int32_t((c.r + c.n / 2) / c.n), int32_t((c.g + c.n / 2) / c.n),
+                            int32_t((c.b + c.n / 2) / c.n), c.n, c.r, c.g, c.b});
     }
     return pts;
 }
@@ -164,8 +165,8 @@ std::vector<Rgb> MedianCut(std::vector<Point> pts, const Palette& fixed, size_t 
         Measure(boxes.back(), pts);
     }
     while (boxes.size() < wanted) {
-        auto worst = std::max_element(boxes.begin(), boxes.end(),
-                                      [](const Box& a, const Box& b) { return a.error < b.error; });
+        auto worst =
+            std::max_element(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) { return a.error < b.error; });
         if (worst == boxes.end() || worst->error <= 0) break;
         Box box = *worst;
         const int axis = box.axis;
@@ -258,7 +259,8 @@ Palette BuildPalette(const std::vector<PaletteSource>& sources) {
         for (size_t i : freeEntries) {
             const Cell& s = sums[i];
             if (s.n == 0) continue;
-            const Rgb mean{uint8_t((s.r + s.n / 2) / s.n), uint8_t((s.g + s.n / 2) / s.n), uint8_t((s.b + s.n / 2) / s.n)};
+            const Rgb mean{uint8_t((s.r + s.n / 2) / s.n), uint8_t((s.g + s.n / 2) / s.n),
+                           uint8_t((s.b + s.n / 2) / s.n)};
             if (!(mean == palette.colours[i])) moved = true;
             palette.colours[i] = mean;
         }

@@ -10,10 +10,10 @@
 
 namespace artgen {
 
-RgbImage RenderWalkStrip();   // 8 frames of Quib walking right
-RgbImage RenderWinkStrip();   // 7 frames of Quib's face: at rest, then one wink
-RgbImage RenderQuotes();      // 5 captions stacked
-RgbImage RenderAdvert();      // the full-canvas poster
+RgbImage RenderWalkStrip();  // 8 frames of Quib walking right
+RgbImage RenderWinkStrip();  // 7 frames of Quib's face: at rest, then one wink
+RgbImage RenderQuotes();     // 5 captions stacked
+RgbImage RenderAdvert();     // the full-canvas poster
 RgbImage RenderLogo();
 
 // The captions, top to bottom.

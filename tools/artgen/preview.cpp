@@ -37,7 +37,8 @@ const IndexedImage& Picture(const PreviewSet& set, const std::string& name) {
 }
 
 // Draws part of a picture scaled into a rectangle of the sheet.
-void Place(cairo_t* cr, const RgbImage& image, double sx, double sy, double sw, double sh, double x, double y, double scale) {
+void Place(cairo_t* cr, const RgbImage& image, double sx, double sy, double sw, double sh, double x, double y,
+           double scale) {
     cairo_surface_t* src = ToCairo(image);
     cairo_save(cr);
     cairo_rectangle(cr, x, y, sw * scale, sh * scale);
@@ -129,7 +130,8 @@ void WritePreviews(const PreviewSet& set, const std::string& dir) {
         Surface s(width, height, kSheet);
         Label(s.cr(), "QUOTES", kGap, kGap + 4);
         for (int q = 0; q < kQuoteCount; ++q)
-            Place(s.cr(), quotes, 0, q * kQuoteHeight, kQuoteWidth, kQuoteHeight, kGap, kGap + 12 + q * (kQuoteHeight + 6), 1);
+            Place(s.cr(), quotes, 0, q * kQuoteHeight, kQuoteWidth, kQuoteHeight, kGap,
+                  kGap + 12 + q * (kQuoteHeight + 6), 1);
         const double lx = kGap * 2 + kQuoteWidth;
         Label(s.cr(), "QUIBLOGO", lx, kGap + 4);
         Place(s.cr(), logo, 0, 0, kLogoWidth, kLogoHeight, lx, kGap + 12, 1);
@@ -190,7 +192,8 @@ void WritePreviews(const PreviewSet& set, const std::string& dir) {
         const double cellW = kAdvertWidth * kScale, cellH = 128 * kScale;
         const int rows = int((set.headers.size() + kColumns - 1) / kColumns);
         Surface s(int(kGap + kColumns * (cellW + kGap)), int(kGap + 16 + rows * (cellH + 22)), Hex(0x8C9AB0));
-        Label(s.cr(), "DATESFLIC: the header of the 1st to the 25th, marker colour in each day's colour", kGap, kGap + 4);
+        Label(s.cr(), "DATESFLIC: the header of the 1st to the 25th, marker colour in each day's colour", kGap,
+              kGap + 4);
         for (size_t i = 0; i < set.headers.size(); ++i) {
             const int day = int(i) + 1;
             RgbImage rgb = Expand(WithHeader(set.headers[i], set.headers[i], doorColours[size_t(day)]), set.palette);

@@ -20,35 +20,31 @@ struct Caption {
 };
 
 const Caption kCaptions[kQuoteCount] = {
-    {"Merry Christmas!", Hex(0xCC1A30), Trim::Holly},
-    {"Ho ho ho!", Hex(0xCC1A30), Trim::Stars},
-    {"Let it snow!", Hex(0x1F5FB8), Trim::Snowflakes},
-    {"Joy to the world!", Hex(0x168A43), Trim::Stars},
+    {"Merry Christmas!", Hex(0xCC1A30), Trim::Holly},         {"Ho ho ho!", Hex(0xCC1A30), Trim::Stars},
+    {"Let it snow!", Hex(0x1F5FB8), Trim::Snowflakes},        {"Joy to the world!", Hex(0x168A43), Trim::Stars},
     {"Season\u2019s greetings!", Hex(0x168A43), Trim::Holly},
 };
 
-constexpr double kTrimSpace = 48;   // room for the trim at each end
-constexpr double kMaxSize = 40;     // type size, reduced for long captions
+constexpr double kTrimSpace = 48;  // room for the trim at each end
+constexpr double kMaxSize = 40;    // type size, reduced for long captions
 constexpr double kBaseline = 42;
 
 void DrawTrim(cairo_t* cr, Trim trim, double x, double side) {
     const double y = kQuoteHeight / 2.0;
     switch (trim) {
-        case Trim::Holly:
-            DrawHolly(cr, x, y + 2, 0.62, side > 0 ? 0.5 : -0.5);
-            break;
-        case Trim::Stars:
-            StarPath(cr, x, y - 2, 12, 5, 5, side * 0.2);
-            FillThenStroke(cr, Hex(0xF6C531), Hex(0xB07C0E), 1.6);
-            StarPath(cr, x + side * 13, y + 13, 5.5, 2.3, 5, 0);
-            FillThenStroke(cr, Hex(0xF6C531), Hex(0xB07C0E), 1.2);
-            break;
-        case Trim::Snowflakes:
-            SetColour(cr, Hex(0x7FB2E5));
-            DrawSnowflake(cr, x, y - 3, 12, 0.2, 2.4);
-            SetColour(cr, Hex(0xA9CBEE));
-            DrawSnowflake(cr, x + side * 12, y + 14, 6, 0.5, 1.6);
-            break;
+    case Trim::Holly: DrawHolly(cr, x, y + 2, 0.62, side > 0 ? 0.5 : -0.5); break;
+    case Trim::Stars:
+        StarPath(cr, x, y - 2, 12, 5, 5, side * 0.2);
+        FillThenStroke(cr, Hex(0xF6C531), Hex(0xB07C0E), 1.6);
+        StarPath(cr, x + side * 13, y + 13, 5.5, 2.3, 5, 0);
+        FillThenStroke(cr, Hex(0xF6C531), Hex(0xB07C0E), 1.2);
+        break;
+    case Trim::Snowflakes:
+        SetColour(cr, Hex(0x7FB2E5));
+        DrawSnowflake(cr, x, y - 3, 12, 0.2, 2.4);
+        SetColour(cr, Hex(0xA9CBEE));
+        DrawSnowflake(cr, x + side * 12, y + 14, 6, 0.5, 1.6);
+        break;
     }
 }
 
@@ -87,7 +83,8 @@ RgbImage RenderQuotes() {
         cairo_fill(cr);
         cairo_restore(cr);
         CentredTextPath(cr, Font::Script, size, c.text, cx, kBaseline);
-        LinearSource(cr, 0, kBaseline - size * 0.75, 0, kBaseline, {{0, Lighten(c.colour, 0.22)}, {1, Lighten(c.colour, -0.12)}});
+        LinearSource(cr, 0, kBaseline - size * 0.75, 0, kBaseline,
+                     {{0, Lighten(c.colour, 0.22)}, {1, Lighten(c.colour, -0.12)}});
         FillSourceThenStroke(cr, Lighten(c.colour, -0.45), 1.0);
 
         const double half = box.width / 2;

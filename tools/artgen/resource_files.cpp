@@ -19,7 +19,8 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
     Put16(out, v >> 16);
 }
 
-void PutInfoHeader(std::vector<uint8_t>& out, int width, int height, int bits, uint32_t imageSize, uint32_t coloursUsed) {
+void PutInfoHeader(std::vector<uint8_t>& out, int width, int height, int bits, uint32_t imageSize,
+                   uint32_t coloursUsed) {
     Put32(out, kInfoHeaderSize);
     Put32(out, uint32_t(width));
     Put32(out, uint32_t(height));
@@ -121,7 +122,8 @@ std::vector<uint8_t> EncodeIcon(const std::vector<IconImage>& images) {
     return out;
 }
 
-std::vector<uint8_t> EncodeAnimation(const std::vector<IndexedImage>& frames, const PaletteTable& colours, uint32_t speed) {
+std::vector<uint8_t> EncodeAnimation(const std::vector<IndexedImage>& frames, const PaletteTable& colours,
+                                     uint32_t speed) {
     if (frames.empty()) throw std::logic_error("an animation needs frames");
     quibac::flc::Animation animation;
     animation.Width = frames.front().width;

@@ -20,10 +20,10 @@ constexpr size_t kColourTableSize = 256 * 4;
 std::vector<uint8_t> EncodeBitmap(const IndexedImage& image, const PaletteTable& colours);
 
 struct IconImage {
-    IndexedImage pixels;              // 32 x 32 indices into its table
-    std::vector<Rgb> table;           // 16 or 256 colours
-    std::vector<uint8_t> transparent; // 1 where the icon shows the desktop
-    int bitsPerPixel = 8;             // 4 or 8
+    IndexedImage pixels;               // 32 x 32 indices into its table
+    std::vector<Rgb> table;            // 16 or 256 colours
+    std::vector<uint8_t> transparent;  // 1 where the icon shows the desktop
+    int bitsPerPixel = 8;              // 4 or 8
 };
 
 // A .ico file holding the given images in order.
@@ -33,7 +33,8 @@ std::vector<uint8_t> EncodeIcon(const std::vector<IconImage>& images);
 // postage stamp, the colours and the whole picture, every later frame as
 // its delta, then the ring frame back to frame 0. speed is the header's
 // milliseconds per frame.
-std::vector<uint8_t> EncodeAnimation(const std::vector<IndexedImage>& frames, const PaletteTable& colours, uint32_t speed);
+std::vector<uint8_t> EncodeAnimation(const std::vector<IndexedImage>& frames, const PaletteTable& colours,
+                                     uint32_t speed);
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 void WriteText(const std::string& path, const std::string& text);

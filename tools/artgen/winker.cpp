@@ -32,10 +32,10 @@ constexpr double kLine = 4.0;
 // How far the winking eye is closed in each frame (0 open, 1 shut).
 constexpr std::array<double, kWinkFrames> kClosure = {0.0, 0.45, 0.85, 1.0, 1.0, 0.6, 0.22};
 
-constexpr double kCx = 151.5;      // the face's centre line
-constexpr double kFaceY = 236;     // centre of the face
+constexpr double kCx = 151.5;   // the face's centre line
+constexpr double kFaceY = 236;  // centre of the face
 constexpr double kEyeY = 232;
-constexpr double kEyeDx = 40;      // eye centres either side of the centre line
+constexpr double kEyeDx = 40;  // eye centres either side of the centre line
 constexpr double kEyeRx = 21, kEyeRy = 27;
 
 // The face's shading, also used for the eyelid so that the lid matches the
@@ -191,7 +191,8 @@ void DrawQuibFace(cairo_t* cr, double closure) {
     cairo_rectangle(cr, kCx - 26, 300, 52, 40);
     FillThenStroke(cr, kSkinShade, kOutline, kLine);
     cairo_move_to(cr, 62, 338);
-    const double collar[][2] = {{84, 372}, {106, 346}, {128, 378}, {151.5, 350}, {175, 378}, {197, 346}, {219, 372}, {241, 338}};
+    const double collar[][2] = {{84, 372},  {106, 346}, {128, 378}, {151.5, 350},
+                                {175, 378}, {197, 346}, {219, 372}, {241, 338}};
     for (const auto& p : collar) cairo_line_to(cr, p[0], p[1]);
     cairo_curve_to(cr, 200, 318, 103, 318, 62, 338);
     cairo_close_path(cr);
@@ -290,7 +291,6 @@ void DrawQuibFace(cairo_t* cr, double closure) {
         FillThenStroke(cr, Hex(0xFFE37A), Hex(0xC28A12), 2);
     }
 }
-
 
 RgbImage RenderWinkStrip() {
     Surface s(kWinkWidth, kWinkHeight);

@@ -70,7 +70,8 @@ Bytes EncodeFlc(const Animation& animation) {
         Bytes chunk = DeltaFlcChunk(from.data(), to.data(), w, h);
         return chunk.empty() ? MakeFrame({}) : MakeFrame({chunk});
     };
-    for (size_t i = 1; i < animation.Frames.size(); ++i) frames.push_back(delta(animation.Frames[i - 1], animation.Frames[i]));
+    for (size_t i = 1; i < animation.Frames.size(); ++i)
+        frames.push_back(delta(animation.Frames[i - 1], animation.Frames[i]));
     // The ring frame lets a player loop without going back to frame 0's full picture.
     frames.push_back(delta(animation.Frames.back(), first));
 

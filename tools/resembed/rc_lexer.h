@@ -15,7 +15,7 @@ namespace resembed {
 struct Token {
     enum class Kind { Word, String, Punct };
     Kind kind = Kind::Punct;
-    std::string text;       // strings: with escapes resolved
+    std::string text;  // strings: with escapes resolved
     std::filesystem::path file;
     int line = 0;
 

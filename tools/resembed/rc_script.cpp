@@ -32,8 +32,8 @@ constexpr uint32_t kDefaultControlStyle = 0x50000000;  // WS_CHILD | WS_VISIBLE
 constexpr uint32_t kCaptionStyle = 0x00C00000;         // WS_CAPTION
 constexpr uint32_t kSetFontStyle = 0x40;               // DS_SETFONT
 
-constexpr const char* kMemoryOptions[] = {"PRELOAD", "LOADONCALL", "FIXED", "MOVEABLE", "DISCARDABLE",
-                                          "PURE", "IMPURE", "SHARED", "NONSHARED"};
+constexpr const char* kMemoryOptions[] = {"PRELOAD", "LOADONCALL", "FIXED",  "MOVEABLE", "DISCARDABLE",
+                                          "PURE",    "IMPURE",     "SHARED", "NONSHARED"};
 
 bool AllDigits(const std::string& s) {
     if (s.empty()) return false;
@@ -259,8 +259,8 @@ private:
     }
     static int64_t Number(const Token& t) {
         std::string digits = t.text;
-        while (!digits.empty() && (digits.back() == 'L' || digits.back() == 'l' || digits.back() == 'U' ||
-                                   digits.back() == 'u'))
+        while (!digits.empty() &&
+               (digits.back() == 'L' || digits.back() == 'l' || digits.back() == 'U' || digits.back() == 'u'))
             digits.pop_back();
         char* end = nullptr;
         const bool hex = digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X');
@@ -310,8 +310,7 @@ private:
     }
     // Everything up to the first BEGIN and through its matching END.
     void SkipBlock() {
-        while (!IsBegin(Next())) {
-        }
+        while (!IsBegin(Next())) {}
         for (int depth = 1; depth > 0;) {
             const Token t = Next();
             depth += IsBegin(t) ? 1 : IsEnd(t) ? -1 : 0;
@@ -328,8 +327,6 @@ private:
 
 }  // namespace
 
-std::vector<Resource> ReadResources(const std::filesystem::path& script) {
-    return Parser(LexScript(script)).Run();
-}
+std::vector<Resource> ReadResources(const std::filesystem::path& script) { return Parser(LexScript(script)).Run(); }
 
 }  // namespace resembed

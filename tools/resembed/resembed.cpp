@@ -33,7 +33,8 @@ std::string Generate(const std::filesystem::path& script, std::vector<resembed::
     std::vector<resembed::Resource> kept;
     for (auto& r : resources) {
         if (!r.file.empty() && !SafeForAssembler(r.file.string())) {
-            std::cerr << "resembed: warning: " << r.file.string() << " cannot be embedded (quote or backslash in its path)\n";
+            std::cerr << "resembed: warning: " << r.file.string()
+                      << " cannot be embedded (quote or backslash in its path)\n";
             continue;
         }
         kept.push_back(std::move(r));
@@ -45,8 +46,9 @@ std::string Generate(const std::filesystem::path& script, std::vector<resembed::
     for (size_t i = 0; i < kept.size(); ++i) {
         const std::string sym = "quibac_resource_" + std::to_string(i);
         if (!kept[i].file.empty()) {
-            out << "__asm__(\".section .rodata\\n.balign 16\\n" << sym << ":\\n.incbin \\\"" << kept[i].file.string()
-                << "\\\", " << kept[i].fileSkip << "\\n" << sym << "_end:\\n.previous\\n\");\n";
+            out << "__asm__(\".section .rodata\\n.balign 16\\n"
+                << sym << ":\\n.incbin \\\"" << kept[i].file.string() << "\\\", " << kept[i].fileSkip << "\\n"
+                << sym << "_end:\\n.previous\\n\");\n";
             out << "extern \"C\" const uint8_t " << sym << "[];\nextern \"C\" const uint8_t " << sym << "_end[];\n";
         } else {
             out << "alignas(4) static const uint8_t " << sym << "[] = {";

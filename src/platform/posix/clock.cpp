@@ -42,7 +42,8 @@ ClockState& Clock() {
 uint64_t ElapsedMs() {
     ClockState& c = Clock();
     if (c.virtualMode) return c.virtualMs;
-    return uint64_t(std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - c.realStart).count());
+    return uint64_t(
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - c.realStart).count());
 }
 
 }  // namespace

@@ -57,13 +57,10 @@ struct Control {
         case kCheckBox:
         case kAutoCheckBox:
         case kRadioButton:
-        case kAutoRadioButton:
-            return BST_CHECKED;
+        case kAutoRadioButton: return BST_CHECKED;
         case kThreeState:
-        case kAutoThreeState:
-            return BST_INDETERMINATE;
-        default:
-            return BST_UNCHECKED;
+        case kAutoThreeState: return BST_INDETERMINATE;
+        default: return BST_UNCHECKED;
         }
     }
 };
@@ -117,7 +114,8 @@ INT_PTR Send(Dialog* d, UINT message, WPARAM wParam, LPARAM lParam) {
 
 void SendCommand(Dialog* d, int id, WORD notification) {
     Control* c = FindItem(d, id);
-    Send(d, WM_COMMAND, MakeWParam(WORD(id), notification), reinterpret_cast<LPARAM>(c != nullptr ? Handle(c) : nullptr));
+    Send(d, WM_COMMAND, MakeWParam(WORD(id), notification),
+         reinterpret_cast<LPARAM>(c != nullptr ? Handle(c) : nullptr));
 }
 
 // The id Enter stands for: the template's default push button (the last

@@ -55,8 +55,10 @@ public:
         return String();
     }
     void Skip(size_t count) {
-        if (!bytes_.Has(at_, count)) Fail();
-        else at_ += count;
+        if (!bytes_.Has(at_, count))
+            Fail();
+        else
+            at_ += count;
     }
     void AlignToDword() { at_ = (at_ + 3) & ~size_t(3); }
 

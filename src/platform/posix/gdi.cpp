@@ -107,7 +107,7 @@ DeviceContext* LookupDC(HDC hdc) {
 struct Target {
     uint32_t* pixels = nullptr;
     int stride = 0;
-    int originX = 0, originY = 0;             // DC (0,0) in surface coordinates
+    int originX = 0, originY = 0;                                  // DC (0,0) in surface coordinates
     int clipLeft = 0, clipTop = 0, clipRight = 0, clipBottom = 0;  // surface coordinates, exclusive end
     bool isWindow = false;
 };
@@ -268,7 +268,7 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
         return previous;
     }
     if (object->kind == ObjectKind::Brush) return object;  // brushes are not used for drawing here
-    return nullptr;  // palettes go through SelectPalette, as on Windows
+    return nullptr;                                        // palettes go through SelectPalette, as on Windows
 }
 
 BOOL WINAPI DeleteObject(HGDIOBJ ho) {

@@ -64,13 +64,13 @@ struct Window {
     Window* owner = nullptr;   // owned top-level windows only
     DWORD thread = 0;          // the thread whose queue receives its messages
     WNDPROC procedure = nullptr;
-    LONG_PTR userData = 0;     // GWLP_USERDATA
-    bool invalid = false;      // a WM_PAINT is due
-    bool eraseDue = false;     // and its BeginPaint erases the background first
+    LONG_PTR userData = 0;        // GWLP_USERDATA
+    bool invalid = false;         // a WM_PAINT is due
+    bool eraseDue = false;        // and its BeginPaint erases the background first
     HBRUSH background = nullptr;  // the class's
-    bool destroying = false;   // DestroyWindow has begun on it
-    uint64_t order = 0;        // creation order: a later window lies above an earlier one
-    std::vector<MSG> received; // test windows: what their procedure saw
+    bool destroying = false;      // DestroyWindow has begun on it
+    uint64_t order = 0;           // creation order: a later window lies above an earlier one
+    std::vector<MSG> received;    // test windows: what their procedure saw
 };
 
 struct DeviceContext : GdiObject {
@@ -114,7 +114,6 @@ void ResetGdi();
 void ResetWindows();
 void ResetClocks();
 void ResetDebugOutput();
-
 
 // ==== windows, messages and the system around them ===========================
 // Lock order: the message lock may be held while GdiLock() is taken, never the

@@ -23,7 +23,8 @@ std::unordered_set<void*>& Blocks() {
 
 HGLOBAL WINAPI GlobalAlloc(UINT uFlags, SIZE_T dwBytes) {
     if (posix::detail::ShouldFail(posix::FailingCall::GlobalAlloc)) return nullptr;
-    void* block = (uFlags & GMEM_ZEROINIT) != 0 ? std::calloc(1, dwBytes ? dwBytes : 1) : std::malloc(dwBytes ? dwBytes : 1);
+    void* block =
+        (uFlags & GMEM_ZEROINIT) != 0 ? std::calloc(1, dwBytes ? dwBytes : 1) : std::malloc(dwBytes ? dwBytes : 1);
     if (block == nullptr) return nullptr;
     std::lock_guard<std::mutex> guard(BlockLock());
     Blocks().insert(block);

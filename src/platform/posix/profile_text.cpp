@@ -35,10 +35,10 @@ enum class LineKind { Other, Section, Key };
 struct Line {
     size_t begin = 0, contentEnd = 0, end = 0;
     LineKind kind = LineKind::Other;
-    std::string_view name;      // section or key name, trimmed
-    bool hasValue = false;      // keys: the line has an '='; a bare name is a key without a value
-    size_t valueBegin = 0;      // keys with a value: where the text after '=' starts, blanks skipped
-    std::string_view value;     // keys: trimmed value
+    std::string_view name;   // section or key name, trimmed
+    bool hasValue = false;   // keys: the line has an '='; a bare name is a key without a value
+    size_t valueBegin = 0;   // keys with a value: where the text after '=' starts, blanks skipped
+    std::string_view value;  // keys: trimmed value
 };
 
 Line Classify(std::string_view text, Line line) {

@@ -32,7 +32,8 @@ struct ResourceId {
             r.id = std::atoi(text + 1);
             return r;
         }
-        for (const char* p = text; *p != '\0'; ++p) r.name.push_back(char(std::toupper(static_cast<unsigned char>(*p))));
+        for (const char* p = text; *p != '\0'; ++p)
+            r.name.push_back(char(std::toupper(static_cast<unsigned char>(*p))));
         return r;
     }
     static ResourceId From(const char* text, int id) {

@@ -33,7 +33,7 @@ struct ThreadObject {
 
 struct ThreadTable {
     std::mutex lock;
-    std::condition_variable ended;  // any thread has ended
+    std::condition_variable ended;                                      // any thread has ended
     std::unordered_map<HANDLE, std::shared_ptr<ThreadObject>> handles;  // open handles
     int live = 0;
 };

@@ -88,8 +88,8 @@ HWND MakeParent(HINSTANCE instance, int width, int height) {
     if (RegisterClassA(&parentClass) == 0) return nullptr;
     // A popup has no frame, so its client area is the whole window.
     constexpr DWORD kStyle = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
-    return CreateWindowExA(0, kParentClass, "Preview host", kStyle, kParentX, kParentY, width, height, nullptr,
-                           nullptr, instance, nullptr);
+    return CreateWindowExA(0, kParentClass, "Preview host", kStyle, kParentX, kParentY, width, height, nullptr, nullptr,
+                           instance, nullptr);
 }
 
 bool StartSaver(const std::string& saver, HWND parent, PROCESS_INFORMATION& process) {

@@ -194,14 +194,14 @@ void Signpost(cairo_t* cr, double cx, double boardY, double groundY, const std::
 // whole, and flat bands keep it small.
 void DuskSky(cairo_t* cr) {
     constexpr std::array<std::pair<double, uint32_t>, 9> kBands = {{{0, 0x1B2456},
-                                                                  {96, 0x222B60},
-                                                                  {168, 0x2B336C},
-                                                                  {228, 0x383D7A},
-                                                                  {276, 0x4A4888},
-                                                                  {318, 0x625494},
-                                                                  {352, 0x83639F},
-                                                                  {380, 0xA876A8},
-                                                                  {404, 0xD092AE}}};
+                                                                    {96, 0x222B60},
+                                                                    {168, 0x2B336C},
+                                                                    {228, 0x383D7A},
+                                                                    {276, 0x4A4888},
+                                                                    {318, 0x625494},
+                                                                    {352, 0x83639F},
+                                                                    {380, 0xA876A8},
+                                                                    {404, 0xD092AE}}};
     for (size_t i = 0; i < kBands.size(); ++i) {
         const double y1 = i + 1 < kBands.size() ? kBands[i + 1].first : 600;
         cairo_rectangle(cr, 0, kBands[i].first, 800, y1 - kBands[i].first);

@@ -77,8 +77,8 @@ void HearthOpening(cairo_t* cr) {
 
 // Logs crossed on the fire, their cut ends showing.
 void Logs(cairo_t* cr) {
-    for (const auto& [x, y, a] : {std::array{360.0, 512.0, 0.18}, std::array{440.0, 512.0, -0.18},
-                                  std::array{400.0, 530.0, 0.0}}) {
+    for (const auto& [x, y, a] :
+         {std::array{360.0, 512.0, 0.18}, std::array{440.0, 512.0, -0.18}, std::array{400.0, 530.0, 0.0}}) {
         cairo_save(cr);
         cairo_translate(cr, x, y);
         cairo_rotate(cr, a);

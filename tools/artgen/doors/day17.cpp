@@ -89,9 +89,9 @@ void CrackerTube(cairo_t* cr) {
 
 // The bang: a burst of stars either side.
 void Bang(cairo_t* cr) {
-    for (const auto& [x, y, s] : {std::array{110.0, 250.0, 30.0}, std::array{70.0, 330.0, 16.0},
-                                  std::array{170.0, 200.0, 14.0}, std::array{700.0, 470.0, 24.0},
-                                  std::array{740.0, 390.0, 14.0}}) {
+    for (const auto& [x, y, s] :
+         {std::array{110.0, 250.0, 30.0}, std::array{70.0, 330.0, 16.0}, std::array{170.0, 200.0, 14.0},
+          std::array{700.0, 470.0, 24.0}, std::array{740.0, 390.0, 14.0}}) {
         StarPath(cr, x, y, s, s * 0.45, 5, 0.2);
         FillThenStroke(cr, kPaperGold, kOutline, 2);
     }

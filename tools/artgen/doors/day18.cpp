@@ -256,8 +256,8 @@ void Finale(cairo_t* cr) {
     StoryBox(cr, 0, 0, 0, true);
     cairo_restore(cr);
     TumblingLid(cr);
-    for (const auto& [x, y, s] : {std::array{220.0, 300.0, 18.0}, std::array{590.0, 200.0, 14.0},
-                                  std::array{250.0, 190.0, 12.0}}) {
+    for (const auto& [x, y, s] :
+         {std::array{220.0, 300.0, 18.0}, std::array{590.0, 200.0, 14.0}, std::array{250.0, 190.0, 12.0}}) {
         StarPath(cr, x, y, s, s * 0.45, 5, 0.1);
         FillThenStroke(cr, kStarGold, kOutline, 2);
     }

@@ -154,8 +154,8 @@ void SmokePuffs(cairo_t* cr, double phase) {
         const double size = 14 + 50 * std::sin(kPi * std::min(1.0, t * 1.1));
         if (size < 16) continue;
         cairo_new_sub_path(cr);
-        for (const auto& [dx, dy, f] : {std::array{0.0, 0.0, 1.0}, std::array{-0.7, 0.2, 0.7},
-                                        std::array{0.7, 0.25, 0.65}}) {
+        for (const auto& [dx, dy, f] :
+             {std::array{0.0, 0.0, 1.0}, std::array{-0.7, 0.2, 0.7}, std::array{0.7, 0.25, 0.65}}) {
             cairo_new_sub_path(cr);
             cairo_arc(cr, x + dx * size, y + dy * size, size * f, 0, 2 * kPi);
         }

@@ -39,8 +39,8 @@ void HousesAcrossTheStreet(cairo_t* cr) {
 
 // Envelopes lying in the snow, each with its flap and stamp.
 void LettersInTheSnow(cairo_t* cr) {
-    for (const auto& [x, y, a] : {std::array{200.0, 540.0, 0.3}, std::array{600.0, 550.0, -0.25},
-                                  std::array{650.0, 500.0, 0.15}}) {
+    for (const auto& [x, y, a] :
+         {std::array{200.0, 540.0, 0.3}, std::array{600.0, 550.0, -0.25}, std::array{650.0, 500.0, 0.15}}) {
         cairo_save(cr);
         cairo_translate(cr, x, y);
         cairo_rotate(cr, a);

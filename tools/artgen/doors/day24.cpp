@@ -103,9 +103,9 @@ void FullMoon(cairo_t* cr) {
     cairo_arc(cr, kMoonX, kMoonY, kMoonR, 0, 2 * kPi);
     RadialSource(cr, kMoonX - 40, kMoonY - 40, 10, kMoonR * 1.1, {{0, Hex(0xFFFBE6)}, {1, Hex(0xF0DFA0)}});
     cairo_fill(cr);
-    for (const auto& [dx, dy, rr] : {std::array{-60.0, -40.0, 28.0}, std::array{50.0, 60.0, 22.0},
-                                     std::array{30.0, -80.0, 14.0}, std::array{-20.0, 90.0, 18.0},
-                                     std::array{90.0, -10.0, 12.0}}) {
+    for (const auto& [dx, dy, rr] :
+         {std::array{-60.0, -40.0, 28.0}, std::array{50.0, 60.0, 22.0}, std::array{30.0, -80.0, 14.0},
+          std::array{-20.0, 90.0, 18.0}, std::array{90.0, -10.0, 12.0}}) {
         cairo_arc(cr, kMoonX + dx, kMoonY + dy, rr, 0, 2 * kPi);
         SetColour(cr, Hex(0xE6D69C), 0.7);
         cairo_fill(cr);

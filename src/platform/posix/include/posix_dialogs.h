@@ -33,7 +33,7 @@ struct DialogTemplateInfo {
     std::string menu;       // empty for none, "#n" for an ordinal
     std::string className;  // empty for the platform's dialog class
     std::string caption;
-    bool hasFont = false;   // DS_SETFONT
+    bool hasFont = false;  // DS_SETFONT
     int pointSize = 0;
     std::string typeface;
     std::vector<DialogItemInfo> items;

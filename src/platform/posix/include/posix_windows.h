@@ -95,8 +95,7 @@ int OpenRegistryKeys();
 // Libraries that LoadLibraryA finds by file name (compared without regard to
 // case), with their entries by name. A library marked loaded is already in the
 // process: GetModuleHandleA finds it without any LoadLibraryA.
-void ProvideLibrary(const std::string& name, std::vector<std::pair<std::string, FARPROC>> entries,
-                    bool loaded = false);
+void ProvideLibrary(const std::string& name, std::vector<std::pair<std::string, FARPROC>> entries, bool loaded = false);
 // LoadLibraryA calls of any name, and libraries loaded and not yet freed
 // (not counting those provided as already loaded).
 int LibraryLoadCalls();
