@@ -3,6 +3,7 @@
 #pragma once
 
 #include "display/canvas.h"
+#include "display/device_lock.h"
 #include "display/frame_dib.h"
 #include "display/frame_drawing.h"
 #include "display/gdi_owners.h"
@@ -11,8 +12,6 @@
 #include "display/scaling_maps.h"
 
 #include <windows.h>
-
-#include <mutex>
 
 namespace quibac {
 
@@ -44,10 +43,8 @@ struct Display {
     // every call on these DCs and their objects holds this lock, and only for
     // those calls. The frame buffer is not guarded: a repaint may show a
     // half-drawn frame, which the show's next presentation replaces.
-    std::mutex DeviceLock;
+    DeviceLock Devices;
 };
-
-using DeviceGuard = std::lock_guard<std::mutex>;
 
 // The display's frame buffer and scaling maps, for drawing.
 inline FrameView FrameOf(const Display& display) {

@@ -25,7 +25,7 @@ void BuildPalette(PaletteState& palette) {
 void RefreshPalette(Display& display) {
     PaletteState& palette = display.Palette;
     if (palette.PaletteBlock == nullptr || display.Dib.DibColourTable == nullptr) return;
-    const DeviceGuard guard(display.DeviceLock);
+    const DeviceGuard guard(display.Devices);
     // Release the palette from both DCs before deleting it; its successor is
     // realized there, so what it displaced need not be.
     PutBackUnrealized(display.MemoryPaletteSelection);

@@ -1,5 +1,7 @@
 #include "host/monitor_covers.h"
 
+#include "host/library_entry.h"
+
 #include <array>
 
 namespace quibac {
@@ -9,16 +11,22 @@ namespace {
 constexpr DWORD kCoverStyle = WS_POPUP | WS_VISIBLE;
 constexpr DWORD kCoverExStyle = WS_EX_TOPMOST;
 
+// Windows 95 and NT 4 know one monitor only and have neither entry.
+constexpr char kUserLibrary[] = "USER32.DLL";
+using EnumDisplayMonitorsFn = BOOL(WINAPI*)(HDC, LPCRECT, MONITORENUMPROC, LPARAM);
+using GetMonitorInfoFn = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
+
 struct CoverContext {
     HINSTANCE instance;
     HWND saver;
+    GetMonitorInfoFn getMonitorInfo;
 };
 
 BOOL CALLBACK CoverMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     const auto& context = *reinterpret_cast<const CoverContext*>(data);
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (!GetMonitorInfoA(monitor, &info) || (info.dwFlags & MONITORINFOF_PRIMARY) != 0) return TRUE;
+    if (!context.getMonitorInfo(monitor, &info) || (info.dwFlags & MONITORINFOF_PRIMARY) != 0) return TRUE;
     const RECT& r = info.rcMonitor;
     // Owned by the saver's window: destroyed with it, never above it in its
     // own thread's order of things.
@@ -40,14 +48,18 @@ bool IsSaverInput(UINT message) {
 }  // namespace
 
 bool CoverOtherMonitors(HINSTANCE instance, HWND saver) {
+    const HMODULE user = GetModuleHandleA(kUserLibrary);
+    const auto enumMonitors = EntryOf<EnumDisplayMonitorsFn>(user, "EnumDisplayMonitors");
+    const auto getMonitorInfo = EntryOf<GetMonitorInfoFn>(user, "GetMonitorInfoA");
+    if (enumMonitors == nullptr || getMonitorInfo == nullptr) return false;
     WNDCLASSA coverClass{};
     coverClass.lpfnWndProc = CoverWndProc;
     coverClass.hInstance = instance;
     coverClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     coverClass.lpszClassName = kCoverClassName;
     if (RegisterClassA(&coverClass) == 0) return false;
-    CoverContext context{instance, saver};
-    EnumDisplayMonitors(nullptr, nullptr, CoverMonitor, reinterpret_cast<LPARAM>(&context));
+    CoverContext context{instance, saver, getMonitorInfo};
+    enumMonitors(nullptr, nullptr, CoverMonitor, reinterpret_cast<LPARAM>(&context));
     return true;
 }
 

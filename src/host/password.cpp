@@ -1,16 +1,12 @@
 #include "host/password.h"
 
+#include "host/library_entry.h"
+
 namespace quibac {
 
 namespace {
 
 using PwdChangePasswordFn = DWORD(WINAPI*)(LPCSTR provider, HWND parent, DWORD reserved1, DWORD reserved2);
-
-// An entry found by name, as the function type it is documented to have.
-template <typename Function>
-Function EntryOf(HMODULE module, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
 
 // Whether the user's settings ask for a password. The buffer is cleared
 // first, so a value shorter than four bytes reads as the number it holds.

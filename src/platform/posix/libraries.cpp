@@ -27,9 +27,29 @@ struct LibraryState {
     int loadCalls = 0;
 };
 
+// The system's own library, always in the process, with the entries the
+// saver looks up by name because not every Windows has them.
+template <typename Function>
+FARPROC AsEntry(Function function) {
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
+}
+
+void AddSystemLibraries(LibraryState& s) {
+    auto user = std::make_unique<Library>();
+    user->fileName = "user32.dll";
+    user->inProcess = true;
+    user->entries = {{"EnumDisplayMonitors", AsEntry(&EnumDisplayMonitors)},
+                     {"GetMonitorInfoA", AsEntry(&GetMonitorInfoA)}};
+    s.libraries.push_back(std::move(user));
+}
+
 LibraryState& Libraries() {
     // Never destroyed: threads and exit-time checks may still look at it.
-    static auto* state = new LibraryState();
+    static auto* state = [] {
+        auto* s = new LibraryState();
+        AddSystemLibraries(*s);
+        return s;
+    }();
     return *state;
 }
 
@@ -73,6 +93,7 @@ void ResetLibraries() {
     LibraryState& s = Libraries();
     Guard guard(s.lock);
     s.libraries.clear();
+    AddSystemLibraries(s);
     s.loadCalls = 0;
 }
 

@@ -458,6 +458,15 @@ BOOL WINAPI TerminateThread(HANDLE hThread, DWORD dwExitCode);
 BOOL WINAPI GetExitCodeThread(HANDLE hThread, LPDWORD lpExitCode);
 BOOL WINAPI CloseHandle(HANDLE hObject);
 
+// Only what the platform layer needs to find its lock; callers treat it as opaque.
+typedef struct _RTL_CRITICAL_SECTION {
+    void* LockSemaphore;
+} CRITICAL_SECTION, *LPCRITICAL_SECTION;
+void WINAPI InitializeCriticalSection(LPCRITICAL_SECTION lpCriticalSection);
+void WINAPI EnterCriticalSection(LPCRITICAL_SECTION lpCriticalSection);
+void WINAPI LeaveCriticalSection(LPCRITICAL_SECTION lpCriticalSection);
+void WINAPI DeleteCriticalSection(LPCRITICAL_SECTION lpCriticalSection);
+
 struct _CONTEXT;
 typedef struct _EXCEPTION_RECORD {
     DWORD ExceptionCode;
