@@ -121,6 +121,7 @@ void ResetPlatform(int screenWidth, int screenHeight) {
     ResetInput();
     ResetSystem();
     ResetProcess();
+    ResetThreadStartHook();
     ResetRegistry();
     ResetLibraries();
 }
