@@ -1,5 +1,6 @@
 #include "gif_animation.h"
 
+#include "interrupt_cleanup.h"
 #include "output_paths.h"
 
 #include <sys/stat.h>
@@ -49,7 +50,10 @@ void GifAnimation::Discard() {
         EGifCloseFile(gif_, &error);
         gif_ = nullptr;
     }
-    if (!partialPath_.empty()) unlink(partialPath_.c_str());
+    if (!partialPath_.empty()) {
+        unlink(partialPath_.c_str());
+        ForgetOnInterrupt(partialPath_);
+    }
     partialPath_.clear();
 }
 
@@ -68,6 +72,7 @@ std::string GifAnimation::Open(const std::string& path, int width, int height, i
     const int fd = mkstemp(partial.data());
     if (fd < 0) return "cannot write '" + path + "': " + std::strerror(errno);
     partialPath_ = partial;
+    RemoveOnInterrupt(partialPath_);
     // mkstemp makes the file private; the finished one gets the mode any new
     // file of the user's would.
     const mode_t mask = umask(0);
@@ -179,6 +184,7 @@ std::string GifAnimation::Finish() {
         Discard();
         return "cannot write '" + path_ + "': " + reason;
     }
+    ForgetOnInterrupt(partialPath_);
     partialPath_.clear();
     return "";
 }

@@ -2,10 +2,12 @@
 // screen written as PNG frames, an animated GIF or both. Exit codes: 0 done,
 // 2 bad arguments (nothing written), 1 the render itself failed.
 #include "frame_writer.h"
+#include "interrupt_cleanup.h"
 #include "options.h"
 #include "output_paths.h"
 #include "progress.h"
 #include "saver_capture.h"
+#include "settings/settings.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +23,8 @@ namespace {
 constexpr int kDone = 0;
 constexpr int kRenderFailed = 1;
 constexpr int kBadArguments = 2;
+// Where the temporary folder is made when TMPDIR names none that exists.
+constexpr char kFallbackTemporaryFolder[] = "/tmp";
 
 CalendarDate Today() {
     const std::time_t now = std::time(nullptr);
@@ -44,13 +48,21 @@ int Failed(const std::string& error) {
 class ProfileFolder {
 public:
     ProfileFolder() {
-        std::error_code ignored;
-        std::string pattern = (std::filesystem::temp_directory_path(ignored) / "quibac-render-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+        std::error_code unusable;
+        std::filesystem::path temporary = std::filesystem::temp_directory_path(unusable);
+        if (unusable) temporary = kFallbackTemporaryFolder;
+        std::string pattern = (temporary / "quibac-render-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) return;
+        path_ = pattern;
+        RemoveOnInterrupt(path_);
+        RemoveOnInterrupt(path_ + "/" + kSettingsFile);
     }
     ~ProfileFolder() {
+        if (path_.empty()) return;
         std::error_code ignored;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(path_, ignored);
+        ForgetOnInterrupt(path_ + "/" + kSettingsFile);
+        ForgetOnInterrupt(path_);
     }
     ProfileFolder(const ProfileFolder&) = delete;
     ProfileFolder& operator=(const ProfileFolder&) = delete;
