@@ -11,11 +11,21 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace quibac {
 namespace {
 
 class GdiTest : public testing::PlatformTest {};
+
+TEST_F(GdiTest, ScreenPixelsReadWhatLiesOffTheScreenAsBlack) {
+    SetScreenSize(4, 3);
+    constexpr uint32_t c = 0x00123456;
+    posix::FillScreen(c);
+    EXPECT_EQ(posix::ScreenPixels(-1, 1, 3, 3), (std::vector<uint32_t>{0, c, c, 0, c, c, 0, 0, 0}));
+    EXPECT_EQ(posix::ScreenPixels(3, -1, 2, 2), (std::vector<uint32_t>{0, 0, c, 0}));
+    EXPECT_TRUE(posix::ScreenPixels(0, 0, -2, 5).empty());
+}
 
 TEST_F(GdiTest, ACallFailsOnRequestOnceAfterTheGivenSuccesses) {
     HWND window = posix::CreateTestWindow(0, 0, 8, 8);

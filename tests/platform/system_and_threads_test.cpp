@@ -55,6 +55,34 @@ TEST_F(SystemTest, AThreadBlockedInASleepHookIsTerminatedAndItsHandleSignalled) 
     EXPECT_EQ(WaitForSingleObject(thread, 0), WAIT_FAILED) << "a closed handle";
 }
 
+TEST_F(SystemTest, AThreadStartHookHoldsTheNewThreadBeforeItsProcedureRuns) {
+    Gate gate;
+    std::atomic<bool> ran{false};
+    std::thread::id hookThread;
+    posix::SetThreadStartHook([&] {
+        hookThread = std::this_thread::get_id();
+        gate.Wait();
+    });
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](LPVOID flag) -> DWORD {
+            static_cast<std::atomic<bool>*>(flag)->store(true);
+            return 0;
+        },
+        &ran, 0, nullptr);
+    while (gate.waiting == 0) std::this_thread::yield();
+    EXPECT_FALSE(ran.load());
+    EXPECT_NE(hookThread, std::this_thread::get_id()) << "the hook runs on the new thread";
+    {
+        std::lock_guard<std::mutex> hold(gate.lock);
+        gate.open = true;
+    }
+    gate.opened.notify_all();
+    EXPECT_EQ(WaitForSingleObject(thread, INFINITE), WAIT_OBJECT_0);
+    EXPECT_TRUE(ran.load());
+    EXPECT_TRUE(CloseHandle(thread));
+}
+
 TEST_F(SystemTest, ATimedWaitInVirtualTimeEndsOnTheVirtualClock) {
     Gate gate;
     posix::UseVirtualTime(true);

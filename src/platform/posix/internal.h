@@ -183,6 +183,8 @@ HMODULE LoadedLibraryNamed(LPCSTR name);
 // What the process was started with (the POSIX main records it).
 void RecordProcessCommandLine(const std::string& commandLine);
 void ResetProcess();
+// Threads (threads.cpp): forgetting the start hook.
+void ResetThreadStartHook();
 
 // The primary monitor's rectangle, and forgetting any others.
 RECT PrimaryMonitor();

@@ -6,6 +6,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -50,10 +51,18 @@ void FillScreen(uint32_t rgb) {
 }
 
 std::vector<uint32_t> ScreenPixels(int x, int y, int width, int height) {
-    std::vector<uint32_t> out;
-    out.reserve(size_t(width > 0 ? width : 0) * size_t(height > 0 ? height : 0));
-    for (int j = 0; j < height; ++j)
-        for (int i = 0; i < width; ++i) out.push_back(ScreenPixel(x + i, y + j));
+    const int64_t w = std::max(width, 0), h = std::max(height, 0);
+    std::vector<uint32_t> out(size_t(w * h), 0);  // what lies off the screen reads as black
+    // One lock for the whole copy, so the pixels are one moment's screen and
+    // a full-screen copy costs a copy, not a lock per pixel.
+    Guard guard(GdiLock());
+    const Screen& s = TheScreen();
+    const int64_t left = std::max<int64_t>(x, 0), right = std::min<int64_t>(int64_t(x) + w, s.width);
+    const int64_t top = std::max<int64_t>(y, 0), bottom = std::min<int64_t>(int64_t(y) + h, s.height);
+    for (int64_t row = top; row < bottom && left < right; ++row) {
+        const auto from = s.pixels.begin() + ptrdiff_t(row * s.width + left);
+        std::copy(from, from + ptrdiff_t(right - left), out.begin() + ptrdiff_t((row - y) * w + (left - x)));
+    }
     return out;
 }
 
@@ -121,6 +130,7 @@ void ResetPlatform(int screenWidth, int screenHeight) {
     ResetInput();
     ResetSystem();
     ResetProcess();
+    ResetThreadStartHook();
     ResetRegistry();
     ResetLibraries();
 }

@@ -33,6 +33,7 @@ struct ThreadObject {
 
 struct ThreadTable {
     std::mutex lock;
+    posix::ThreadStartHook startHook;                                   // under lock
     std::condition_variable ended;                                      // any thread has ended
     std::unordered_map<HANDLE, std::shared_ptr<ThreadObject>> handles;  // open handles
     int live = 0;
@@ -81,6 +82,13 @@ void* RunThread(void* argument) {
         end.object = std::move(*start);
     }
     t_threadId = end.object->id;
+    posix::ThreadStartHook hook;
+    {
+        std::lock_guard<std::mutex> guard(Table().lock);
+        hook = Table().startHook;
+    }
+    // The hook runs with no lock held: it may block until cancelled.
+    if (hook) hook();
     const DWORD result = end.object->start(end.object->parameter);
     // Past its procedure the thread can no longer be terminated.
     pthread_setcancelstate(PTHREAD_CANCEL_DISABLE, nullptr);
@@ -92,6 +100,8 @@ void* RunThread(void* argument) {
 }  // namespace
 
 namespace posix::detail {
+
+void ResetThreadStartHook() { posix::SetThreadStartHook(nullptr); }
 
 DWORD CurrentThreadId() {
     if (t_threadId == 0) t_threadId = NewThreadId();
@@ -191,6 +201,11 @@ int LiveThreads() {
 int OpenThreadHandles() {
     std::lock_guard<std::mutex> guard(Table().lock);
     return int(Table().handles.size());
+}
+
+void SetThreadStartHook(ThreadStartHook hook) {
+    std::lock_guard<std::mutex> guard(Table().lock);
+    Table().startHook = std::move(hook);
 }
 
 }  // namespace posix

@@ -121,6 +121,12 @@ constexpr uint32_t kWaitStepMs = 10;
 // the Sleep itself.
 using SleepHook = std::function<void(DWORD milliseconds)>;
 void SetSleepHook(SleepHook hook);
+// Called on every thread from CreateThread before its procedure runs, so a
+// driver can hold a new thread back until the thread that made it has got
+// somewhere (the window's first paint finished, say). A hook may block;
+// TerminateThread interrupts a blocked hook.
+using ThreadStartHook = std::function<void()>;
+void SetThreadStartHook(ThreadStartHook hook);
 
 // ---- failures on request ---------------------------------------------------------
 // The next call of the kind fails once, after `after` more successful calls of

@@ -1,0 +1,188 @@
+#include "options.h"
+
+#include <functional>
+#include <map>
+#include <set>
+
+namespace quibac::render {
+
+const char kUsage[] =
+    "usage: quibac-render [options] (--out DIR | --gif FILE)...\n"
+    "Runs the full-screen saver in virtual time, headless, and writes what the screen shows.\n"
+    "  --date YYYY-MM-DD  the local date of the show (default: today)\n"
+    "  --size WxH         the screen in pixels, 1x1 to 7680x4320 (default: 800x600)\n"
+    "  --stretch          stretch the picture to the whole screen\n"
+    "  --seconds N        simulated seconds to render, 1 to 86400 (default: 20)\n"
+    "  --fps N            frames per simulated second, 1 to 1000, at most 50 with --gif (default: 10)\n"
+    "  --seed S           the millisecond count the saver seeds its random numbers with (default: 1)\n"
+    "  --out DIR          write the frames as DIR/frame-00000.png, ... (DIR must exist)\n"
+    "  --gif FILE         write the frames as one looping animated GIF\n"
+    "  --help             show this text\n";
+const char kUsageHint[] = "Try 'quibac-render --help' for more information.";
+
+namespace {
+
+constexpr int kDaysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr int kFebruary = 2;
+constexpr uint64_t kMaxSeed = UINT32_MAX;
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+// Whole decimal digits only: no sign, no spaces, no fraction, at most max.
+bool ReadWholeNumber(const std::string& text, uint64_t max, uint64_t& value) {
+    if (text.empty()) return false;
+    value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + uint64_t(c - '0');
+        if (value > max) return false;
+    }
+    return true;
+}
+
+bool ReadInRange(const std::string& text, int min, int max, int& out) {
+    uint64_t value = 0;
+    if (!ReadWholeNumber(text, uint64_t(max), value) || value < uint64_t(min)) return false;
+    out = int(value);
+    return true;
+}
+
+bool ReadDate(const std::string& text, CalendarDate& date) {
+    // YYYY-MM-DD exactly.
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    return ReadInRange(text.substr(0, 4), kMinYear, kMaxYear, date.year) &&
+           ReadInRange(text.substr(5, 2), 1, 12, date.month) && ReadInRange(text.substr(8, 2), 1, 31, date.day) &&
+           IsRealDate(date);
+}
+
+bool ReadSize(const std::string& text, int& width, int& height) {
+    const size_t x = text.find('x');
+    if (x == std::string::npos) return false;
+    return ReadInRange(text.substr(0, x), 1, kMaxWidth, width) &&
+           ReadInRange(text.substr(x + 1), 1, kMaxHeight, height);
+}
+
+std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+
+// One option taking a value: reads it into the options, or says what is wrong.
+using ValueReader = std::function<std::string(const std::string& value, RenderOptions& options)>;
+
+const std::map<std::string, ValueReader>& ValueOptions() {
+    static const std::map<std::string, ValueReader> readers{
+        {"--date",
+         [](const std::string& v, RenderOptions& o) -> std::string {
+             if (ReadDate(v, o.date)) return "";
+             return "--date " + Quoted(v) + " is not a date from " + std::to_string(kMinYear) + "-01-01 to " +
+                    std::to_string(kMaxYear) + "-12-31 written YYYY-MM-DD";
+         }},
+        {"--size",
+         [](const std::string& v, RenderOptions& o) -> std::string {
+             if (ReadSize(v, o.width, o.height)) return "";
+             return "--size " + Quoted(v) + " is not a size WxH from 1x1 to " + std::to_string(kMaxWidth) + "x" +
+                    std::to_string(kMaxHeight);
+         }},
+        {"--seconds",
+         [](const std::string& v, RenderOptions& o) -> std::string {
+             if (ReadInRange(v, 1, kMaxSeconds, o.seconds)) return "";
+             return "--seconds " + Quoted(v) + " is not a whole number of seconds from 1 to " +
+                    std::to_string(kMaxSeconds);
+         }},
+        {"--fps",
+         [](const std::string& v, RenderOptions& o) -> std::string {
+             if (ReadInRange(v, 1, kMaxFps, o.fps)) return "";
+             return "--fps " + Quoted(v) + " is not a whole number of frames a second from 1 to " +
+                    std::to_string(kMaxFps);
+         }},
+        {"--seed",
+         [](const std::string& v, RenderOptions& o) -> std::string {
+             uint64_t seed = 0;
+             if (!ReadWholeNumber(v, kMaxSeed, seed))
+                 return "--seed " + Quoted(v) + " is not a whole number from 0 to " + std::to_string(kMaxSeed);
+             o.seed = uint32_t(seed);
+             return "";
+         }},
+        {"--out",
+         [](const std::string& v, RenderOptions& o) -> std::string {
+             if (v.empty()) return "--out needs a folder";
+             o.framesFolder = v;
+             return "";
+         }},
+        {"--gif",
+         [](const std::string& v, RenderOptions& o) -> std::string {
+             if (v.empty()) return "--gif needs a file name";
+             o.gifPath = v;
+             return "";
+         }},
+    };
+    return readers;
+}
+
+// Checks that hold between options, once all are read.
+std::string CheckTogether(const RenderOptions& o) {
+    if (o.framesFolder.empty() && o.gifPath.empty()) return "nothing to write: give --out DIR, --gif FILE or both";
+    if (!o.gifPath.empty() && o.fps > kMaxGifFps)
+        return "--fps " + std::to_string(o.fps) + " is too fast for a GIF, whose frames last at least 2 hundredths " +
+               "of a second: use --fps " + std::to_string(kMaxGifFps) + " or less";
+    return "";
+}
+
+}  // namespace
+
+bool IsRealDate(const CalendarDate& date) {
+    if (date.month < 1 || date.month > 12 || date.day < 1) return false;
+    const int days = kDaysInMonth[date.month - 1] + (date.month == kFebruary && IsLeapYear(date.year) ? 1 : 0);
+    return date.day <= days;
+}
+
+ParsedOptions ParseOptions(const std::vector<std::string>& arguments, CalendarDate today) {
+    ParsedOptions parsed;
+    RenderOptions& o = parsed.options;
+    o.date = today;
+    std::set<std::string> seen;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        std::string name = arguments[i];
+        std::string value;
+        bool inlineValue = false;
+        // --name=value as well as --name value.
+        const size_t equals = name.find('=');
+        if (name.rfind("--", 0) == 0 && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name = name.substr(0, equals);
+            inlineValue = true;
+        }
+        if (name == "--help" || name == "-h") {
+            o.help = true;
+            return parsed;
+        }
+        if (!seen.insert(name).second) {
+            parsed.error = name + " is given more than once";
+            return parsed;
+        }
+        if (name == "--stretch") {
+            if (inlineValue) {
+                parsed.error = "--stretch takes no value";
+                return parsed;
+            }
+            o.stretch = true;
+            continue;
+        }
+        const auto reader = ValueOptions().find(name);
+        if (reader == ValueOptions().end()) {
+            parsed.error = (name.rfind("-", 0) == 0 ? "unknown option " : "unexpected argument ") + Quoted(name);
+            return parsed;
+        }
+        if (!inlineValue) {
+            if (i + 1 >= arguments.size()) {
+                parsed.error = name + " needs a value";
+                return parsed;
+            }
+            value = arguments[++i];
+        }
+        parsed.error = reader->second(value, o);
+        if (!parsed.error.empty()) return parsed;
+    }
+    parsed.error = CheckTogether(o);
+    return parsed;
+}
+
+}  // namespace quibac::render
