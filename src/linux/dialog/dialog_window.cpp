@@ -11,6 +11,7 @@ namespace {
 // which every Debian desktop has (fonts-dejavu-core).
 constexpr const char* kFontFolders[] = {"/usr/share/fonts/truetype/dejavu/", "/usr/share/fonts/TTF/",
                                         "/usr/share/fonts/dejavu/"};
+constexpr const char* kInvisibleDrivers[] = {"offscreen", "dummy", "evdev"};
 constexpr const char kTextFace[] = "DejaVuSans.ttf";
 constexpr const char kCaptionFace[] = "DejaVuSans-Bold.ttf";
 // Windows sizes a dialog's font at the display's logical resolution.
@@ -66,6 +67,16 @@ std::unique_ptr<DialogWindow> DialogWindow::Open(HWND dialog) {
     if (!w->videoStarted_) {
         std::fprintf(stderr, "quibac: no display for the dialog: %s\n", SDL_GetError());
         return nullptr;
+    }
+    // SDL falls back to drivers that draw nowhere; a user would wait for a
+    // dialog that never shows.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    for (const char* invisible : kInvisibleDrivers) {
+        if (driver == nullptr || SDL_strcasecmp(driver, invisible) == 0) {
+            std::fprintf(stderr, "quibac: no display for the dialog (only SDL's %s driver)\n",
+                         driver != nullptr ? driver : "null");
+            return nullptr;
+        }
     }
     w->fontsStarted_ = TTF_Init() == 0;
     if (!w->fontsStarted_) {
