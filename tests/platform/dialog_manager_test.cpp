@@ -403,6 +403,62 @@ TEST_F(DialogManagerTest, TheCloseButtonBecomesIdCancelUnlessTheProcedureTakesIt
     EXPECT_TRUE(Commands().empty());
 }
 
+// ---- the focus and the keyboard ----------------------------------------------------
+
+struct FocusRow {
+    const char* name;
+    BOOL initAnswer;  // what WM_INITDIALOG answers
+    int initFocus;    // the control the procedure focuses itself, 0 for none
+    std::vector<posix::DialogStep> keys;
+    int focusId;  // where the focus ends up; 0 for the dialog itself
+    INT_PTR resultAfterEnter;
+};
+
+class DialogFocusTest : public DialogManagerTest, public ::testing::WithParamInterface<FocusRow> {};
+
+TEST_P(DialogFocusTest, KeysMoveTheFocusAndEnterFollowsIt) {
+    const FocusRow& row = GetParam();
+    react_ = [&row](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+        if (message == WM_INITDIALOG) {
+            if (row.initFocus != 0) {
+                SetFocus(GetDlgItem(dialog, row.initFocus));
+                EXPECT_EQ(SetFocus(reinterpret_cast<HWND>(0x1234)), nullptr) << "no window: the focus stays";
+            }
+            return row.initAnswer;
+        }
+        if (message != WM_COMMAND || LOWORD(wParam) >= 10) return FALSE;
+        EndDialog(dialog, 100 + LOWORD(wParam));
+        return TRUE;
+    };
+    int focusId = -1;
+    std::vector<posix::DialogStep> steps = row.keys;
+    steps.push_back(posix::DialogStep::Run([&](HWND d) { focusId = GetFocus() == d ? 0 : GetDlgCtrlID(GetFocus()); }));
+    steps.push_back(posix::DialogStep::Key(VK_RETURN));
+    HWND before = posix::CreateTestWindow(0, 0, 10, 10);
+    SetFocus(before);
+    EXPECT_EQ(Run(steps), row.resultAfterEnter);
+    EXPECT_EQ(focusId, row.focusId);
+    EXPECT_EQ(GetFocus(), before) << "the focus goes back when the dialog ends";
+    posix::DestroyTestWindow(before);
+}
+
+// The standard dialog's tab stops, in order: 10, 11, 12, OK, Cancel, 5 (the
+// default); 6 is disabled and 7 hidden.
+const posix::DialogStep kTab = posix::DialogStep::Key(VK_TAB);
+const posix::DialogStep kBackTab = posix::DialogStep::Key(VK_TAB, true);
+const FocusRow kFocusRows[] = {
+    {"TrueFocusesTheFirstTabStop", TRUE, 0, {}, 10, 105},
+    {"FalseWithNoChoiceStillFocusesTheFirstTabStop", FALSE, 0, {}, 10, 105},
+    {"FalseKeepsTheProcedureChoice", FALSE, IDCANCEL, {}, IDCANCEL, 100 + IDCANCEL},
+    {"TabToAPushButtonAndEnterPressesIt", TRUE, 0, {kTab, kTab, kTab, kTab}, IDCANCEL, 100 + IDCANCEL},
+    {"TabSkipsUnusableControlsAndWraps", TRUE, 0, {kTab, kTab, kTab, kTab, kTab, kTab}, 10, 105},
+    {"ShiftTabFromTheFirstWrapsToTheLast", FALSE, 0, {kBackTab}, 5, 105},
+    {"ShiftTabWraps", TRUE, 0, {kBackTab, kBackTab}, IDCANCEL, 100 + IDCANCEL},
+};
+void PrintTo(const FocusRow& row, std::ostream* out) { *out << row.name; }
+std::string FocusRowName(const ::testing::TestParamInfo<FocusRow>& info) { return info.param.name; }
+INSTANTIATE_TEST_SUITE_P(Rows, DialogFocusTest, ::testing::ValuesIn(kFocusRows), FocusRowName);
+
 // ---- ending -----------------------------------------------------------------------
 
 TEST_F(DialogManagerTest, AnEndedDialogTakesNoMoreInput) {

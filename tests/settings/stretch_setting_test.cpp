@@ -69,6 +69,39 @@ TEST_F(StretchSettingTest, CancelEscapeAndCloseWriteNothingEvenAfterToggling) {
     }
 }
 
+// The keyboard as on Windows: the dialog opens with the focus on itself, Tab
+// walks OK, the box and Cancel, and Enter presses the focused push button.
+struct KeyboardRow {
+    const char* name;
+    std::vector<DialogStep> keys;
+    int exitCode;
+    const char* saved;  // the whole file afterwards; nullptr for none
+};
+
+class ConfigKeyboardTest : public StretchSettingTest, public ::testing::WithParamInterface<KeyboardRow> {};
+
+TEST_P(ConfigKeyboardTest, SavesOrCancelsAsTheFocusSays) {
+    const KeyboardRow& row = GetParam();
+    EXPECT_EQ(Configure(row.keys), row.exitCode);
+    if (row.saved != nullptr)
+        EXPECT_EQ(IniText(), row.saved);
+    else
+        EXPECT_FALSE(IniExists());
+}
+
+const DialogStep kTab = DialogStep::Key(VK_TAB);
+const DialogStep kEnter = DialogStep::Key(VK_RETURN);
+const KeyboardRow kKeyboardRows[] = {
+    // OK, the first tab stop, has the focus when the dialog opens.
+    {"TabToCancelThenEnterCancels", {kTab, kTab, kEnter}, 0, nullptr},
+    {"TabToTheBoxSpaceThenEnterSaves", {kTab, DialogStep::Key(VK_SPACE), kEnter}, 1, kSavedOne},
+    {"ShiftTabWrapsToCancel", {DialogStep::Key(VK_TAB, true), kEnter}, 0, nullptr},
+    {"TabWrapsToOk", {kTab, kTab, kTab, kEnter}, 1, kSavedZero},
+};
+void PrintTo(const KeyboardRow& row, std::ostream* out) { *out << row.name; }
+std::string KeyboardRowName(const ::testing::TestParamInfo<KeyboardRow>& info) { return info.param.name; }
+INSTANTIATE_TEST_SUITE_P(Rows, ConfigKeyboardTest, ::testing::ValuesIn(kKeyboardRows), KeyboardRowName);
+
 TEST_F(StretchSettingTest, TheDialogNeedsItsTemplate) {
     HMODULE empty = posix::CreateResourceModule();
     posix::ScriptDialog({DialogStep::Click(IDOK)});

@@ -1,18 +1,14 @@
 // Modal dialogs from dialog templates, with the parts of Windows' dialog
 // manager that a dialog procedure can observe: WM_INITDIALOG, buttons that
-// notify through WM_COMMAND, auto check boxes that toggle themselves, Enter
-// for the default push button, Esc and the close button for IDCANCEL, and
-// EndDialog's value as DialogBoxParamA's result. Nothing is drawn; the user
-// is the dialog driver of posix_control.h.
-#include "internal.h"
-
-#include <posix_control.h>
+// notify through WM_COMMAND, auto check boxes that toggle themselves, the
+// caption's close button, and EndDialog's value as DialogBoxParamA's result.
+// The keyboard and the focus are in dialog_keys.cpp. Nothing is drawn here;
+// the user is the dialog driver of posix_dialogs.h.
+#include "dialog_state.h"
 
 #include <cstdio>
 #include <memory>
-#include <mutex>
 #include <optional>
-#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -20,85 +16,34 @@ namespace {
 constexpr UINT kWmClose = 0x0010;
 constexpr UINT kWmSysCommand = 0x0112;
 constexpr WPARAM kScClose = 0xF060;
-constexpr WORD kBnClicked = 0;
-
-constexpr DWORD kWsVisible = 0x10000000;
-constexpr DWORD kWsDisabled = 0x08000000;
-constexpr DWORD kWsTabStop = 0x00010000;
-constexpr DWORD kButtonTypeMask = 0x0F;
-
-enum ButtonType : DWORD {
-    kPushButton = 0,
-    kDefPushButton = 1,
-    kCheckBox = 2,
-    kAutoCheckBox = 3,
-    kRadioButton = 4,
-    kThreeState = 5,
-    kAutoThreeState = 6,
-    kAutoRadioButton = 9,
-};
 
 WPARAM MakeWParam(WORD low, WORD high) { return WPARAM(low) | (WPARAM(high) << 16); }
 
-struct Dialog;
+}  // namespace
 
-struct Control {
-    Dialog* dialog = nullptr;
-    posix::DialogItemInfo item;
-    UINT check = BST_UNCHECKED;
+namespace posix::detail {
 
-    bool IsButton() const { return posix::detail::SameTextIgnoringCase(item.className, "Button"); }
-    DWORD ButtonType() const { return item.style & kButtonTypeMask; }
-    bool Usable() const { return (item.style & (kWsVisible | kWsDisabled)) == kWsVisible; }
-    // The highest state BM_SETCHECK accepts for this kind of button.
-    UINT MaxCheck() const {
-        if (!IsButton()) return BST_UNCHECKED;
-        switch (ButtonType()) {
-        case kCheckBox:
-        case kAutoCheckBox:
-        case kRadioButton:
-        case kAutoRadioButton: return BST_CHECKED;
-        case kThreeState:
-        case kAutoThreeState: return BST_INDETERMINATE;
-        default: return BST_UNCHECKED;
-        }
-    }
-};
-
-struct Dialog {
-    DLGPROC proc = nullptr;
-    HWND owner = nullptr;
-    bool ended = false;
-    INT_PTR result = 0;
-    std::vector<std::unique_ptr<Control>> controls;
-};
-
-struct DialogState {
-    std::recursive_mutex lock;
-    std::unordered_set<const void*> live;  // dialogs and their controls
-    posix::DialogDriver driver;
-    int unattended = 0;
-};
-
-DialogState& State() {
+DialogState& Dialogs() {
     // Never destroyed: a dialog may still be open while the process exits.
     static auto* state = new DialogState();
     return *state;
 }
 
-using Guard = std::lock_guard<std::recursive_mutex>;
-
-HWND Handle(const void* object) { return reinterpret_cast<HWND>(const_cast<void*>(object)); }
-
 Dialog* LookupDialog(HWND hwnd) {
-    Guard guard(State().lock);
+    DialogGuard guard(Dialogs().lock);
     auto* d = reinterpret_cast<Dialog*>(hwnd);
-    return hwnd != nullptr && State().live.count(d) != 0 ? d : nullptr;
+    return Dialogs().dialogs.count(d) != 0 ? d : nullptr;
 }
 
 Dialog* RunningDialog(HWND hwnd) {
     Dialog* d = LookupDialog(hwnd);
     return d != nullptr && !d->ended ? d : nullptr;
+}
+
+Control* RunningControl(HWND hwnd) {
+    DialogGuard guard(Dialogs().lock);
+    auto* c = reinterpret_cast<Control*>(hwnd);
+    return Dialogs().controls.count(c) != 0 && !c->dialog->ended ? c : nullptr;
 }
 
 Control* FindItem(Dialog* d, int id) {
@@ -108,30 +53,76 @@ Control* FindItem(Dialog* d, int id) {
     return nullptr;
 }
 
-INT_PTR Send(Dialog* d, UINT message, WPARAM wParam, LPARAM lParam) {
-    return d->proc != nullptr ? d->proc(Handle(d), message, wParam, lParam) : 0;
+INT_PTR SendToDialog(Dialog* d, UINT message, WPARAM wParam, LPARAM lParam) {
+    return d->proc != nullptr ? d->proc(DialogHandle(d), message, wParam, lParam) : 0;
 }
 
 void SendCommand(Dialog* d, int id, WORD notification) {
     Control* c = FindItem(d, id);
-    Send(d, WM_COMMAND, MakeWParam(WORD(id), notification),
-         reinterpret_cast<LPARAM>(c != nullptr ? Handle(c) : nullptr));
+    SendToDialog(d, WM_COMMAND, MakeWParam(WORD(id), notification),
+                 reinterpret_cast<LPARAM>(c != nullptr ? DialogHandle(c) : nullptr));
 }
 
-// The id Enter stands for: the template's default push button (the last
-// one, when a template has several: each new one demotes the one before),
-// else IDOK.
-int DefaultId(Dialog* d) {
-    int id = IDOK;
-    for (auto& c : d->controls)
-        if (c->IsButton() && c->ButtonType() == kDefPushButton) id = c->item.id;
+bool PressButton(Control* c) {
+    if (c == nullptr || !c->Usable() || !c->IsButton()) return false;
+    switch (c->ButtonType()) {
+    case kAutoCheckBox: c->check = c->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED; break;
+    case kAutoThreeState: c->check = (c->check + 1) % (BST_INDETERMINATE + 1); break;
+    case kAutoRadioButton: c->check = BST_CHECKED; break;
+    default: break;
+    }
+    SendCommand(c->dialog, c->item.id, kBnClicked);
+    return true;
+}
+
+}  // namespace posix::detail
+
+namespace {
+
+using namespace posix::detail;
+
+// The template's default push button, or 0.
+int TemplateDefaultId(const posix::DialogTemplateInfo& layout) {
+    int id = 0;
+    for (const posix::DialogItemInfo& item : layout.items)
+        if (SameTextIgnoringCase(item.className, "Button") && (item.style & Control::kButtonTypeMask) == kDefPushButton)
+            id = item.id;
     return id;
 }
 
+// Registers the dialog and its controls; returns the first control the Tab
+// key can reach, the one WM_INITDIALOG proposes for the focus.
+HWND Register(Dialog* d) {
+    DialogGuard guard(Dialogs().lock);
+    HWND firstTabStop = nullptr;
+    Dialogs().dialogs.insert(d);
+    for (const posix::DialogItemInfo& item : d->layout.items) {
+        auto c = std::make_unique<Control>();
+        c->dialog = d;
+        c->item = item;
+        Dialogs().controls.insert(c.get());
+        if (firstTabStop == nullptr && c->IsTabStop()) firstTabStop = DialogHandle(c.get());
+        d->controls.push_back(std::move(c));
+    }
+    d->defaultId = TemplateDefaultId(d->layout);
+    d->focusBefore = Dialogs().focus;
+    return firstTabStop;
+}
+
 void Unregister(Dialog* d) {
-    Guard guard(State().lock);
-    for (auto& c : d->controls) State().live.erase(c.get());
-    State().live.erase(d);
+    DialogGuard guard(Dialogs().lock);
+    for (auto& c : d->controls) Dialogs().controls.erase(c.get());
+    Dialogs().dialogs.erase(d);
+}
+
+// The focus goes back where it was before the dialog opened, as Windows
+// gives it back to the re-enabled owner.
+void GiveBackFocus(Dialog* d) {
+    DialogGuard guard(Dialogs().lock);
+    const HWND focus = Dialogs().focus;
+    Control* c = reinterpret_cast<Control*>(focus);
+    if (focus == DialogHandle(d) || (Dialogs().controls.count(c) != 0 && c->dialog == d))
+        Dialogs().focus = d->focusBefore;
 }
 
 }  // namespace
@@ -141,51 +132,51 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
     HRSRC found = FindResourceA(hInstance, lpTemplateName, RT_DIALOG);
     if (found == nullptr) return -1;
     const void* bytes = LockResource(LoadResource(hInstance, found));
-    const std::optional<posix::DialogTemplateInfo> parsed =
+    std::optional<posix::DialogTemplateInfo> parsed =
         bytes != nullptr ? posix::ParseDialogTemplate(bytes, SizeofResource(hInstance, found)) : std::nullopt;
     if (!parsed) return -1;
     // Windows answers 0, not -1, for an owner that is not a window.
-    if (hWndParent != nullptr && !posix::detail::IsLiveWindow(hWndParent) && LookupDialog(hWndParent) == nullptr)
-        return 0;
+    if (hWndParent != nullptr && !IsLiveWindow(hWndParent) && LookupDialog(hWndParent) == nullptr) return 0;
 
     auto dialog = std::make_unique<Dialog>();
     Dialog* d = dialog.get();
     d->proc = lpDialogFunc;
     d->owner = hWndParent;
-    HWND firstTabStop = nullptr;
-    {
-        Guard guard(State().lock);
-        State().live.insert(d);
-        for (const posix::DialogItemInfo& item : parsed->items) {
-            auto c = std::make_unique<Control>();
-            c->dialog = d;
-            c->item = item;
-            State().live.insert(c.get());
-            if (firstTabStop == nullptr && (item.style & kWsTabStop) && c->Usable()) firstTabStop = Handle(c.get());
-            d->controls.push_back(std::move(c));
-        }
-    }
+    d->layout = std::move(*parsed);
+    const HWND firstTabStop = Register(d);
 
-    Send(d, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTabStop), dwInitParam);
+    // TRUE from WM_INITDIALOG asks the platform to put the focus on the
+    // proposed control; FALSE means the procedure placed it itself. When it
+    // placed none, the dialog's activation as it is shown gives the focus to
+    // the first tab stop all the same, as Windows' dialog manager does.
+    {
+        DialogGuard guard(Dialogs().lock);
+        Dialogs().focus = DialogHandle(d);
+    }
+    const bool focusProposed = SendToDialog(d, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTabStop), dwInitParam) != 0;
+    if (firstTabStop != nullptr && !d->ended && (focusProposed || GetFocus() == DialogHandle(d)))
+        SetFocus(firstTabStop);
+
     for (int step = 0; !d->ended; ++step) {
         posix::DialogDriver driver;
         {
-            Guard guard(State().lock);
-            driver = State().driver;
+            DialogGuard guard(Dialogs().lock);
+            driver = Dialogs().driver;
         }
-        if (step < posix::kMaxDialogSteps && driver && driver(Handle(d))) continue;
+        if (step < posix::kMaxDialogSteps && driver && driver(DialogHandle(d))) continue;
         std::fprintf(stderr, "posix: a dialog was left open with no more input; pressing its close button\n");
         {
-            Guard guard(State().lock);
-            ++State().unattended;
+            DialogGuard guard(Dialogs().lock);
+            ++Dialogs().unattended;
         }
-        posix::PressDialogCloseButton(Handle(d));
+        posix::PressDialogCloseButton(DialogHandle(d));
         if (!d->ended) {
             d->ended = true;
             d->result = 0;
         }
     }
     const INT_PTR result = d->result;
+    GiveBackFocus(d);
     Unregister(d);
     return result;
 }
@@ -213,16 +204,26 @@ UINT WINAPI IsDlgButtonChecked(HWND hDlg, int nIDButton) {
     return c != nullptr ? c->check : BST_UNCHECKED;
 }
 
+HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
+    Control* c = FindItem(RunningDialog(hDlg), nIDDlgItem);
+    return c != nullptr ? DialogHandle(c) : nullptr;
+}
+
+int WINAPI GetDlgCtrlID(HWND hWnd) {
+    Control* c = RunningControl(hWnd);
+    return c != nullptr ? c->item.id : 0;
+}
+
 namespace posix {
 
 void SetDialogDriver(DialogDriver driver) {
-    Guard guard(State().lock);
-    State().driver = std::move(driver);
+    DialogGuard guard(Dialogs().lock);
+    Dialogs().driver = std::move(driver);
 }
 
 int UnattendedDialogs() {
-    Guard guard(State().lock);
-    return State().unattended;
+    DialogGuard guard(Dialogs().lock);
+    return Dialogs().unattended;
 }
 
 void ScriptDialog(std::vector<DialogStep> steps) {
@@ -233,6 +234,7 @@ void ScriptDialog(std::vector<DialogStep> steps) {
         const DialogStep step = (*remaining)[(*next)++];
         switch (step.kind) {
         case DialogStep::Kind::Click: ClickDialogItem(dialog, step.itemId); break;
+        case DialogStep::Kind::Key: PressDialogKey(dialog, step.key, step.shift); break;
         case DialogStep::Kind::Enter: PressDialogEnter(dialog); break;
         case DialogStep::Kind::Escape: PressDialogEscape(dialog); break;
         case DialogStep::Kind::CloseButton: PressDialogCloseButton(dialog); break;
@@ -245,41 +247,18 @@ void ScriptDialog(std::vector<DialogStep> steps) {
 }
 
 bool ClickDialogItem(HWND dialog, int itemId) {
-    Dialog* d = RunningDialog(dialog);
-    Control* c = FindItem(d, itemId);
+    Control* c = FindItem(RunningDialog(dialog), itemId);
     if (c == nullptr || !c->Usable() || !c->IsButton()) return false;
-    switch (c->ButtonType()) {
-    case kAutoCheckBox: c->check = c->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED; break;
-    case kAutoThreeState: c->check = (c->check + 1) % (BST_INDETERMINATE + 1); break;
-    case kAutoRadioButton: c->check = BST_CHECKED; break;
-    default: break;
-    }
-    SendCommand(d, c->item.id, kBnClicked);
-    return true;
-}
-
-bool PressDialogEnter(HWND dialog) {
-    Dialog* d = RunningDialog(dialog);
-    if (d == nullptr) return false;
-    const int id = DefaultId(d);
-    Control* c = FindItem(d, id);
-    if (c != nullptr && !c->Usable()) return false;  // a disabled default button swallows Enter
-    SendCommand(d, id, kBnClicked);
-    return true;
-}
-
-bool PressDialogEscape(HWND dialog) {
-    Dialog* d = RunningDialog(dialog);
-    if (d == nullptr) return false;
-    SendCommand(d, IDCANCEL, kBnClicked);
-    return true;
+    // A button takes the focus as the mouse goes down on it.
+    SetFocus(DialogHandle(c));
+    return PressButton(c);
 }
 
 bool PressDialogCloseButton(HWND dialog) {
     Dialog* d = RunningDialog(dialog);
     if (d == nullptr) return false;
-    if (Send(d, kWmSysCommand, kScClose, 0) != 0 || d->ended) return true;
-    if (Send(d, kWmClose, 0, 0) != 0 || d->ended) return true;
+    if (SendToDialog(d, kWmSysCommand, kScClose, 0) != 0 || d->ended) return true;
+    if (SendToDialog(d, kWmClose, 0, 0) != 0 || d->ended) return true;
     SendCommand(d, IDCANCEL, kBnClicked);
     return true;
 }
@@ -287,6 +266,13 @@ bool PressDialogCloseButton(HWND dialog) {
 HWND DialogOwner(HWND dialog) {
     Dialog* d = LookupDialog(dialog);
     return d != nullptr ? d->owner : nullptr;
+}
+
+std::optional<DialogTemplateInfo> RunningDialogTemplate(HWND dialog) {
+    DialogGuard guard(Dialogs().lock);
+    Dialog* d = RunningDialog(dialog);
+    if (d == nullptr) return std::nullopt;
+    return d->layout;
 }
 
 }  // namespace posix

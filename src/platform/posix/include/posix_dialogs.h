@@ -57,12 +57,15 @@ int UnattendedDialogs();
 
 // One user action, for scripted dialogs.
 struct DialogStep {
-    enum class Kind { Click, Enter, Escape, CloseButton, Run };
+    enum class Kind { Click, Key, Enter, Escape, CloseButton, Run };
     Kind kind = Kind::Escape;
     int itemId = 0;
     std::function<void(HWND dialog)> run;
+    WORD key = 0;
+    bool shift = false;
 
     static DialogStep Click(int itemId) { return {Kind::Click, itemId, {}}; }
+    static DialogStep Key(WORD virtualKey, bool shift = false) { return {Kind::Key, 0, {}, virtualKey, shift}; }
     static DialogStep Enter() { return {Kind::Enter, 0, {}}; }
     static DialogStep Escape() { return {Kind::Escape, 0, {}}; }
     static DialogStep CloseButton() { return {Kind::CloseButton, 0, {}}; }
@@ -76,18 +79,38 @@ void ScriptDialog(std::vector<DialogStep> steps);
 
 // User input to a running dialog, as Windows' dialog manager delivers it.
 // Each returns false when the dialog is not running or the input reached no
-// control. A click on an enabled, visible button toggles an auto check box
-// (or cycles an auto three-state box) and sends WM_COMMAND (id, BN_CLICKED).
+// control. A click on an enabled, visible button gives it the focus, toggles
+// an auto check box (or cycles an auto three-state box) and sends WM_COMMAND
+// (id, BN_CLICKED).
 bool ClickDialogItem(HWND dialog, int itemId);
-// Enter clicks the default push button (WM_COMMAND with its id), or sends
-// IDOK when the dialog has none.
-bool PressDialogEnter(HWND dialog);
-// Esc sends WM_COMMAND IDCANCEL.
-bool PressDialogEscape(HWND dialog);
+// A key as IsDialogMessage takes it; GetFocus tells where the focus is. When
+// the dialog opens, the focus is on the dialog itself, and on the first
+// visible, enabled WS_TABSTOP control if WM_INITDIALOG answers TRUE.
+//   VK_TAB: the focus moves to the next such control in template order (the
+//     previous one with shift), wrapping; from the dialog itself, the first
+//     (last) one.
+//   VK_SPACE: the focused button is pressed as a click would press it.
+//   VK_RETURN: the focused push button is pressed; with the focus elsewhere,
+//     the template's default push button (BS_DEFPUSHBUTTON), or IDOK is sent
+//     when there is none. A disabled default button swallows the key.
+//   VK_ESCAPE: WM_COMMAND (IDCANCEL, BN_CLICKED).
+// Other keys are not the dialog manager's: false.
+bool PressDialogKey(HWND dialog, WORD virtualKey, bool shift = false);
+bool PressDialogEnter(HWND dialog);   // PressDialogKey with VK_RETURN
+bool PressDialogEscape(HWND dialog);  // PressDialogKey with VK_ESCAPE
 // The caption's close button: WM_SYSCOMMAND SC_CLOSE, then WM_CLOSE, then,
 // when the procedure handles neither, WM_COMMAND (IDCANCEL, BN_CLICKED).
 bool PressDialogCloseButton(HWND dialog);
 // The owner a running dialog was given.
 HWND DialogOwner(HWND dialog);
+
+// ---- looking at a running dialog, to draw it -------------------------------
+// The template a running dialog was made from; nullopt once it has ended.
+// Check states come from IsDlgButtonChecked, the focus from GetFocus and
+// GetDlgCtrlID.
+std::optional<DialogTemplateInfo> RunningDialogTemplate(HWND dialog);
+// The push button drawn as the default, the one Enter presses: the focused
+// push button, else the template's default push button; 0 for none.
+int DialogDefaultButton(HWND dialog);
 
 }  // namespace posix

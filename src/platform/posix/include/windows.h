@@ -220,6 +220,11 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
 BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
 BOOL WINAPI CheckDlgButton(HWND hDlg, int nIDButton, UINT uCheck);
 UINT WINAPI IsDlgButtonChecked(HWND hDlg, int nIDButton);
+HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
+int WINAPI GetDlgCtrlID(HWND hWnd);
+// The keyboard focus: a window, a running dialog or one of its controls.
+HWND WINAPI GetFocus(void);
+HWND WINAPI SetFocus(HWND hWnd);
 
 // ==== user32: window classes, windows and messages ===========================
 DECLARE_HANDLE(HMENU);
@@ -346,6 +351,7 @@ typedef struct tagMSG {
 #define MK_MBUTTON 0x0010
 
 // Virtual keys the tests press.
+#define VK_TAB 0x09
 #define VK_RETURN 0x0D
 #define VK_SHIFT 0x10
 #define VK_MENU 0x12
