@@ -12,10 +12,22 @@ struct KeyRow {
 };
 
 constexpr std::array<KeyRow, 16> kKeys{{
-    {SDLK_BACKSPACE, 0x08}, {SDLK_TAB, 0x09},    {SDLK_RETURN, 0x0D},  {SDLK_ESCAPE, 0x1B},
-    {SDLK_SPACE, 0x20},     {SDLK_LSHIFT, 0x10}, {SDLK_RSHIFT, 0x10},  {SDLK_LCTRL, 0x11},
-    {SDLK_RCTRL, 0x11},     {SDLK_LALT, 0x12},   {SDLK_RALT, 0x12},    {SDLK_LEFT, 0x25},
-    {SDLK_UP, 0x26},        {SDLK_RIGHT, 0x27},  {SDLK_DOWN, 0x28},    {SDLK_DELETE, 0x2E},
+    {SDLK_BACKSPACE, 0x08},
+    {SDLK_TAB, 0x09},
+    {SDLK_RETURN, 0x0D},
+    {SDLK_ESCAPE, 0x1B},
+    {SDLK_SPACE, 0x20},
+    {SDLK_LSHIFT, 0x10},
+    {SDLK_RSHIFT, 0x10},
+    {SDLK_LCTRL, 0x11},
+    {SDLK_RCTRL, 0x11},
+    {SDLK_LALT, 0x12},
+    {SDLK_RALT, 0x12},
+    {SDLK_LEFT, 0x25},
+    {SDLK_UP, 0x26},
+    {SDLK_RIGHT, 0x27},
+    {SDLK_DOWN, 0x28},
+    {SDLK_DELETE, 0x2E},
 }};
 
 }  // namespace

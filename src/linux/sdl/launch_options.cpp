@@ -33,7 +33,8 @@ bool IsModeWord(const std::string& argument) {
     if (argument.size() < 2 || (argument[0] != '/' && argument[0] != '-')) return false;
     const char letter = char(std::tolower(static_cast<unsigned char>(argument[1])));
     const bool known = letter == 's' || letter == 'c' || letter == 'p' || letter == 'l' || letter == 'a';
-    return known && (argument.size() == 2 || argument[2] == ':' || std::isdigit(static_cast<unsigned char>(argument[2])));
+    return known &&
+           (argument.size() == 2 || argument[2] == ':' || std::isdigit(static_cast<unsigned char>(argument[2])));
 }
 
 bool IsNumber(const std::string& argument) {

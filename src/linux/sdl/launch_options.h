@@ -16,9 +16,9 @@ enum class Launch {
 };
 
 enum class HackTarget {
-    OwnWindow,      // -window
-    GivenWindow,    // -window-id, or XSCREENSAVER_WINDOW
-    VirtualRoot,    // -root without a window named
+    OwnWindow,    // -window
+    GivenWindow,  // -window-id, or XSCREENSAVER_WINDOW
+    VirtualRoot,  // -root without a window named
 };
 
 struct LaunchOptions {

@@ -25,8 +25,8 @@ std::unique_ptr<Presenter> Presenter::OpenOwnWindow(const OwnWindowRequest& requ
         if (SDL_GetDisplayBounds(0, &bounds) == 0) width = bounds.w, height = bounds.h;
     }
     if (request.resizable) flags |= SDL_WINDOW_RESIZABLE;
-    p->window_ = SDL_CreateWindow(request.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                                  height, flags);
+    p->window_ =
+        SDL_CreateWindow(request.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
     if (p->window_ == nullptr) return nullptr;
     p->renderer_ = SDL_CreateRenderer(p->window_, -1, 0);
     if (p->renderer_ == nullptr) return nullptr;
@@ -94,12 +94,12 @@ bool Presenter::PresentSurface(int width, int height) {
     if (target == nullptr) return false;
     staging_.resize(size_t(width) * size_t(height));
     posix::CopyScreen(staging_.data(), width * kBytesPerPixel);
-    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(staging_.data(), width, height, 32,
-                                                             width * kBytesPerPixel, kScreenFormat);
+    SDL_Surface* source =
+        SDL_CreateRGBSurfaceWithFormatFrom(staging_.data(), width, height, 32, width * kBytesPerPixel, kScreenFormat);
     if (source == nullptr) return false;
     const bool sameSize = target->w == width && target->h == height;
-    const int copied = sameSize ? SDL_BlitSurface(source, nullptr, target, nullptr)
-                                : SDL_BlitScaled(source, nullptr, target, nullptr);
+    const int copied =
+        sameSize ? SDL_BlitSurface(source, nullptr, target, nullptr) : SDL_BlitScaled(source, nullptr, target, nullptr);
     SDL_FreeSurface(source);
     return copied == 0 && SDL_UpdateWindowSurface(window_) == 0;
 }

@@ -50,8 +50,7 @@ std::unique_ptr<Presenter> OpenPresenter(const LaunchOptions& options) {
         std::unique_ptr<Presenter> presenter = Presenter::OpenForeignWindow(*window);
         SDL_SysWMinfo info;
         SDL_VERSION(&info.version);
-        if (presenter && SDL_GetWindowWMInfo(presenter->Window(), &info) == SDL_TRUE &&
-            info.subsystem == SDL_SYSWM_X11)
+        if (presenter && SDL_GetWindowWMInfo(presenter->Window(), &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11)
             HearWindowChanges(info.info.x11.display, *window);
         return presenter;
     }

@@ -83,8 +83,7 @@ namespace quibac::linux_sdl {
 
 bool ForeignWindowDestroyed(const void* systemMessage) {
     const auto* message = static_cast<const SDL_SysWMmsg*>(systemMessage);
-    return message != nullptr && message->subsystem == SDL_SYSWM_X11 &&
-           message->msg.x11.event.type == DestroyNotify;
+    return message != nullptr && message->subsystem == SDL_SYSWM_X11 && message->msg.x11.event.type == DestroyNotify;
 }
 
 }  // namespace quibac::linux_sdl
