@@ -1,5 +1,6 @@
 // The program on Linux: the saver's own modes over the platform layer, shown
 // with SDL on the real display, or an XScreenSaver display hack.
+#include "hack_settings.h"
 #include "launch_options.h"
 #include "live_loop.h"
 #include "presenter.h"
@@ -8,7 +9,6 @@
 #include "x11_windows.h"
 
 #include "host/host.h"
-#include "settings/settings.h"
 
 #include <posix_control.h>
 
@@ -66,20 +66,12 @@ std::unique_ptr<Presenter> OpenPresenter(const LaunchOptions& options) {
     return Presenter::OpenOwnWindow(request);
 }
 
-// The hack's settings pass Stretch on its command line; it is the same
-// setting the settings dialog keeps, written only when it changes.
-void ApplyStretch(const LaunchOptions& options) {
-    if (!options.stretch) return;
-    quibac::Settings settings = quibac::ReadSettings();
-    if ((settings.Stretch != 0) == *options.stretch) return;
-    settings.Stretch = *options.stretch ? 1 : 0;
-    quibac::WriteSettings(settings);
-}
-
 // Runs the saver until it ends, again at the new size whenever the window
 // changes size. Returns the last run's result.
 int RunLive(const LaunchOptions& options, Presenter& presenter) {
     LiveLoop loop(presenter, options.launch == Launch::Windows);
+    std::unique_ptr<HackSettings> hackSettings;
+    if (options.launch == Launch::Hack) hackSettings = std::make_unique<HackSettings>(options.stretch.value_or(false));
     const SessionBaseline baseline = TakeBaseline();
     int result = 0;
     for (;;) {
@@ -87,6 +79,7 @@ int RunLive(const LaunchOptions& options, Presenter& presenter) {
         presenter.Size(width, height);
         if (width <= 0 || height <= 0) width = kWindowWidth, height = kWindowHeight;
         posix::ResetPlatform(width, height);
+        if (hackSettings) hackSettings->Apply();
         HWND previewParent = options.ownPreview ? posix::CreateTestWindow(0, 0, width, height) : nullptr;
         loop.StartSession(previewParent);
         std::string command = options.launch == Launch::Hack ? "/s" : options.commandText;
@@ -128,7 +121,6 @@ int main(int argc, char** argv) {
             CountXErrors();
             if (std::getenv("QUIBAC_DEBUG") != nullptr)
                 std::fprintf(stderr, "quibac: presenting through %s\n", presenter->Path().c_str());
-            ApplyStretch(options);
             result = RunLive(options, *presenter);
             // A hack stopped by its signal has done what was asked of it.
             if (options.launch == Launch::Hack && TerminationRequested()) result = 0;
