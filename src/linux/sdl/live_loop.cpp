@@ -57,7 +57,9 @@ void LiveLoop::StartSession(HWND previewParent) {
 
 bool LiveLoop::Idle() {
     if (TerminationRequested()) endWanted_ = closeWanted_ = true;
-    if (presenter_.Foreign() && XErrorsSeen() != xErrorsAtStart_) windowGone_ = closeWanted_ = true;
+    // X refuses what is drawn into a window that was destroyed under the
+    // program; the run ends as if the window had been closed.
+    if (XErrorsSeen() != xErrorsAtStart_) windowGone_ = closeWanted_ = true;
     if (closeWanted_) CloseSaver();
 
     const Uint32 sincePresent = SDL_GetTicks() - lastPresent_;
@@ -86,7 +88,7 @@ void LiveLoop::Handle(const SDL_Event& event) {
     case SDL_QUIT: closeWanted_ = endWanted_ = true; break;
     case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
     case SDL_SYSWMEVENT:
-        if (presenter_.Foreign() && ForeignWindowDestroyed(event.syswm.msg)) windowGone_ = closeWanted_ = true;
+        if (WindowDestroyed(event.syswm.msg)) windowGone_ = closeWanted_ = true;
         break;
     default:
         if (deliverInput_) HandleInput(event);

@@ -124,6 +124,9 @@ int main(int argc, char** argv) {
             result = RunLive(options, *presenter);
             // A hack stopped by its signal has done what was asked of it.
             if (options.launch == Launch::Hack && TerminationRequested()) result = 0;
+            // SDL and GL may have put back Xlib's handler, which ends the
+            // process on the error that letting go of a destroyed window gives.
+            CountXErrors();
         } else if (options.launch != Launch::Hack || options.target == HackTarget::OwnWindow) {
             std::fprintf(stderr, "quibac: cannot open a window: %s\n", SDL_GetError());
         }

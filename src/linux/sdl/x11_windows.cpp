@@ -81,7 +81,7 @@ bool HearWindowChanges(void* display, unsigned long window) {
 
 namespace quibac::linux_sdl {
 
-bool ForeignWindowDestroyed(const void* systemMessage) {
+bool WindowDestroyed(const void* systemMessage) {
     const auto* message = static_cast<const SDL_SysWMmsg*>(systemMessage);
     return message != nullptr && message->subsystem == SDL_SYSWM_X11 && message->msg.x11.event.type == DestroyNotify;
 }

@@ -34,8 +34,9 @@ int XErrorsSeen();
 
 namespace quibac::linux_sdl {
 
-// Whether SDL's window-manager message (an SDL_SysWMmsg) is X telling that a
-// window the program draws into was destroyed.
-bool ForeignWindowDestroyed(const void* systemMessage);
+// Whether SDL's window-manager message (an SDL_SysWMmsg) is X telling that
+// the window the program draws into was destroyed, by its owner or by any
+// other client.
+bool WindowDestroyed(const void* systemMessage);
 
 }  // namespace quibac::linux_sdl
