@@ -33,6 +33,9 @@ constexpr int kWindowWidth = 800, kWindowHeight = 600;
 constexpr int kPreviewWidth = 152, kPreviewHeight = 112;
 constexpr char kTitle[] = "Quib Advent Calendar";
 
+// The modes that show the saver: full screen (/s, after any separator the
+// saver accepts) and the bare preview. The others (/c, /a, /p with a handle)
+// go to HostMain as they are, with nothing to present.
 bool ShowsOnScreen(const LaunchOptions& options) {
     if (options.launch == Launch::Hack || options.ownPreview) return true;
     const std::string& text = options.commandText;
