@@ -201,5 +201,51 @@ TEST_F(GdiTest, ACallOnADcWhileAnotherThreadsCallOnItIsInProgressIsMisuse) {
     }
 }
 
+// ---- the screen shown live ---------------------------------------------------------
+
+TEST_F(GdiTest, OnlyDrawingThatReachesAWindowWakesALiveScreenWhichCopiesOutWithItsOwnPitch) {
+    constexpr int kScreenWidth = 8, kScreenHeight = 6, kPadding = 3;
+    constexpr uint32_t kUntouched = 0xFEEDF00D;
+    SetScreenSize(kScreenWidth, kScreenHeight);
+    posix::FillScreen(kBlank);
+    int wakes = 0;
+    posix::SetScreenChangeHook([&] { ++wakes; });
+    posix::KeepWindowBlits(false);
+    HWND window = posix::CreateTestWindow(2, 1, kDibSide, kDibSide);
+    HDC windowDC = GetDC(window);
+    HDC memoryDC = CreateCompatibleDC(windowDC);
+    HBITMAP bitmap = CreateCompatibleBitmap(windowDC, kDibSide, kDibSide);
+    HGDIOBJ previous = SelectObject(memoryDC, bitmap);
+    const TestDib dib(true);
+    const uint64_t changesBefore = posix::ScreenChanges();
+
+    SetDIBitsToDevice(memoryDC, 0, 0, kDibSide, kDibSide, 0, 0, 0, kDibSide, dib.bits.data(), dib.info(),
+                      DIB_RGB_COLORS);
+    EXPECT_EQ(wakes, 0) << "a memory bitmap is not the screen";
+    SetDIBitsToDevice(windowDC, 0, 0, kDibSide, kDibSide, 0, 0, 0, kDibSide, dib.bits.data(), dib.info(),
+                      DIB_RGB_COLORS);
+    BitBlt(windowDC, 0, 0, kDibSide, kDibSide, memoryDC, 0, 0, SRCCOPY);
+    EXPECT_EQ(wakes, 2);
+    EXPECT_EQ(posix::ScreenChanges() - changesBefore, 2u);
+    EXPECT_TRUE(posix::TakeWindowBlits().empty()) << "a live run keeps no record of blits";
+
+    const int pitchPixels = kScreenWidth + kPadding;
+    std::vector<uint32_t> copy(size_t(pitchPixels) * kScreenHeight, kUntouched);
+    posix::CopyScreen(copy.data(), pitchPixels * int(sizeof(uint32_t)));
+    for (int y = 0; y < kScreenHeight; ++y) {
+        for (int x = 0; x < pitchPixels; ++x) {
+            const uint32_t expected = x < kScreenWidth ? posix::ScreenPixel(x, y) : kUntouched;
+            EXPECT_EQ(copy[size_t(y) * pitchPixels + x], expected) << "at " << x << "," << y;
+        }
+    }
+    EXPECT_NE(posix::ScreenPixel(2, 1), kBlank) << "the window was drawn into";
+
+    SelectObject(memoryDC, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memoryDC);
+    ReleaseDC(window, windowDC);
+    posix::DestroyTestWindow(window);
+}
+
 }  // namespace
 }  // namespace quibac

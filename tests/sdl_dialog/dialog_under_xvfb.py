@@ -3,7 +3,7 @@
 with real key presses: Tab, Space, Enter stores Stretch=1 and exits 1;
 Esc exits 0 and writes nothing.
 
-usage: dialog_under_xvfb.py <quibac-dialog-demo> <output folder>
+usage: dialog_under_xvfb.py <quibac> <output folder>   (the program runs with /c)
 The output folder receives a screenshot of the dialog with the box ticked."""
 import os
 import subprocess
@@ -57,7 +57,7 @@ def run_case(demo, display, name, keys, expected_exit, expected_stretch, screens
     with tempfile.TemporaryDirectory() as config:
         env = dict(os.environ, DISPLAY=display, XDG_CONFIG_HOME=config, SDL_VIDEODRIVER="x11")
         env.pop("WAYLAND_DISPLAY", None)
-        program = subprocess.Popen([demo], env=env, stderr=subprocess.PIPE, text=True)
+        program = subprocess.Popen([demo, "/c"], env=env, stderr=subprocess.PIPE, text=True)
         try:
             window = wait_for_window(env, program)
             if window is None:

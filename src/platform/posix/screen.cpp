@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 using namespace posix::detail;
@@ -15,11 +16,21 @@ using namespace posix::detail;
 namespace {
 using Guard = std::lock_guard<std::recursive_mutex>;
 
-std::vector<posix::BlitRecord>& Blits() {
+// What the screen tells about its changes; guarded by the GDI lock.
+struct ChangeRecord {
+    std::vector<posix::BlitRecord> blits;
+    bool keepBlits = true;
+    uint64_t changes = 0;
+    posix::ScreenChangeHook hook;
+};
+
+ChangeRecord& Changes() {
     // Never destroyed: threads and exit-time checks may still look at it.
-    static auto* blits = new std::vector<posix::BlitRecord>();
-    return *blits;
+    static auto* record = new ChangeRecord();
+    return *record;
 }
+
+std::vector<posix::BlitRecord>& Blits() { return Changes().blits; }
 }  // namespace
 
 namespace posix::detail {
@@ -29,7 +40,12 @@ Screen& TheScreen() {
     return *screen;
 }
 
-void RecordWindowBlit(int x, int y, int width, int height) { Blits().push_back({x, y, width, height}); }
+void RecordWindowBlit(int x, int y, int width, int height) {
+    ChangeRecord& record = Changes();
+    if (record.keepBlits) record.blits.push_back({x, y, width, height});
+    ++record.changes;
+    if (record.hook) record.hook();
+}
 
 }  // namespace posix::detail
 
@@ -109,6 +125,32 @@ std::vector<BlitRecord> TakeWindowBlits() {
     return out;
 }
 
+uint64_t ScreenChanges() {
+    Guard guard(GdiLock());
+    return Changes().changes;
+}
+
+void SetScreenChangeHook(ScreenChangeHook hook) {
+    Guard guard(GdiLock());
+    Changes().hook = std::move(hook);
+}
+
+void CopyScreen(void* destination, int destinationPitch) {
+    if (destination == nullptr) return;
+    Guard guard(GdiLock());
+    const Screen& s = TheScreen();
+    auto* out = static_cast<uint8_t*>(destination);
+    for (int y = 0; y < s.height; ++y)
+        std::memcpy(out + ptrdiff_t(y) * destinationPitch, s.pixels.data() + size_t(y) * size_t(s.width),
+                    size_t(s.width) * sizeof(uint32_t));
+}
+
+void KeepWindowBlits(bool keep) {
+    Guard guard(GdiLock());
+    Changes().keepBlits = keep;
+    if (!keep) Changes().blits.clear();
+}
+
 void ResetPlatform(int screenWidth, int screenHeight) {
     {
         Guard guard(GdiLock());
@@ -117,7 +159,9 @@ void ResetPlatform(int screenWidth, int screenHeight) {
         s.height = screenHeight;
         s.pixels.assign(size_t(screenWidth) * size_t(screenHeight), 0);
         ResetWindows();
-        Blits().clear();
+        Changes().blits.clear();
+        Changes().keepBlits = true;
+        Changes().hook = nullptr;
         ResetGdi();
     }
     ResetClocks();

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,22 @@ struct BlitRecord {
     int x, y, width, height;
 };
 std::vector<BlitRecord> TakeWindowBlits();
+
+// ---- running live --------------------------------------------------------
+// For a program that shows the surface on a real display. Every drawing call
+// that reaches a window counts one change; the hook, when set, is called after
+// each such change on the drawing thread with the GDI lock held, so it must be
+// quick and must not call back into the platform (raising a flag or waking
+// another thread is what it is for). ResetPlatform clears the hook.
+uint64_t ScreenChanges();
+using ScreenChangeHook = std::function<void()>;
+void SetScreenChangeHook(ScreenChangeHook hook);
+// Copies the whole surface, rows of ScreenWidth() pixels, into a buffer whose
+// rows start destinationPitch bytes apart, under one hold of the lock.
+void CopyScreen(void* destination, int destinationPitch);
+// TakeWindowBlits' record grows with every blit until taken; a long live run
+// turns it off. On again after ResetPlatform.
+void KeepWindowBlits(bool keep);
 
 // ---- monitors ------------------------------------------------------------
 // The monitors EnumDisplayMonitors reports, the first one primary (its size

@@ -1,0 +1,29 @@
+// An XScreenSaver hack takes its settings from its command line, where
+// XScreenSaver's own settings put them: the Stretch check box passes
+// -stretch, and without it the picture is centred. They are handed to the
+// saver through a settings file of the run's own, so that the user's file,
+// which the settings dialog keeps for the saver's other modes, is never
+// touched.
+#pragma once
+
+#include <string>
+
+namespace quibac::linux_sdl {
+
+class HackSettings {
+public:
+    explicit HackSettings(bool stretch);
+    ~HackSettings();  // removes the run's file and folder
+    HackSettings(const HackSettings&) = delete;
+    HackSettings& operator=(const HackSettings&) = delete;
+
+    // Points the platform's settings files at the run's folder and writes the
+    // setting there; again after every platform reset.
+    void Apply() const;
+
+private:
+    bool stretch_;
+    std::string folder_;  // empty when no folder could be made
+};
+
+}  // namespace quibac::linux_sdl

@@ -1,0 +1,151 @@
+#include "live_loop.h"
+
+#include "key_codes.h"
+#include "termination.h"
+#include "x11_windows.h"
+
+#include "host/host.h"
+
+#include <posix_screen.h>
+#include <posix_windows.h>
+
+namespace quibac::linux_sdl {
+
+namespace {
+
+// The longest the loop sleeps with nothing to do: how late a signal or a
+// message posted from another thread may be seen.
+constexpr Uint32 kIdleWaitMs = 100;
+// Frames come at most this often; a reveal may draw many times in that span.
+constexpr Uint32 kFrameIntervalMs = 10;
+
+// Windows' mouse buttons as the platform numbers them.
+constexpr int kLeftButton = 0, kRightButton = 1, kMiddleButton = 2;
+
+}  // namespace
+
+LiveLoop::LiveLoop(Presenter& presenter, bool deliverInput) : presenter_(presenter), deliverInput_(deliverInput) {
+    wakeEvent_ = SDL_RegisterEvents(1);
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+}
+
+LiveLoop::~LiveLoop() {
+    posix::SetScreenChangeHook(nullptr);
+    posix::SetIdleDriver(nullptr);
+}
+
+void LiveLoop::StartSession(HWND previewParent) {
+    previewParent_ = previewParent;
+    closeWanted_ = closePosted_ = restartWanted_ = false;
+    xErrorsAtStart_ = XErrorsSeen();
+    posix::KeepWindowBlits(false);
+    posix::SetScreenChangeHook([this] {
+        // Called on the show's thread: one wake-up per frame is enough.
+        if (framePending_.exchange(true) || wakeEvent_ == Uint32(-1)) return;
+        SDL_Event wake{};
+        wake.type = wakeEvent_;
+        SDL_PushEvent(&wake);
+    });
+    posix::SetIdleDriver([this] { return Idle(); });
+    if (deliverInput_) {
+        int x = 0, y = 0, left = 0, top = 0;
+        SDL_GetGlobalMouseState(&x, &y);
+        SDL_GetWindowPosition(presenter_.Window(), &left, &top);
+        posix::SetCursorPosition(x - left, y - top);
+    }
+}
+
+bool LiveLoop::Idle() {
+    if (TerminationRequested()) endWanted_ = closeWanted_ = true;
+    // X refuses what is drawn into a window that was destroyed under the
+    // program; the run ends as if the window had been closed.
+    if (XErrorsSeen() != xErrorsAtStart_) windowGone_ = closeWanted_ = true;
+    if (closeWanted_) CloseSaver();
+
+    const Uint32 sincePresent = SDL_GetTicks() - lastPresent_;
+    Uint32 wait = kIdleWaitMs;
+    if (framePending_.load()) wait = sincePresent >= kFrameIntervalMs ? 0 : kFrameIntervalMs - sincePresent;
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(&event, int(wait)) != 0) {
+        Handle(event);
+        while (SDL_PollEvent(&event) != 0) Handle(event);
+    }
+    if (framePending_.load() && SDL_GetTicks() - lastPresent_ >= kFrameIntervalMs) {
+        framePending_ = false;
+        presenter_.Present();
+        lastPresent_ = SDL_GetTicks();
+    }
+    if (deliverInput_) {
+        // The saver hides the cursor through SetCursor; the real one follows.
+        const int shown = posix::CursorHidden() ? SDL_DISABLE : SDL_ENABLE;
+        if (shown != cursorShown_) SDL_ShowCursor(shown), cursorShown_ = shown;
+    }
+    return true;  // never the unattended-loop guard: a person is here
+}
+
+void LiveLoop::Handle(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_QUIT: closeWanted_ = endWanted_ = true; break;
+    case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
+    case SDL_SYSWMEVENT:
+        if (WindowDestroyed(event.syswm.msg)) windowGone_ = closeWanted_ = true;
+        break;
+    default:
+        if (deliverInput_) HandleInput(event);
+        break;
+    }
+}
+
+void LiveLoop::HandleWindowEvent(const SDL_WindowEvent& event) {
+    switch (event.event) {
+    case SDL_WINDOWEVENT_EXPOSED: NoteFrame(); break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED: {
+        int width = 0, height = 0;
+        presenter_.Size(width, height);
+        if (width > 0 && height > 0 && (width != posix::ScreenWidth() || height != posix::ScreenHeight()))
+            restartWanted_ = closeWanted_ = true;
+        NoteFrame();
+        break;
+    }
+    case SDL_WINDOWEVENT_CLOSE: closeWanted_ = endWanted_ = true; break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: hadFocus_ = true; break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        // As another application taking over on Windows; a window that never
+        // had the focus has nothing to lose.
+        if (deliverInput_ && hadFocus_) posix::ActivateOtherApplication();
+        break;
+    default: break;
+    }
+}
+
+void LiveLoop::HandleInput(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_KEYDOWN:
+        if (event.key.repeat == 0)
+            posix::PressKey(VirtualKeyFor(event.key.keysym.sym), nullptr, (event.key.keysym.mod & KMOD_ALT) != 0);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button == SDL_BUTTON_LEFT) posix::ClickMouse(kLeftButton);
+        if (event.button.button == SDL_BUTTON_RIGHT) posix::ClickMouse(kRightButton);
+        if (event.button.button == SDL_BUTTON_MIDDLE) posix::ClickMouse(kMiddleButton);
+        break;
+    case SDL_MOUSEMOTION: posix::MoveCursor(event.motion.x, event.motion.y); break;
+    default: break;
+    }
+}
+
+void LiveLoop::NoteFrame() { framePending_ = true; }
+
+// Closes the saver as a user's close request would; asked again on each wake
+// until a saver window has it.
+void LiveLoop::CloseSaver() {
+    if (closePosted_) return;
+    if (previewParent_ != nullptr) {
+        for (HWND child : posix::ChildWindows(previewParent_)) closePosted_ |= PostMessageA(child, WM_CLOSE, 0, 0) != 0;
+        return;
+    }
+    HWND saver = FindWindowA(kSaverClassName, nullptr);
+    if (saver != nullptr) closePosted_ = PostMessageA(saver, WM_CLOSE, 0, 0) != 0;
+}
+
+}  // namespace quibac::linux_sdl
