@@ -28,7 +28,14 @@ Screen& TheScreen() {
     return *screen;
 }
 
-void RecordWindowBlit(int x, int y, int width, int height) { Blits().push_back({x, y, width, height}); }
+void RecordWindowBlit(int x, int y, int width, int height) {
+    // Nobody takes the record while the saver runs on its own for days, so
+    // it must not grow without end: when full, its older half goes.
+    std::vector<posix::BlitRecord>& blits = Blits();
+    if (blits.size() >= posix::kBlitRecordLimit)
+        blits.erase(blits.begin(), blits.begin() + std::ptrdiff_t(posix::kBlitRecordLimit / 2));
+    blits.push_back({x, y, width, height});
+}
 
 }  // namespace posix::detail
 

@@ -23,10 +23,12 @@ std::vector<uint32_t> ScreenPixels(int x, int y, int width, int height);
 bool WriteScreenPng(const std::string& path);
 bool WriteScreenPng(const std::string& path, int x, int y, int width, int height);
 // Counts BitBlt calls that reached a window, and the rows they touched, so
-// tests can follow what a reveal brought to the screen.
+// tests can follow what a reveal brought to the screen. The record keeps at
+// least the latest kBlitRecordLimit / 2 blits since it was last taken.
 struct BlitRecord {
     int x, y, width, height;
 };
+constexpr size_t kBlitRecordLimit = size_t(1) << 16;
 std::vector<BlitRecord> TakeWindowBlits();
 
 // ---- monitors ------------------------------------------------------------
