@@ -143,8 +143,10 @@ std::string ReadResourceData(const uint8_t* data, size_t size, const std::string
     if (const std::optional<posix::DialogTemplateInfo> read = posix::ParseDialogTemplate(data, size)) {
         if (std::string failure = CheckRoundTrip(*read); !failure.empty()) return failure;
     }
-    WriteFile(folder + "/" + kIncludedScript, kIncludedText, sizeof kIncludedText - 1);
-    WriteFile(folder + "/" + kBitmapFile, kBitmapBytes, sizeof kBitmapBytes - 1);
+    if (!std::filesystem::exists(folder + "/" + kIncludedScript)) {
+        WriteFile(folder + "/" + kIncludedScript, kIncludedText, sizeof kIncludedText - 1);
+        WriteFile(folder + "/" + kBitmapFile, kBitmapBytes, sizeof kBitmapBytes - 1);
+    }
     WriteFile(folder + "/" + kFuzzScript, data, size);
     return CheckScript(folder);
 }
