@@ -149,8 +149,10 @@ uint32_t TableColour(const BITMAPINFO* bmi, unsigned index) {
     return Rgb(bmi->bmiColors[index]);
 }
 
-// The DIB's colour table as screen pixels, every index resolved once.
-std::array<uint32_t, 256> ColourLookup(const BITMAPINFO* bmi) {
+// The DIB's colour table as screen pixels, every index resolved once. Like
+// its pixels (ReadDibRow), a DIB's colour table belongs to the caller, who
+// may be changing it on another thread meanwhile.
+std::array<uint32_t, 256> ReadDibColours(const BITMAPINFO* bmi) {
     std::array<uint32_t, 256> lookup{};
     for (unsigned k = 0; k < 256; ++k) lookup[k] = TableColour(bmi, k);
     return lookup;
@@ -159,7 +161,8 @@ std::array<uint32_t, 256> ColourLookup(const BITMAPINFO* bmi) {
 // One row of a DIB's indices as screen pixels. The DIB's bits belong to the
 // caller, who may draw into them on another thread meanwhile (the saver's
 // repaint does, by design, and shows a half-drawn frame at worst); the race
-// tooling is told about this function by name (tests/tsan.supp).
+// tooling is told about this function and ReadDibColours by name
+// (tests/tsan.supp).
 void ReadDibRow(const uint8_t* dibRow, uint32_t* pixels, size_t count, const std::array<uint32_t, 256>& lookup) {
     for (size_t i = 0; i < count; ++i) pixels[i] = lookup[dibRow[i]];
 }
@@ -234,7 +237,7 @@ HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* pbmih, DWORD flIn
         const size_t stride = DibStride(pbmi->bmiHeader);
         const bool topDown = pbmi->bmiHeader.biHeight < 0;
         const auto* bits = static_cast<const uint8_t*>(pjBits);
-        const std::array<uint32_t, 256> lookup = ColourLookup(pbmi);
+        const std::array<uint32_t, 256> lookup = ReadDibColours(pbmi);
         for (int row = 0; row < height; ++row) {
             const uint8_t* src = bits + size_t(topDown ? row : height - 1 - row) * stride;
             uint32_t* dst = bitmap->pixels.get() + size_t(row) * size_t(width);
@@ -388,7 +391,7 @@ int WINAPI SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, in
 
     const size_t stride = DibStride(header);
     const auto* bits = static_cast<const uint8_t*>(lpvBits);
-    const std::array<uint32_t, 256> lookup = ColourLookup(lpbmi);
+    const std::array<uint32_t, 256> lookup = ReadDibColours(lpbmi);
     // The same rectangle clipped to the target as well.
     const int64_t left = int64_t(t.originX) + xDest, top = int64_t(t.originY) + yDest;
     const int64_t fromRow = std::max<int64_t>(firstRow, t.clipTop - top);
