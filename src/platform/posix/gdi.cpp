@@ -3,6 +3,7 @@
 // the DIB's own colour table (DIB_RGB_COLORS), and window DCs draw into the
 // shared screen surface clipped to their window.
 #include "internal.h"
+#include "unrecorded_reads.h"
 
 #include <posix_control.h>
 
@@ -153,6 +154,7 @@ uint32_t TableColour(const BITMAPINFO* bmi, unsigned index) {
 // its pixels (ReadDibRow), a DIB's colour table belongs to the caller, who
 // may be changing it on another thread meanwhile.
 std::array<uint32_t, 256> ReadDibColours(const BITMAPINFO* bmi) {
+    const posix::detail::UnrecordedReads shared;
     std::array<uint32_t, 256> lookup{};
     for (unsigned k = 0; k < 256; ++k) lookup[k] = TableColour(bmi, k);
     return lookup;
@@ -161,9 +163,10 @@ std::array<uint32_t, 256> ReadDibColours(const BITMAPINFO* bmi) {
 // One row of a DIB's indices as screen pixels. The DIB's bits belong to the
 // caller, who may draw into them on another thread meanwhile (the saver's
 // repaint does, by design, and shows a half-drawn frame at worst); the race
-// tooling is told about this function and ReadDibColours by name
-// (tests/tsan.supp).
+// tooling is told about this function and ReadDibColours (tests/tsan.supp,
+// unrecorded_reads.h).
 void ReadDibRow(const uint8_t* dibRow, uint32_t* pixels, size_t count, const std::array<uint32_t, 256>& lookup) {
+    const posix::detail::UnrecordedReads shared;
     for (size_t i = 0; i < count; ++i) pixels[i] = lookup[dibRow[i]];
 }
 
