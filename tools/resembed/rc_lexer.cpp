@@ -10,10 +10,10 @@ namespace {
 
 constexpr int kMaxIncludeDepth = 16;
 constexpr int kMaxMacroDepth = 16;
-// Far beyond any real script (ours make a few thousand tokens); macros that
+// Far beyond any real script (ours make about a thousand tokens); macros that
 // use each other several times over would otherwise expand without end in
 // all but name.
-constexpr size_t kMaxTokens = 1000000;
+constexpr size_t kMaxTokens = 100000;
 
 bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
