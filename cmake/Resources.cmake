@@ -18,8 +18,16 @@ if(WIN32)
     add_library(quibac_resource_check OBJECT ${QUIBAC_RC})
   endif()
 else()
+  # The script reader and dialog compiler are a library of their own, so that
+  # the fuzz target and the suites that replay its corpus read scripts with
+  # the very code the build uses.
   file(GLOB RESEMBED_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/resembed/*.cpp)
-  add_executable(resembed ${RESEMBED_SOURCES})
+  list(FILTER RESEMBED_SOURCES EXCLUDE REGEX "/resembed\\.cpp$")
+  add_library(resembed_script STATIC ${RESEMBED_SOURCES})
+  target_include_directories(resembed_script PUBLIC ${CMAKE_SOURCE_DIR}/tools)
+  quibac_warnings(resembed_script)
+  add_executable(resembed ${CMAKE_SOURCE_DIR}/tools/resembed/resembed.cpp)
+  target_link_libraries(resembed PRIVATE resembed_script)
   quibac_warnings(resembed)
   set(QUIBAC_EMBEDDED ${CMAKE_BINARY_DIR}/generated/embedded_resources.cpp)
   add_custom_command(

@@ -163,6 +163,25 @@ TEST_F(GdiTest, SetDIBitsToDeviceCountsScanLinesFromTheBottomAsWindowsDoes) {
     ReleaseDC(window, dc);
 }
 
+TEST_F(GdiTest, TheRecordOfBlitsThatNobodyTakesStaysBoundedAndKeepsTheLatest) {
+    // A saver left running for days presents millions of times.
+    HWND window = posix::CreateTestWindow(0, 0, kDibSide, kDibSide);
+    HDC dc = GetDC(window);
+    const TestDib dib(true);
+    posix::TakeWindowBlits();
+    const int presents = int(posix::kBlitRecordLimit) * 3 + 5;
+    for (int i = 0; i < presents; ++i)
+        SetDIBitsToDevice(dc, 0, 0, kDibSide, kDibSide, 0, 0, 0, kDibSide, dib.bits.data(), dib.info(), DIB_RGB_COLORS);
+    SetDIBitsToDevice(dc, 1, 2, 3, 2, 0, 0, 0, kDibSide, dib.bits.data(), dib.info(), DIB_RGB_COLORS);
+    const std::vector<posix::BlitRecord> blits = posix::TakeWindowBlits();
+    EXPECT_LE(blits.size(), posix::kBlitRecordLimit);
+    EXPECT_GE(blits.size(), posix::kBlitRecordLimit / 2);
+    ASSERT_FALSE(blits.empty());
+    EXPECT_EQ(blits.back().x, 1);
+    EXPECT_EQ(blits.back().y, 2);
+    ReleaseDC(window, dc);
+}
+
 // ---- one thread at a time on a DC ------------------------------------------------
 
 // Waits until another thread's GDI call has marked its DCs and waits for the

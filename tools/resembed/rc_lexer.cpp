@@ -10,6 +10,10 @@ namespace {
 
 constexpr int kMaxIncludeDepth = 16;
 constexpr int kMaxMacroDepth = 16;
+// Far beyond any real script (ours make about a thousand tokens); macros that
+// use each other several times over would otherwise expand without end in
+// all but name.
+constexpr size_t kMaxTokens = 100000;
 
 bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
@@ -151,10 +155,13 @@ private:
                 throw ScriptError(Where(path, line) + ": only plain #define NAME value is supported");
             std::string value;
             std::getline(def, value);
-            Lexer valueLexer;
-            valueLexer.macros_ = macros_;
-            valueLexer.LexText(path, line, value);
-            macros_[macro] = std::move(valueLexer.out_);
+            // The value is lexed, with the macros defined so far, into a list
+            // of its own.
+            std::vector<Token> expansion;
+            std::swap(out_, expansion);
+            LexText(path, line, value);
+            std::swap(out_, expansion);
+            macros_[macro] = std::move(expansion);
         } else if (name == "undef") {
             macros_.erase(rest);
         } else if (name == "pragma") {
@@ -186,6 +193,9 @@ private:
     }
 
     void Push(Token::Kind kind, std::string text, const std::filesystem::path& path, int line) {
+        if (++made_ > kMaxTokens)
+            throw ScriptError(Where(path, line) + ": the script expands to more than " + std::to_string(kMaxTokens) +
+                              " tokens");
         Token t;
         t.kind = kind;
         t.text = std::move(text);
@@ -200,6 +210,7 @@ private:
 
     std::vector<Token> out_;
     std::map<std::string, std::vector<Token>> macros_;
+    size_t made_ = 0;  // tokens made so far, macro values included
 };
 
 }  // namespace

@@ -101,7 +101,9 @@ private:
         else
             r.type = type.text;
         r.file = file.file.parent_path() / file.text;
-        if (!std::filesystem::exists(r.file)) {
+        // A name the file system refuses (too long, say) is as good as missing.
+        std::error_code unreadable;
+        if (!std::filesystem::exists(r.file, unreadable)) {
             std::cerr << file.Where() << ": warning: " << r.file.string() << " does not exist; not embedded\n";
             return;
         }

@@ -3,6 +3,7 @@
 // the DIB's own colour table (DIB_RGB_COLORS), and window DCs draw into the
 // shared screen surface clipped to their window.
 #include "internal.h"
+#include "unrecorded_reads.h"
 
 #include <posix_control.h>
 
@@ -149,11 +150,24 @@ uint32_t TableColour(const BITMAPINFO* bmi, unsigned index) {
     return Rgb(bmi->bmiColors[index]);
 }
 
-// The DIB's colour table as screen pixels, every index resolved once.
-std::array<uint32_t, 256> ColourLookup(const BITMAPINFO* bmi) {
+// The DIB's colour table as screen pixels, every index resolved once. Like
+// its pixels (ReadDibRow), a DIB's colour table belongs to the caller, who
+// may be changing it on another thread meanwhile.
+std::array<uint32_t, 256> ReadDibColours(const BITMAPINFO* bmi) {
+    const posix::detail::UnrecordedReads shared;
     std::array<uint32_t, 256> lookup{};
     for (unsigned k = 0; k < 256; ++k) lookup[k] = TableColour(bmi, k);
     return lookup;
+}
+
+// One row of a DIB's indices as screen pixels. The DIB's bits belong to the
+// caller, who may draw into them on another thread meanwhile (the saver's
+// repaint does, by design, and shows a half-drawn frame at worst); the race
+// tooling is told about this function and ReadDibColours (tests/tsan.supp,
+// unrecorded_reads.h).
+void ReadDibRow(const uint8_t* dibRow, uint32_t* pixels, size_t count, const std::array<uint32_t, 256>& lookup) {
+    const posix::detail::UnrecordedReads shared;
+    for (size_t i = 0; i < count; ++i) pixels[i] = lookup[dibRow[i]];
 }
 
 size_t DibStride(const BITMAPINFOHEADER& h) { return ((size_t(h.biWidth) * h.biBitCount + 31) / 32) * 4; }
@@ -226,11 +240,11 @@ HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* pbmih, DWORD flIn
         const size_t stride = DibStride(pbmi->bmiHeader);
         const bool topDown = pbmi->bmiHeader.biHeight < 0;
         const auto* bits = static_cast<const uint8_t*>(pjBits);
-        const std::array<uint32_t, 256> lookup = ColourLookup(pbmi);
+        const std::array<uint32_t, 256> lookup = ReadDibColours(pbmi);
         for (int row = 0; row < height; ++row) {
             const uint8_t* src = bits + size_t(topDown ? row : height - 1 - row) * stride;
             uint32_t* dst = bitmap->pixels.get() + size_t(row) * size_t(width);
-            for (int x = 0; x < width; ++x) dst[x] = lookup[src[x]];
+            ReadDibRow(src, dst, size_t(width), lookup);
         }
     }
     Track(bitmap);
@@ -380,7 +394,7 @@ int WINAPI SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, in
 
     const size_t stride = DibStride(header);
     const auto* bits = static_cast<const uint8_t*>(lpvBits);
-    const std::array<uint32_t, 256> lookup = ColourLookup(lpbmi);
+    const std::array<uint32_t, 256> lookup = ReadDibColours(lpbmi);
     // The same rectangle clipped to the target as well.
     const int64_t left = int64_t(t.originX) + xDest, top = int64_t(t.originY) + yDest;
     const int64_t fromRow = std::max<int64_t>(firstRow, t.clipTop - top);
@@ -392,7 +406,7 @@ int WINAPI SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, in
         const int64_t stored = topDown ? bandRow : lines - 1 - bandRow;
         const uint8_t* row = bits + size_t(stored) * stride + size_t(int64_t(xSrc) + fromColumn);
         uint32_t* target = t.pixels + size_t(top + j) * size_t(t.stride) + size_t(left + fromColumn);
-        for (int64_t i = 0; i < toColumn - fromColumn; ++i) target[i] = lookup[row[i]];
+        ReadDibRow(row, target, size_t(toColumn - fromColumn), lookup);
     }
     if (t.isWindow) RecordWindowBlit(xDest, yDest, int(w), int(h));
     return int(lines);

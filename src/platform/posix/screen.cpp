@@ -42,7 +42,14 @@ Screen& TheScreen() {
 
 void RecordWindowBlit(int x, int y, int width, int height) {
     ChangeRecord& record = Changes();
-    if (record.keepBlits) record.blits.push_back({x, y, width, height});
+    if (record.keepBlits) {
+        // Nobody takes the record while the saver runs on its own for days,
+        // so it must not grow without end: when full, its older half goes.
+        std::vector<posix::BlitRecord>& blits = record.blits;
+        if (blits.size() >= posix::kBlitRecordLimit)
+            blits.erase(blits.begin(), blits.begin() + std::ptrdiff_t(posix::kBlitRecordLimit / 2));
+        blits.push_back({x, y, width, height});
+    }
     ++record.changes;
     if (record.hook) record.hook();
 }

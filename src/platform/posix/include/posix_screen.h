@@ -24,10 +24,12 @@ std::vector<uint32_t> ScreenPixels(int x, int y, int width, int height);
 bool WriteScreenPng(const std::string& path);
 bool WriteScreenPng(const std::string& path, int x, int y, int width, int height);
 // Counts BitBlt calls that reached a window, and the rows they touched, so
-// tests can follow what a reveal brought to the screen.
+// tests can follow what a reveal brought to the screen. The record keeps at
+// least the latest kBlitRecordLimit / 2 blits since it was last taken.
 struct BlitRecord {
     int x, y, width, height;
 };
+constexpr size_t kBlitRecordLimit = size_t(1) << 16;
 std::vector<BlitRecord> TakeWindowBlits();
 
 // ---- running live --------------------------------------------------------
@@ -42,8 +44,8 @@ void SetScreenChangeHook(ScreenChangeHook hook);
 // Copies the whole surface, rows of ScreenWidth() pixels, into a buffer whose
 // rows start destinationPitch bytes apart, under one hold of the lock.
 void CopyScreen(void* destination, int destinationPitch);
-// TakeWindowBlits' record grows with every blit until taken; a long live run
-// turns it off. On again after ResetPlatform.
+// TakeWindowBlits' record, bounded as above, costs a little on every blit;
+// a live run, which never takes it, turns it off. On again after ResetPlatform.
 void KeepWindowBlits(bool keep);
 
 // ---- monitors ------------------------------------------------------------
