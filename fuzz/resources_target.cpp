@@ -84,20 +84,25 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-bool SameTemplate(const posix::DialogTemplateInfo& a, const posix::DialogTemplateInfo& b) {
-    if (a.style != b.style || a.exStyle != b.exStyle || a.x != b.x || a.y != b.y || a.cx != b.cx || a.cy != b.cy ||
-        a.menu != b.menu || a.className != b.className || a.caption != b.caption || a.hasFont != b.hasFont ||
-        a.pointSize != b.pointSize || a.typeface != b.typeface || a.items.size() != b.items.size())
-        return false;
+// The first field in which two templates differ, or nullptr when they agree.
+const char* Difference(const posix::DialogTemplateInfo& a, const posix::DialogTemplateInfo& b) {
+    if (a.style != b.style || a.exStyle != b.exStyle) return "the dialog's style";
+    if (a.x != b.x || a.y != b.y || a.cx != b.cx || a.cy != b.cy) return "the dialog's rectangle";
+    if (a.menu != b.menu || a.className != b.className) return "the dialog's menu or class";
+    if (a.caption != b.caption) return "the caption";
+    if (a.hasFont != b.hasFont || a.pointSize != b.pointSize || a.typeface != b.typeface) return "the font";
+    if (a.items.size() != b.items.size()) return "the number of items";
     for (size_t i = 0; i < a.items.size(); ++i) {
         const posix::DialogItemInfo &p = a.items[i], &q = b.items[i];
+        if (p.style != q.style || p.exStyle != q.exStyle) return "an item's style";
+        if (p.x != q.x || p.y != q.y || p.cx != q.cx || p.cy != q.cy) return "an item's rectangle";
+        if (p.id != q.id) return "an item's id";
         // The compiler writes class names in upper case, as windres does.
-        if (p.style != q.style || p.exStyle != q.exStyle || p.x != q.x || p.y != q.y || p.cx != q.cx || p.cy != q.cy ||
-            p.id != q.id || !SameIgnoringCase(p.className, q.className) || p.text != q.text ||
-            p.creationDataSize != q.creationDataSize)
-            return false;
+        if (!SameIgnoringCase(p.className, q.className)) return "an item's class";
+        if (p.text != q.text) return "an item's text";
+        if (p.creationDataSize != q.creationDataSize) return "an item's creation data";
     }
-    return true;
+    return nullptr;
 }
 
 // A template that reads, written out by the compiler, reads back the same.
@@ -112,7 +117,8 @@ std::string CheckRoundTrip(const posix::DialogTemplateInfo& read) {
     }
     const std::optional<posix::DialogTemplateInfo> again = posix::ParseDialogTemplate(written.data(), written.size());
     if (!again) return "a compiled template does not read";
-    if (!SameTemplate(read, *again)) return "a template read, compiled and read again changed";
+    if (const char* field = Difference(read, *again))
+        return std::string("a template read, compiled and read again changed in ") + field;
     return {};
 }
 

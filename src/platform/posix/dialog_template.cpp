@@ -5,6 +5,8 @@
 
 #include "../../assets/byte_view.h"
 
+#include <optional>
+
 namespace {
 
 using quibac::ByteView;
@@ -43,7 +45,7 @@ public:
         return out;
     }
     // Either 0x0000 (nothing), 0xFFFF and an ordinal, or a string.
-    std::string NameOrOrdinal(uint16_t* ordinal = nullptr) {
+    std::string NameOrOrdinal(std::optional<uint16_t>* ordinal = nullptr) {
         if (!bytes_.Has(at_, 2)) return Fail(), std::string();
         const uint16_t first = bytes_.U16(at_);
         if (first == kOrdinalMark) {
@@ -88,11 +90,13 @@ private:
     bool ok_ = true;
 };
 
+// Only a class given by atom is a predefined one: a class named "#18" in
+// text is a window class of that name.
 std::string ClassName(TemplateReader& r) {
-    uint16_t atom = 0;
+    std::optional<uint16_t> atom;
     std::string name = r.NameOrOrdinal(&atom);
-    if (name.empty() || name[0] != '#') return name;
-    const uint16_t index = atom >= kFirstClassAtom ? uint16_t(atom - kFirstClassAtom) : atom;
+    if (!atom) return name;
+    const uint16_t index = *atom >= kFirstClassAtom ? uint16_t(*atom - kFirstClassAtom) : *atom;
     return index < std::size(kPredefinedClasses) ? kPredefinedClasses[index] : name;
 }
 
