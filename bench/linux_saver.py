@@ -22,6 +22,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
+PAGE_BYTES = os.sysconf("SC_PAGE_SIZE")
 WINDOW_TIMEOUT_S = 60
 # The start-up (calendar pre-roll, first reveal) is left out of the figures.
 SETTLE_S = 5
@@ -35,6 +36,11 @@ def process_seconds(pid):
     with open(f"/proc/{pid}/stat") as stat:
         fields = stat.read().rsplit(")", 1)[1].split()
     return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+
+
+def resident_mib(pid):
+    with open(f"/proc/{pid}/statm") as statm:
+        return round(int(statm.read().split()[1]) * PAGE_BYTES / 2**20, 1)
 
 
 def start_xvfb(width, height):
@@ -82,6 +88,7 @@ def measure_native(display, server, seconds, stretch, renderer, renderer_seen):
         server_used = process_seconds(server.pid) - server_before
         elapsed = time.monotonic() - wall
         ran = saver.poll() is None
+        resident = resident_mib(saver.pid) if ran else None
     finally:
         saver.kill()
         saver.wait()
@@ -92,7 +99,8 @@ def measure_native(display, server, seconds, stretch, renderer, renderer_seen):
             renderer_seen.append(line.split("through", 1)[1].strip())
     log.close()
     return {"seconds": round(elapsed, 1), "saver_cpu_percent": round(100 * used / elapsed, 2),
-            "xvfb_cpu_percent": round(100 * server_used / elapsed, 2), "ran_throughout": ran}
+            "xvfb_cpu_percent": round(100 * server_used / elapsed, 2), "ran_throughout": ran,
+            "resident_mib": resident}
 
 
 def main():

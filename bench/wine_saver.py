@@ -113,11 +113,13 @@ class Bench:
             used = process_seconds(saver.pid) - before
             elapsed = time.monotonic() - wall
             server_used = process_seconds(server) - server_before if server else 0.0
+            resident = resident_bytes(saver.pid)
             saver.end()
             figures[f"stretch{stretch}"] = {
                 "seconds": round(elapsed, 1),
                 "saver_cpu_percent": round(100 * used / elapsed, 2),
                 "wineserver_cpu_percent": round(100 * server_used / elapsed, 2),
+                "resident_mib": round(resident / 2**20, 1),
             }
             print(f"cpu, Stretch {stretch}: saver {figures[f'stretch{stretch}']['saver_cpu_percent']}% of a core, "
                   f"wineserver {figures[f'stretch{stretch}']['wineserver_cpu_percent']}%, over {elapsed:.0f} s")
