@@ -90,7 +90,7 @@ def run_case(demo, display, name, keys, expected_exit, expected_stretch, screens
         text = open(ini, encoding="latin-1").read() if os.path.exists(ini) else None
         print(f"{name}: exit {code}, {INI_NAME}: {text!r}")
         if code != expected_exit:
-            failures.append(f"{name}: exit code {code}, expected {expected_exit}")
+            failures.append(f"{name}: exit code {code}, expected {expected_exit}; its errors:\n{program.stderr.read()[-3000:]}")
         if expected_stretch is None and text is not None:
             failures.append(f"{name}: {INI_NAME} was written: {text!r}")
         if expected_stretch is not None and (text is None or f"Stretch={expected_stretch}" not in text):
