@@ -12,11 +12,6 @@ namespace {
 constexpr int kMaxWindowSide = 4096;
 constexpr int kMinClientSide = 1;
 
-constexpr uint32_t kWsCaption = 0x00C00000;
-constexpr uint32_t kWsSysMenu = 0x00080000;
-constexpr uint32_t kWsVisible = 0x10000000;
-constexpr uint32_t kWsDisabled = 0x08000000;
-
 // MulDiv: value * numerator / denominator, rounded half away from zero.
 int MulDiv(int value, int numerator, int denominator) {
     const int64_t product = int64_t(value) * numerator;
@@ -35,7 +30,7 @@ PixelRect DialogUnitsToPixels(BaseUnits units, int x, int y, int cx, int cy) {
 
 DialogGeometry LayOutDialog(const posix::DialogTemplateInfo& layout, BaseUnits units) {
     DialogGeometry g;
-    const bool hasCaption = (layout.style & kWsCaption) == kWsCaption;
+    const bool hasCaption = (layout.style & WS_CAPTION) == WS_CAPTION;
     const int border = FrameMetrics::kBorder;
     const int captionHeight = hasCaption ? FrameMetrics::kCaptionHeight : 0;
     const PixelRect size = DialogUnitsToPixels(units, 0, 0, layout.cx, layout.cy);
@@ -47,7 +42,7 @@ DialogGeometry LayOutDialog(const posix::DialogTemplateInfo& layout, BaseUnits u
     g.client = {border, border + captionHeight, clientWidth, clientHeight};
     if (hasCaption) {
         g.caption = {border, border, clientWidth, captionHeight};
-        if (layout.style & kWsSysMenu)
+        if (layout.style & WS_SYSMENU)
             g.closeButton = {g.caption.x + g.caption.w - FrameMetrics::kCloseMargin - FrameMetrics::kCloseWidth,
                              g.caption.y + FrameMetrics::kCloseMargin, FrameMetrics::kCloseWidth,
                              FrameMetrics::kCloseHeight};
@@ -65,7 +60,7 @@ int ClickableItemAt(const posix::DialogTemplateInfo& layout, const DialogGeometr
     if (!geometry.client.Contains(x, y)) return -1;
     for (size_t i = std::min(layout.items.size(), geometry.controls.size()); i-- > 0;) {
         const posix::DialogItemInfo& item = layout.items[i];
-        const bool usable = (item.style & (kWsVisible | kWsDisabled)) == kWsVisible;
+        const bool usable = (item.style & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE;
         if (usable && strcasecmp(item.className.c_str(), "Button") == 0 && geometry.controls[i].Contains(x, y))
             return int(i);
     }

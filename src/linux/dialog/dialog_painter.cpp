@@ -19,31 +19,6 @@ constexpr uint32_t kText = 0x000000;
 constexpr uint32_t kGrayText = 0x808080;
 constexpr uint32_t kBoxFill = 0xFFFFFF;
 
-constexpr uint32_t kWsDisabled = 0x08000000;
-constexpr uint32_t kButtonTypeMask = 0x0F;
-constexpr uint32_t kStaticTypeMask = 0x1F;
-
-enum ButtonKind : uint32_t {
-    kPushButton = 0,
-    kDefPushButton = 1,
-    kCheckBox = 2,
-    kAutoCheckBox = 3,
-    kRadioButton = 4,
-    kThreeState = 5,
-    kAutoThreeState = 6,
-    kGroupBox = 7,
-    kAutoRadioButton = 9,
-};
-
-enum StaticKind : uint32_t {
-    kLeftText = 0,
-    kCentredText = 1,
-    kRightText = 2,
-    kBlackRect = 4,
-    kGrayRect = 5,
-    kWhiteRect = 6,
-};
-
 // A check box's square, the gap to its text, and the tick inside it.
 constexpr int kBoxSide = 13;
 constexpr int kBoxTextGap = 4;
@@ -64,7 +39,7 @@ PixelRect Inset(PixelRect r, int by) {
 
 bool IsButton(const posix::DialogItemInfo& item) { return strcasecmp(item.className.c_str(), "Button") == 0; }
 bool IsStatic(const posix::DialogItemInfo& item) { return strcasecmp(item.className.c_str(), "Static") == 0; }
-bool IsDisabled(const posix::DialogItemInfo& item) { return (item.style & kWsDisabled) != 0; }
+bool IsDisabled(const posix::DialogItemInfo& item) { return (item.style & WS_DISABLED) != 0; }
 
 }  // namespace
 
@@ -135,15 +110,17 @@ void DialogPainter::Item(const DialogView& view, size_t index) {
     const int i = int(index);
     const unsigned check = index < view.checks.size() ? view.checks[index] : 0;
     if (IsButton(item)) {
-        switch (item.style & kButtonTypeMask) {
-        case kPushButton:
-        case kDefPushButton: PushButton(item, r, view.defaultButton == i, view.pressed == i, view.focused == i); break;
-        case kCheckBox:
-        case kAutoCheckBox:
-        case kThreeState:
-        case kAutoThreeState:
-        case kRadioButton:
-        case kAutoRadioButton: CheckBox(item, r, check, view.pressed == i, view.focused == i); break;
+        switch (item.style & BS_TYPEMASK) {
+        case BS_PUSHBUTTON:
+        case BS_DEFPUSHBUTTON:
+            PushButton(item, r, view.defaultButton == i, view.pressed == i, view.focused == i);
+            break;
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_3STATE:
+        case BS_AUTO3STATE:
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON: CheckBox(item, r, check, view.pressed == i, view.focused == i); break;
         default: break;  // group boxes and owner-drawn buttons: not in the saver's dialogs
         }
     } else if (IsStatic(item)) {
@@ -202,22 +179,22 @@ void DialogPainter::CheckBox(const posix::DialogItemInfo& item, PixelRect r, uns
 }
 
 void DialogPainter::Static(const posix::DialogItemInfo& item, PixelRect r) {
-    switch (item.style & kStaticTypeMask) {
-    case kBlackRect: Fill(r, kDarkShadow); return;
-    case kGrayRect: Fill(r, kShadow); return;
-    case kWhiteRect: Fill(r, kHighlight); return;
-    case kLeftText:
-    case kCentredText:
-    case kRightText: break;
+    switch (item.style & SS_TYPEMASK) {
+    case SS_BLACKRECT: Fill(r, kDarkShadow); return;
+    case SS_GRAYRECT: Fill(r, kShadow); return;
+    case SS_WHITERECT: Fill(r, kHighlight); return;
+    case SS_LEFT:
+    case SS_CENTER:
+    case SS_RIGHT: break;
     default: return;  // icons, frames and the rest: not in the saver's dialogs
     }
-    const uint32_t kind = item.style & kStaticTypeMask;
+    const uint32_t kind = item.style & SS_TYPEMASK;
     const int lineHeight = TTF_FontHeight(fonts_.text);
     int y = r.y;
     for (const std::string& line : WrapLines(ShownText(item.text), r.w)) {
         if (y >= r.y + r.h) break;
         const int width = TextWidth(line, fonts_.text);
-        const int x = kind == kCentredText ? r.x + (r.w - width) / 2 : kind == kRightText ? r.x + r.w - width : r.x;
+        const int x = kind == SS_CENTER ? r.x + (r.w - width) / 2 : kind == SS_RIGHT ? r.x + r.w - width : r.x;
         Text(line, fonts_.text, IsDisabled(item) ? kGrayText : kText, x, y, r);
         y += lineHeight;
     }

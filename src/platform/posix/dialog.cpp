@@ -66,9 +66,9 @@ void SendCommand(Dialog* d, int id, WORD notification) {
 bool PressButton(Control* c) {
     if (c == nullptr || !c->Usable() || !c->IsButton()) return false;
     switch (c->ButtonType()) {
-    case kAutoCheckBox: c->check = c->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED; break;
-    case kAutoThreeState: c->check = (c->check + 1) % (BST_INDETERMINATE + 1); break;
-    case kAutoRadioButton: c->check = BST_CHECKED; break;
+    case BS_AUTOCHECKBOX: c->check = c->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED; break;
+    case BS_AUTO3STATE: c->check = (c->check + 1) % (BST_INDETERMINATE + 1); break;
+    case BS_AUTORADIOBUTTON: c->check = BST_CHECKED; break;
     default: break;
     }
     SendCommand(c->dialog, c->item.id, kBnClicked);
@@ -85,7 +85,7 @@ using namespace posix::detail;
 int TemplateDefaultId(const posix::DialogTemplateInfo& layout) {
     int id = 0;
     for (const posix::DialogItemInfo& item : layout.items)
-        if (SameTextIgnoringCase(item.className, "Button") && (item.style & Control::kButtonTypeMask) == kDefPushButton)
+        if (SameTextIgnoringCase(item.className, "Button") && (item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
             id = item.id;
     return id;
 }

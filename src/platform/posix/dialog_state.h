@@ -17,41 +17,30 @@ namespace posix::detail {
 
 constexpr WORD kBnClicked = 0;
 
-enum ButtonType : DWORD {
-    kPushButton = 0,
-    kDefPushButton = 1,
-    kCheckBox = 2,
-    kAutoCheckBox = 3,
-    kRadioButton = 4,
-    kThreeState = 5,
-    kAutoThreeState = 6,
-    kAutoRadioButton = 9,
-};
-
 struct Dialog;
 
 struct Control {
-    static constexpr DWORD kButtonTypeMask = 0x0F;
-
     Dialog* dialog = nullptr;
     DialogItemInfo item;
     UINT check = BST_UNCHECKED;
 
     bool IsButton() const { return SameTextIgnoringCase(item.className, "Button"); }
-    DWORD ButtonType() const { return item.style & kButtonTypeMask; }
-    bool IsPushButton() const { return IsButton() && (ButtonType() == kPushButton || ButtonType() == kDefPushButton); }
+    DWORD ButtonType() const { return item.style & BS_TYPEMASK; }
+    bool IsPushButton() const {
+        return IsButton() && (ButtonType() == BS_PUSHBUTTON || ButtonType() == BS_DEFPUSHBUTTON);
+    }
     bool Usable() const { return (item.style & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE; }
     bool IsTabStop() const { return (item.style & WS_TABSTOP) != 0 && Usable(); }
     // The highest state BM_SETCHECK accepts for this kind of button.
     UINT MaxCheck() const {
         if (!IsButton()) return BST_UNCHECKED;
         switch (ButtonType()) {
-        case kCheckBox:
-        case kAutoCheckBox:
-        case kRadioButton:
-        case kAutoRadioButton: return BST_CHECKED;
-        case kThreeState:
-        case kAutoThreeState: return BST_INDETERMINATE;
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON: return BST_CHECKED;
+        case BS_3STATE:
+        case BS_AUTO3STATE: return BST_INDETERMINATE;
         default: return BST_UNCHECKED;
         }
     }
