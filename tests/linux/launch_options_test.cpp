@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quibac::linux_sdl {
@@ -46,6 +47,9 @@ TEST(LaunchOptionsTest, ModeLettersAndHackOptionsChooseHowAndWhereTheProgramRuns
         {{"-window-id", "0x12zz"}, nullptr, Launch::Usage, HackTarget::OwnWindow, 0, "", false, false},
         {{"/s", "-root"}, nullptr, Launch::Usage, HackTarget::OwnWindow, 0, "", false, false},
         {{}, "window", Launch::Usage, HackTarget::OwnWindow, 0, "", false, false},
+        {{"/s", "--date", "2026-02-29"}, nullptr, Launch::Usage, HackTarget::OwnWindow, 0, "", false, false},
+        {{"-root", "--seed", "4294967296"}, nullptr, Launch::Usage, HackTarget::OwnWindow, 0, "", false, false},
+        {{"/s", "--seed"}, nullptr, Launch::Usage, HackTarget::OwnWindow, 0, "", false, false},
     };
     for (const auto& row : rows) {
         std::string line;
@@ -65,6 +69,19 @@ TEST(LaunchOptionsTest, ModeLettersAndHackOptionsChooseHowAndWhereTheProgramRuns
         EXPECT_EQ(options.windowed, row.windowed);
         EXPECT_EQ(options.ownPreview, row.ownPreview);
     }
+}
+
+TEST(LaunchOptionsTest, DateAndSeedPinTheShowInEitherKindOfLaunch) {
+    const LaunchOptions saver = ReadLaunchOptions({"--date", "2028-02-29", "/s", "--seed", "4294967295"}, nullptr);
+    ASSERT_EQ(saver.launch, Launch::Windows) << saver.problem;
+    EXPECT_EQ(saver.commandText, "/s");
+    ASSERT_TRUE(saver.date && saver.seed);
+    EXPECT_EQ((std::tuple{saver.date->year, saver.date->month, saver.date->day}), (std::tuple{2028, 2, 29}));
+    EXPECT_EQ(*saver.seed, 4294967295u);
+    const LaunchOptions hack = ReadLaunchOptions({"-root", "-seed", "0"}, nullptr);
+    ASSERT_EQ(hack.launch, Launch::Hack) << hack.problem;
+    EXPECT_EQ(hack.seed, 0u);
+    EXPECT_FALSE(hack.date);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 
 namespace quibac::render {
@@ -22,38 +23,7 @@ const char kUsageHint[] = "Try 'quibac-render --help' for more information.";
 
 namespace {
 
-constexpr int kDaysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-constexpr int kFebruary = 2;
-constexpr uint64_t kMaxSeed = UINT32_MAX;
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-// Whole decimal digits only: no sign, no spaces, no fraction, at most max.
-bool ReadWholeNumber(const std::string& text, uint64_t max, uint64_t& value) {
-    if (text.empty()) return false;
-    value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        value = value * 10 + uint64_t(c - '0');
-        if (value > max) return false;
-    }
-    return true;
-}
-
-bool ReadInRange(const std::string& text, int min, int max, int& out) {
-    uint64_t value = 0;
-    if (!ReadWholeNumber(text, uint64_t(max), value) || value < uint64_t(min)) return false;
-    out = int(value);
-    return true;
-}
-
-bool ReadDate(const std::string& text, CalendarDate& date) {
-    // YYYY-MM-DD exactly.
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-    return ReadInRange(text.substr(0, 4), kMinYear, kMaxYear, date.year) &&
-           ReadInRange(text.substr(5, 2), 1, 12, date.month) && ReadInRange(text.substr(8, 2), 1, 31, date.day) &&
-           IsRealDate(date);
-}
+using show_start::ReadInRange;
 
 bool ReadSize(const std::string& text, int& width, int& height) {
     const size_t x = text.find('x');
@@ -71,9 +41,10 @@ const std::map<std::string, ValueReader>& ValueOptions() {
     static const std::map<std::string, ValueReader> readers{
         {"--date",
          [](const std::string& v, RenderOptions& o) -> std::string {
-             if (ReadDate(v, o.date)) return "";
-             return "--date " + Quoted(v) + " is not a date from " + std::to_string(kMinYear) + "-01-01 to " +
-                    std::to_string(kMaxYear) + "-12-31 written YYYY-MM-DD";
+             const std::optional<CalendarDate> date = show_start::ReadDate(v);
+             if (!date) return show_start::DateProblem("--date", v);
+             o.date = *date;
+             return "";
          }},
         {"--size",
          [](const std::string& v, RenderOptions& o) -> std::string {
@@ -95,10 +66,9 @@ const std::map<std::string, ValueReader>& ValueOptions() {
          }},
         {"--seed",
          [](const std::string& v, RenderOptions& o) -> std::string {
-             uint64_t seed = 0;
-             if (!ReadWholeNumber(v, kMaxSeed, seed))
-                 return "--seed " + Quoted(v) + " is not a whole number from 0 to " + std::to_string(kMaxSeed);
-             o.seed = uint32_t(seed);
+             const std::optional<uint32_t> seed = show_start::ReadSeed(v);
+             if (!seed) return show_start::SeedProblem("--seed", v);
+             o.seed = *seed;
              return "";
          }},
         {"--out",
@@ -127,12 +97,6 @@ std::string CheckTogether(const RenderOptions& o) {
 }
 
 }  // namespace
-
-bool IsRealDate(const CalendarDate& date) {
-    if (date.month < 1 || date.month > 12 || date.day < 1) return false;
-    const int days = kDaysInMonth[date.month - 1] + (date.month == kFebruary && IsLeapYear(date.year) ? 1 : 0);
-    return date.day <= days;
-}
 
 ParsedOptions ParseOptions(const std::vector<std::string>& arguments, CalendarDate today) {
     ParsedOptions parsed;

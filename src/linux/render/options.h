@@ -2,6 +2,8 @@
 // checked here, before anything runs or is written.
 #pragma once
 
+#include "show_start.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,14 +21,7 @@ constexpr int kMaxSeconds = 24 * 60 * 60;
 constexpr int kMaxGifFps = 50;
 // The virtual clock counts whole milliseconds.
 constexpr int kMaxFps = 1000;
-constexpr int kMinYear = 1900;
-constexpr int kMaxYear = 9999;
-
-struct CalendarDate {
-    int year = 0;
-    int month = 0;  // 1..12
-    int day = 0;    // 1..31
-};
+using show_start::CalendarDate;
 
 struct RenderOptions {
     CalendarDate date;
@@ -51,8 +46,6 @@ struct ParsedOptions {
 // Reads the arguments after the program's name; today is the date used when
 // none is given.
 ParsedOptions ParseOptions(const std::vector<std::string>& arguments, CalendarDate today);
-
-bool IsRealDate(const CalendarDate& date);
 
 extern const char kUsage[];
 extern const char kUsageHint[];

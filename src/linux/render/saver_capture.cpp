@@ -18,9 +18,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The saver's own noon: far from midnight, so a render of a few hours stays
-// on the asked date.
-constexpr int kNoon = 12;
 // A show that takes no step for this long in real time, outside the frame
 // handler, has hung; the render gives up on it rather than wait for ever.
 constexpr auto kStallLimit = std::chrono::seconds(60);
@@ -52,7 +49,7 @@ public:
         WriteSettings(Settings{request_.stretch ? 1 : 0});
         posix::UseVirtualTime(true);
         posix::SetMillisecondClocks(request_.seed, request_.seed);
-        posix::SetLocalDateTime(request_.date.year, request_.date.month, request_.date.day, kNoon);
+        posix::SetLocalDateTime(request_.date.year, request_.date.month, request_.date.day, show_start::kNoon);
         startMs_ = posix::VirtualElapsed();
         lastActivity_ = Clock::now();
         posix::SetThreadStartHook([this] { HoldUntilPainted(); });

@@ -7,8 +7,8 @@
 namespace quibac::linux_sdl {
 
 const char kUsage[] =
-    "usage: quibac [/s | /p | /c] [--window]\n"
-    "       quibac [-root | -window | -window-id ID] [-stretch | -no-stretch]\n"
+    "usage: quibac [/s | /p | /c] [--window] [--date YYYY-MM-DD] [--seed S]\n"
+    "       quibac [-root | -window | -window-id ID] [-stretch | -no-stretch] [--date YYYY-MM-DD] [--seed S]\n"
     "  /s            the screen saver, full screen (--window: in a window)\n"
     "  /p            a small preview in a window of its own\n"
     "  /c            the settings dialog (also with no arguments)\n"
@@ -16,7 +16,9 @@ const char kUsage[] =
     "                XSCREENSAVER_WINDOW names\n"
     "  -window       as a hack, in a window of its own\n"
     "  -window-id ID as a hack, in the window ID (decimal or 0x hexadecimal)\n"
-    "  -stretch, -no-stretch  the Stretch setting\n";
+    "  -stretch, -no-stretch  the Stretch setting\n"
+    "  --date YYYY-MM-DD, --seed S  the show of that date, from that seed, as\n"
+    "                quibac-render shows it with the same two options\n";
 
 namespace {
 
@@ -89,6 +91,16 @@ LaunchOptions ReadLaunchOptions(const std::vector<std::string>& arguments, const
             givenId = ReadWindowId(arguments[++i]);
             if (!givenId) return Problem("not a window id: " + arguments[i]);
             hackOption = true;
+        } else if (name == "date" || name == "seed") {
+            if (i + 1 == arguments.size()) return Problem(argument + " needs a value");
+            const std::string& value = arguments[++i];
+            if (name == "date") {
+                options.date = show_start::ReadDate(value);
+                if (!options.date) return Problem(show_start::DateProblem(argument, value));
+            } else {
+                options.seed = show_start::ReadSeed(value);
+                if (!options.seed) return Problem(show_start::SeedProblem(argument, value));
+            }
         } else if (name == "stretch" || name == "no-stretch") {
             options.stretch = name == "stretch";
             hackOption = true;

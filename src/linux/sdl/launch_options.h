@@ -3,6 +3,8 @@
 // window it is given or one of its own.
 #pragma once
 
+#include "show_start.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +36,9 @@ struct LaunchOptions {
     unsigned long windowId = 0;
     // The Stretch setting as the hack's settings passed it, if they did.
     std::optional<bool> stretch;
+    // The show pinned to a date and a seed, as the renderer's are.
+    std::optional<show_start::CalendarDate> date;
+    std::optional<uint32_t> seed;
     std::string problem;  // why the options made no sense
 };
 

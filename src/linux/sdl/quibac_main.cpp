@@ -3,6 +3,7 @@
 #include "hack_settings.h"
 #include "launch_options.h"
 #include "live_loop.h"
+#include "pinned_show.h"
 #include "presenter.h"
 #include "session_checks.h"
 #include "termination.h"
@@ -84,6 +85,7 @@ int RunLive(const LaunchOptions& options, Presenter& presenter) {
         if (width <= 0 || height <= 0) width = kWindowWidth, height = kWindowHeight;
         posix::ResetPlatform(width, height);
         if (hackSettings) hackSettings->Apply();
+        PinShow(options);
         HWND previewParent = options.ownPreview ? posix::CreateTestWindow(0, 0, width, height) : nullptr;
         loop.StartSession(previewParent);
         std::string command = options.launch == Launch::Hack ? "/s" : options.commandText;

@@ -129,14 +129,14 @@ namespace posix {
 void UseVirtualTime(bool on) {
     ClockState& c = Clock();
     if (on == c.virtualMode) return;
-    // Keep both counters continuous across the switch.
+    // Keep both counters continuous across the switch. The clock the mode
+    // names is set first: another thread may read the counters meanwhile.
     const uint64_t now = ElapsedMs();
-    c.virtualMode = on;
-    if (on) {
+    if (on)
         c.virtualMs = now;
-    } else {
+    else
         c.realStart = std::chrono::steady_clock::now() - std::chrono::milliseconds(now);
-    }
+    c.virtualMode = on;
 }
 
 bool VirtualTime() { return Clock().virtualMode; }

@@ -64,10 +64,10 @@ def capture(display, path):
                    check=True, timeout=COMMAND_TIMEOUT_S, capture_output=True)
     with open(path, "rb") as file:
         data = file.read()
-    return Screenshot(path, *_parse_ppm(data))
+    return Screenshot(path, *parse_ppm(data))
 
 
-def _parse_ppm(data):
+def parse_ppm(data):
     """(width, height, pixels) of a binary PPM with 8-bit samples."""
     fields = []
     position = 0
