@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 namespace quibac {
@@ -258,6 +259,44 @@ TEST_F(GdiTest, OnlyDrawingThatReachesAWindowWakesALiveScreenWhichCopiesOutWithI
         }
     }
     EXPECT_NE(posix::ScreenPixel(2, 1), kBlank) << "the window was drawn into";
+
+    SelectObject(memoryDC, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memoryDC);
+    ReleaseDC(window, windowDC);
+    posix::DestroyTestWindow(window);
+}
+
+TEST_F(GdiTest, ALiveScreenTakesTheUnionOfWhatReachedItClippedToTheSurfaceAndCopiesThatArea) {
+    constexpr int kScreenWidth = 8, kScreenHeight = 6, kPitchPixels = 5;
+    constexpr uint32_t kUntouched = 0xFEEDF00D;
+    SetScreenSize(kScreenWidth, kScreenHeight);
+    posix::FillScreen(kBlank);
+    const RECT filled = posix::TakeChangedArea();
+    EXPECT_EQ((std::tuple{filled.left, filled.top, filled.right, filled.bottom}),
+              (std::tuple{0, 0, kScreenWidth, kScreenHeight}));
+    HWND window = posix::CreateTestWindow(5, 3, kDibSide, kDibSide);  // hangs off the right and bottom
+    HDC windowDC = GetDC(window);
+    HDC memoryDC = CreateCompatibleDC(windowDC);
+    HBITMAP bitmap = CreateCompatibleBitmap(windowDC, kDibSide, kDibSide);
+    HGDIOBJ previous = SelectObject(memoryDC, bitmap);
+    const TestDib dib(true);
+    EXPECT_EQ(posix::TakeChangedArea().right, 0) << "taken once, the area is empty";
+
+    SetDIBitsToDevice(windowDC, 0, 0, 1, 1, 0, 0, 0, kDibSide, dib.bits.data(), dib.info(), DIB_RGB_COLORS);
+    BitBlt(windowDC, 2, 2, 2, 2, memoryDC, 0, 0, SRCCOPY);
+    const RECT drawn = posix::TakeChangedArea();
+    EXPECT_EQ((std::tuple{drawn.left, drawn.top, drawn.right, drawn.bottom}), (std::tuple{5, 3, 8, 6}));
+
+    std::vector<uint32_t> copy(size_t(kPitchPixels) * 4, kUntouched);
+    posix::CopyScreenArea(RECT{4, 2, 9, 6}, copy.data(), kPitchPixels * int(sizeof(uint32_t)));
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < kPitchPixels; ++x) {
+            const bool onScreen = 4 + x < kScreenWidth;
+            EXPECT_EQ(copy[size_t(y) * kPitchPixels + x], onScreen ? posix::ScreenPixel(4 + x, 2 + y) : kUntouched)
+                << "at " << x << "," << y;
+        }
+    }
 
     SelectObject(memoryDC, previous);
     DeleteObject(bitmap);

@@ -37,6 +37,7 @@ LiveLoop::~LiveLoop() {
 void LiveLoop::StartSession(HWND previewParent) {
     previewParent_ = previewParent;
     closeWanted_ = closePosted_ = restartWanted_ = false;
+    wholePending_ = true;
     xErrorsAtStart_ = XErrorsSeen();
     posix::KeepWindowBlits(false);
     posix::SetScreenChangeHook([this] {
@@ -72,7 +73,8 @@ bool LiveLoop::Idle() {
     }
     if (framePending_.load() && SDL_GetTicks() - lastPresent_ >= kFrameIntervalMs) {
         framePending_ = false;
-        presenter_.Present();
+        presenter_.Present(wholePending_);
+        wholePending_ = false;
         lastPresent_ = SDL_GetTicks();
     }
     if (deliverInput_) {
@@ -98,13 +100,13 @@ void LiveLoop::Handle(const SDL_Event& event) {
 
 void LiveLoop::HandleWindowEvent(const SDL_WindowEvent& event) {
     switch (event.event) {
-    case SDL_WINDOWEVENT_EXPOSED: NoteFrame(); break;
+    case SDL_WINDOWEVENT_EXPOSED: NoteWholeFrame(); break;
     case SDL_WINDOWEVENT_SIZE_CHANGED: {
         int width = 0, height = 0;
         presenter_.Size(width, height);
         if (width > 0 && height > 0 && (width != posix::ScreenWidth() || height != posix::ScreenHeight()))
             restartWanted_ = closeWanted_ = true;
-        NoteFrame();
+        NoteWholeFrame();
         break;
     }
     case SDL_WINDOWEVENT_CLOSE: closeWanted_ = endWanted_ = true; break;
@@ -134,7 +136,7 @@ void LiveLoop::HandleInput(const SDL_Event& event) {
     }
 }
 
-void LiveLoop::NoteFrame() { framePending_ = true; }
+void LiveLoop::NoteWholeFrame() { framePending_ = wholePending_ = true; }
 
 // Closes the saver as a user's close request would; asked again on each wake
 // until a saver window has it.

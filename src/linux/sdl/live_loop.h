@@ -40,12 +40,15 @@ private:
     void HandleWindowEvent(const SDL_WindowEvent& event);
     void HandleInput(const SDL_Event& event);
     void CloseSaver();
-    void NoteFrame();
+    void NoteWholeFrame();
 
     Presenter& presenter_;
     const bool deliverInput_;
     Uint32 wakeEvent_ = 0;
     std::atomic<bool> framePending_{false};
+    // The window lost what it showed (exposed, resized): the next present
+    // copies the whole surface, not only what the show changed.
+    bool wholePending_ = true;
     uint32_t lastPresent_ = 0;
     HWND previewParent_ = nullptr;
     bool closeWanted_ = false, closePosted_ = false;

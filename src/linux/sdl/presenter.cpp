@@ -2,8 +2,6 @@
 
 #include <posix_screen.h>
 
-#include <cstdio>
-
 namespace quibac::linux_sdl {
 
 namespace {
@@ -13,7 +11,17 @@ namespace {
 constexpr Uint32 kScreenFormat = SDL_PIXELFORMAT_RGB888;
 constexpr int kBytesPerPixel = 4;
 
+bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+SDL_Rect ToSdl(const RECT& r) { return SDL_Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
 }  // namespace
+
+void UseSoftwareWindowSurfaces() {
+    // Otherwise SDL may put a renderer behind a window's surface, and make
+    // the window again (hidden, shown, refocused) to give it a GL context.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+}
 
 std::unique_ptr<Presenter> Presenter::OpenOwnWindow(const OwnWindowRequest& request) {
     std::unique_ptr<Presenter> p(new Presenter());
@@ -28,80 +36,54 @@ std::unique_ptr<Presenter> Presenter::OpenOwnWindow(const OwnWindowRequest& requ
     p->window_ =
         SDL_CreateWindow(request.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
     if (p->window_ == nullptr) return nullptr;
-    p->renderer_ = SDL_CreateRenderer(p->window_, -1, 0);
-    if (p->renderer_ == nullptr) return nullptr;
     return p;
 }
 
 std::unique_ptr<Presenter> Presenter::OpenForeignWindow(unsigned long window) {
     std::unique_ptr<Presenter> p(new Presenter());
-    p->foreign_ = true;
     p->window_ = SDL_CreateWindowFrom(reinterpret_cast<const void*>(uintptr_t(window)));
     if (p->window_ == nullptr) return nullptr;
     return p;
 }
 
 Presenter::~Presenter() {
-    if (texture_ != nullptr) SDL_DestroyTexture(texture_);
-    if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
     // A foreign window stays: SDL only lets go of it.
     if (window_ != nullptr) SDL_DestroyWindow(window_);
 }
 
 void Presenter::Size(int& width, int& height) const {
     width = height = 0;
-    if (renderer_ != nullptr)
-        SDL_GetRendererOutputSize(renderer_, &width, &height);
-    else
-        SDL_GetWindowSize(window_, &width, &height);
+    SDL_GetWindowSize(window_, &width, &height);
 }
 
-std::string Presenter::Path() const {
-    SDL_RendererInfo info{};
-    if (renderer_ != nullptr && SDL_GetRendererInfo(renderer_, &info) == 0) return info.name;
-    return "window surface";
-}
-
-bool Presenter::Present() {
+bool Presenter::Present(bool whole) {
     const int width = posix::ScreenWidth(), height = posix::ScreenHeight();
     if (width <= 0 || height <= 0) return false;
-    return renderer_ != nullptr ? PresentTexture(width, height) : PresentSurface(width, height);
-}
-
-bool Presenter::PresentTexture(int width, int height) {
-    if (texture_ == nullptr || textureWidth_ != width || textureHeight_ != height) {
-        if (texture_ != nullptr) SDL_DestroyTexture(texture_);
-        texture_ = SDL_CreateTexture(renderer_, kScreenFormat, SDL_TEXTUREACCESS_STREAMING, width, height);
-        if (texture_ == nullptr) return false;
-        textureWidth_ = width, textureHeight_ = height;
-        // Mouse positions in events come in screen-surface pixels too.
-        SDL_RenderSetLogicalSize(renderer_, width, height);
+    RECT area = posix::TakeChangedArea();
+    if (whole || stagingWidth_ != width || stagingHeight_ != height) {
+        staging_.resize(size_t(width) * size_t(height));
+        stagingWidth_ = width, stagingHeight_ = height;
+        area = RECT{0, 0, width, height};
     }
-    void* pixels = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) return false;
-    posix::CopyScreen(pixels, pitch);
-    SDL_UnlockTexture(texture_);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
-    return true;
-}
-
-bool Presenter::PresentSurface(int width, int height) {
     // Asked for afresh each time: SDL makes a new one after a resize.
     SDL_Surface* target = SDL_GetWindowSurface(window_);
     if (target == nullptr) return false;
-    staging_.resize(size_t(width) * size_t(height));
-    posix::CopyScreen(staging_.data(), width * kBytesPerPixel);
-    SDL_Surface* source =
-        SDL_CreateRGBSurfaceWithFormatFrom(staging_.data(), width, height, 32, width * kBytesPerPixel, kScreenFormat);
-    if (source == nullptr) return false;
     const bool sameSize = target->w == width && target->h == height;
-    const int copied =
-        sameSize ? SDL_BlitSurface(source, nullptr, target, nullptr) : SDL_BlitScaled(source, nullptr, target, nullptr);
+    // Scaled, any pixel of the window may change; unscaled, only the area.
+    if (!sameSize) area = RECT{0, 0, width, height};
+    if (IsEmpty(area)) return true;
+    const int pitch = width * kBytesPerPixel;
+    posix::CopyScreenArea(area, staging_.data() + size_t(area.top) * size_t(width) + size_t(area.left), pitch);
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(staging_.data(), width, height, 32, pitch, kScreenFormat);
+    if (source == nullptr) return false;
+    SDL_Rect changed = ToSdl(area);
+    const int copied = sameSize ? SDL_BlitSurface(source, &changed, target, &changed)
+                                : SDL_BlitScaled(source, nullptr, target, nullptr);
     SDL_FreeSurface(source);
-    return copied == 0 && SDL_UpdateWindowSurface(window_) == 0;
+    if (copied != 0) return false;
+    if (!sameSize) return SDL_UpdateWindowSurface(window_) == 0;
+    changed = ToSdl(area);  // the blit writes back the part it clipped to
+    return SDL_UpdateWindowSurfaceRects(window_, &changed, 1) == 0;
 }
 
 }  // namespace quibac::linux_sdl

@@ -1,10 +1,13 @@
-// Shows the platform's screen surface on the real display: in a window of
-// the program's own through a streaming texture, or in a window another
-// program owns through that window's software surface (the way an
-// XScreenSaver hack must, since no renderer may be made on it).
+// Shows the platform's screen surface on the real display, in a window of the
+// program's own or in one another program owns (as an XScreenSaver hack's
+// is), through the window's software surface: the saver draws every pixel on
+// the CPU and the surface always matches the window, so a GPU texture would
+// only add a whole-window draw per frame, which on machines without a GPU
+// (virtual machines, remote and virtual X servers) is done in software too.
 #pragma once
 
 #include <SDL.h>
+#include <windows.h>
 
 #include <memory>
 #include <string>
@@ -28,26 +31,25 @@ public:
     Presenter& operator=(const Presenter&) = delete;
 
     SDL_Window* Window() const { return window_; }
-    bool Foreign() const { return foreign_; }
     // The window's size in pixels now, which the screen surface should match.
     void Size(int& width, int& height) const;
-    // Copies the screen surface to the window, scaled to fill it with
+    // Copies what changed on the screen surface since the last present (all
+    // of it when whole) to the window, scaled to fill it with
     // nearest-neighbour scaling when the sizes differ. Returns success.
-    bool Present();
-    // The name of the renderer, or "window surface".
-    std::string Path() const;
+    bool Present(bool whole);
 
 private:
     Presenter() = default;
-    bool PresentTexture(int width, int height);
-    bool PresentSurface(int width, int height);
 
     SDL_Window* window_ = nullptr;
-    bool foreign_ = false;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
-    int textureWidth_ = 0, textureHeight_ = 0;
-    std::vector<uint32_t> staging_;  // the surface path's copy of the screen
+    // A copy of the screen surface, kept whole between presents, which the
+    // changed part is blitted from.
+    std::vector<uint32_t> staging_;
+    int stagingWidth_ = 0, stagingHeight_ = 0;
 };
+
+// Before SDL makes any window: window surfaces straight on the X server
+// (shared memory), never through a renderer SDL would make for them.
+void UseSoftwareWindowSurfaces();
 
 }  // namespace quibac::linux_sdl

@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     // Whatever runs this program may be the screen saver itself.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    UseSoftwareWindowSurfaces();
     CatchTermination();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "quibac: no display: %s\n", SDL_GetError());
@@ -127,8 +127,6 @@ int main(int argc, char** argv) {
         std::unique_ptr<Presenter> presenter = OpenPresenter(options);
         if (presenter) {
             CountXErrors();
-            if (std::getenv("QUIBAC_DEBUG") != nullptr)
-                std::fprintf(stderr, "quibac: presenting through %s\n", presenter->Path().c_str());
             result = RunLive(options, *presenter);
             // A hack stopped by its signal has done what was asked of it.
             if (options.launch == Launch::Hack && TerminationRequested()) result = 0;

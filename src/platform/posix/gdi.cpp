@@ -408,7 +408,10 @@ int WINAPI SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, in
         uint32_t* target = t.pixels + size_t(top + j) * size_t(t.stride) + size_t(left + fromColumn);
         ReadDibRow(row, target, size_t(toColumn - fromColumn), lookup);
     }
-    if (t.isWindow) RecordWindowBlit(xDest, yDest, int(w), int(h));
+    if (t.isWindow) {
+        NoteChangedArea(int(left + fromColumn), int(top + fromRow), int(left + toColumn), int(top + toRow));
+        RecordWindowBlit(xDest, yDest, int(w), int(h));
+    }
     return int(lines);
 }
 
@@ -428,7 +431,12 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
         std::copy_n(s.pixels + size_t(sy) * size_t(s.stride) + size_t(s.originX + x1 + first), end - first,
                     d.pixels + size_t(dy) * size_t(d.stride) + size_t(d.originX + x + first));
     }
-    if (d.isWindow) RecordWindowBlit(x, y, cx, cy);
+    if (d.isWindow) {
+        const int left = d.originX + x, top = d.originY + y;
+        NoteChangedArea(std::max(left, d.clipLeft), std::max(top, d.clipTop), std::min(left + cx, d.clipRight),
+                        std::min(top + cy, d.clipBottom));
+        RecordWindowBlit(x, y, cx, cy);
+    }
     return TRUE;
 }
 

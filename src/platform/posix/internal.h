@@ -110,6 +110,11 @@ struct Screen {
 };
 Screen& TheScreen();
 void RecordWindowBlit(int x, int y, int width, int height);
+// Adds a rectangle of the surface (exclusive right and bottom) to the area
+// changed since a live program last took it.
+void NoteChangedArea(int left, int top, int right, int bottom);
+// After the surface is made anew at another size.
+void ResizedScreen();
 void ResetGdi();
 void ResetWindows();
 void ResetClocks();

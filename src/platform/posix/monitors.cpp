@@ -74,6 +74,7 @@ void SetMonitors(const std::vector<RECT>& monitors) {
         s.height = std::max<int>(s.height, m.bottom);
     }
     s.pixels.assign(size_t(s.width) * size_t(s.height), 0);
+    posix::detail::ResizedScreen();
 }
 
 }  // namespace posix

@@ -22,6 +22,7 @@ struct ChangeRecord {
     bool keepBlits = true;
     uint64_t changes = 0;
     posix::ScreenChangeHook hook;
+    RECT changed{};  // empty when right <= left
 };
 
 ChangeRecord& Changes() {
@@ -31,6 +32,14 @@ ChangeRecord& Changes() {
 }
 
 std::vector<posix::BlitRecord>& Blits() { return Changes().blits; }
+
+bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+// The whole surface counts as changed once its size or contents are made anew.
+void ChangeAll() {
+    const posix::detail::Screen& s = posix::detail::TheScreen();
+    Changes().changed = RECT{0, 0, s.width, s.height};
+}
 }  // namespace
 
 namespace posix::detail {
@@ -54,6 +63,22 @@ void RecordWindowBlit(int x, int y, int width, int height) {
     if (record.hook) record.hook();
 }
 
+void NoteChangedArea(int left, int top, int right, int bottom) {
+    Guard guard(GdiLock());
+    const Screen& s = TheScreen();
+    const RECT area{std::max(left, 0), std::max(top, 0), std::min(right, s.width), std::min(bottom, s.height)};
+    if (IsEmpty(area)) return;
+    RECT& changed = Changes().changed;
+    if (IsEmpty(changed)) {
+        changed = area;
+        return;
+    }
+    changed = RECT{std::min(changed.left, area.left), std::min(changed.top, area.top),
+                   std::max(changed.right, area.right), std::max(changed.bottom, area.bottom)};
+}
+
+void ResizedScreen() { ChangeAll(); }
+
 }  // namespace posix::detail
 
 namespace posix {
@@ -71,6 +96,7 @@ uint32_t ScreenPixel(int x, int y) {
 void FillScreen(uint32_t rgb) {
     Guard guard(GdiLock());
     std::fill(TheScreen().pixels.begin(), TheScreen().pixels.end(), rgb);
+    ChangeAll();
 }
 
 std::vector<uint32_t> ScreenPixels(int x, int y, int width, int height) {
@@ -143,13 +169,31 @@ void SetScreenChangeHook(ScreenChangeHook hook) {
 }
 
 void CopyScreen(void* destination, int destinationPitch) {
+    Guard guard(GdiLock());
+    CopyScreenArea(RECT{0, 0, TheScreen().width, TheScreen().height}, destination, destinationPitch);
+}
+
+RECT TakeChangedArea() {
+    Guard guard(GdiLock());
+    RECT area = Changes().changed;
+    Changes().changed = RECT{};
+    return IsEmpty(area) ? RECT{} : area;
+}
+
+void CopyScreenArea(const RECT& area, void* destination, int destinationPitch) {
     if (destination == nullptr) return;
     Guard guard(GdiLock());
     const Screen& s = TheScreen();
-    auto* out = static_cast<uint8_t*>(destination);
-    for (int y = 0; y < s.height; ++y)
-        std::memcpy(out + ptrdiff_t(y) * destinationPitch, s.pixels.data() + size_t(y) * size_t(s.width),
-                    size_t(s.width) * sizeof(uint32_t));
+    const int left = std::max<int>(area.left, 0), right = std::min<int>(area.right, s.width);
+    const int top = std::max<int>(area.top, 0), bottom = std::min<int>(area.bottom, s.height);
+    if (left >= right) return;
+    // Parts of the area off the surface are left as they were; the rest lands
+    // where it lies relative to the area's corner.
+    auto* out = static_cast<uint8_t*>(destination) + ptrdiff_t(left - area.left) * ptrdiff_t(sizeof(uint32_t));
+    for (int y = top; y < bottom; ++y)
+        std::memcpy(out + ptrdiff_t(y - area.top) * destinationPitch,
+                    s.pixels.data() + size_t(y) * size_t(s.width) + size_t(left),
+                    size_t(right - left) * sizeof(uint32_t));
 }
 
 void KeepWindowBlits(bool keep) {
@@ -169,6 +213,7 @@ void ResetPlatform(int screenWidth, int screenHeight) {
         Changes().blits.clear();
         Changes().keepBlits = true;
         Changes().hook = nullptr;
+        ChangeAll();
         ResetGdi();
     }
     ResetClocks();

@@ -55,6 +55,7 @@ void EraseBackground(HWND hwnd) {
     for (int y = std::max(0, w->y); y < std::min(s.height, w->y + w->height); ++y)
         for (int x = std::max(0, w->x); x < std::min(s.width, w->x + w->width); ++x)
             s.pixels[size_t(y) * size_t(s.width) + size_t(x)] = 0;
+    NoteChangedArea(w->x, w->y, w->x + w->width, w->y + w->height);
 }
 
 void SetWindowTitle(HWND hwnd, LPCSTR title) {

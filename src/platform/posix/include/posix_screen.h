@@ -44,6 +44,14 @@ void SetScreenChangeHook(ScreenChangeHook hook);
 // Copies the whole surface, rows of ScreenWidth() pixels, into a buffer whose
 // rows start destinationPitch bytes apart, under one hold of the lock.
 void CopyScreen(void* destination, int destinationPitch);
+// The smallest rectangle holding everything drawn on the surface since the
+// last call (the whole surface after a reset or a change of size), and empty
+// from then until the next drawing: a live program copies only that.
+RECT TakeChangedArea();
+// Copies area of the surface into a buffer where the area's top-left pixel is
+// at destination and rows start destinationPitch bytes apart. What lies off
+// the surface is left untouched.
+void CopyScreenArea(const RECT& area, void* destination, int destinationPitch);
 // TakeWindowBlits' record, bounded as above, costs a little on every blit;
 // a live run, which never takes it, turns it off. On again after ResetPlatform.
 void KeepWindowBlits(bool keep);
