@@ -6,11 +6,9 @@ The 64-bit build runs with Wine reporting Windows 98 to it. The 32-bit build,
 the one Windows 98 itself would run, needs Wine's 32-bit loader.
 """
 
-import functools
 import ntpath
 import os
 import shutil
-import subprocess
 import unittest
 
 from harness import SAVER_98, E2ETestCase, wait_until
@@ -101,20 +99,7 @@ class Windows98Test(E2ETestCase):
         self.assertRegex(process.log(), r'Call mpr\.PwdChangePasswordA\([0-9a-f]+ "SCRSAVE"')
 
 
-@functools.cache
-def _thirty_two_bit_loader_problem():
-    """Why the 32-bit build cannot run under Wine here, or None when it can."""
-    loader = tools.wine32()
-    if loader is None:
-        return "Wine's 32-bit loader is not installed"
-    try:
-        subprocess.run([loader, "--version"], capture_output=True, check=True, timeout=30)
-    except (OSError, subprocess.CalledProcessError) as error:
-        return f"this kernel cannot run Wine's 32-bit loader ({error})"
-    return None
-
-
-@unittest.skipIf(_thirty_two_bit_loader_problem(), _thirty_two_bit_loader_problem())
+@unittest.skipIf(tools.thirty_two_bit_loader_problem(), tools.thirty_two_bit_loader_problem())
 class Windows98On32BitBuildTest(Windows98Test):
     """The same cases with the win32 build, installed beside the 64-bit one."""
 

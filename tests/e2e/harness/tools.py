@@ -1,7 +1,9 @@
 """The programs of the build machine that the suite drives."""
 
+import functools
 import os
 import shutil
+import subprocess
 
 # Debian keeps the 64-bit loader out of PATH; /usr/bin/wine would pick the
 # 32-bit one, which cannot run where the kernel executes no 32-bit programs.
@@ -25,6 +27,19 @@ def wine32():
     """The 32-bit loader, which the 32-bit build would need."""
     path = os.path.join(WINE_DIRECTORY, "wine")
     return path if os.access(path, os.X_OK) else None
+
+
+@functools.cache
+def thirty_two_bit_loader_problem():
+    """Why the 32-bit build cannot run under Wine here, or None when it can."""
+    loader = wine32()
+    if loader is None:
+        return "Wine's 32-bit loader is not installed"
+    try:
+        subprocess.run([loader, "--version"], capture_output=True, check=True, timeout=30)
+    except (OSError, subprocess.CalledProcessError) as error:
+        return f"this kernel cannot run Wine's 32-bit loader ({error})"
+    return None
 
 
 # Each with the Debian package that brings it, for the message about it.

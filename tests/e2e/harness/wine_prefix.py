@@ -5,6 +5,7 @@ is kept alive for the whole run so that each program starts quickly.
 """
 
 import os
+import shutil
 import subprocess
 
 from . import tools, wine_process
@@ -23,6 +24,9 @@ SERVER_ALREADY_RUNNING = 2
 # one makes every hide wait two seconds for it (and a close look slow).
 UNMANAGED_KEY = "HKCU\\Software\\Wine\\X11 Driver"
 UNMANAGED_MARK = '"Managed"="N"'
+# A file of the 32-bit half of a 64-bit prefix, there once Wine's 32-bit
+# loader could run when the prefix was booted.
+THIRTY_TWO_BIT_SYSTEM_FILE = ("windows", "syswow64", "kernel32.dll")
 
 
 class WinePrefix:
@@ -39,6 +43,10 @@ class WinePrefix:
 
     def prepare(self, log_path):
         """Starts the prefix's server, and boots the prefix when it is new."""
+        if self._lacks_its_32_bit_half():
+            # Booted while 32-bit programs could not run here; Wine adds no
+            # 32-bit half to a prefix afterwards, so it is made again.
+            shutil.rmtree(self.root)
         os.makedirs(self.root, exist_ok=True)
         # The server stays up until stop() rather than ending with each last
         # program; started first, it is the one the boot runs on too.
@@ -50,6 +58,11 @@ class WinePrefix:
             self._wine(log_path, BOOT_TIMEOUT_S, "wineboot", "--init")
         if not self._has_unmanaged_windows():
             self._wine(log_path, COMMAND_TIMEOUT_S, "reg", "add", UNMANAGED_KEY, "/v", "Managed", "/d", "N", "/f")
+
+    def _lacks_its_32_bit_half(self):
+        booted = os.path.exists(os.path.join(self.root, BOOTED_MARK))
+        return (booted and tools.thirty_two_bit_loader_problem() is None and
+                not os.path.exists(os.path.join(self.drive_c, *THIRTY_TWO_BIT_SYSTEM_FILE)))
 
     def _has_unmanaged_windows(self):
         try:

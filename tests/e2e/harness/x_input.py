@@ -30,9 +30,15 @@ class XInput:
 
     def move_pointer(self, x, y):
         """Moves the pointer and returns once the server has it there."""
-        self._pointer.move(x, y)
-        wait_until(lambda: self.pointer() == (x, y), COMMAND_TIMEOUT_S, f"pointer at ({x},{y})",
-                   seen=lambda: f"it at {self.pointer()}")
+        def there():
+            # The rest of the way again, should the server have scaled a move.
+            now_x, now_y = self.pointer()
+            if (now_x, now_y) == (x, y):
+                return True
+            self._pointer.move_by(x - now_x, y - now_y)
+            return False
+
+        wait_until(there, COMMAND_TIMEOUT_S, f"pointer at ({x},{y})", seen=lambda: f"it at {self.pointer()}")
 
     def pointer(self):
         fields = dict(item.split(":") for item in self._xdotool("getmouselocation").stdout.split())

@@ -9,7 +9,6 @@ not moved with a short-lived xdotool, and stays where a test put it.
 import ctypes
 import ctypes.util
 
-_CURRENT_SCREEN = -1
 _NO_DELAY = 0
 
 
@@ -21,15 +20,20 @@ class XPointer:
         self._x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
         self._x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
         self._x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-        self._xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int,
-                                                    ctypes.c_ulong]
+        self._xtst.XTestFakeRelativeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                                            ctypes.c_ulong]
         self._display = self._x11.XOpenDisplay(display.encode())
         if not self._display:
             raise RuntimeError(f"cannot open X display {display}")
 
-    def move(self, x, y):
-        """Moves the pointer to (x, y); the server has done so on return."""
-        self._xtst.XTestFakeMotionEvent(self._display, _CURRENT_SCREEN, x, y, _NO_DELAY)
+    def move_by(self, dx, dy):
+        """Moves the pointer by (dx, dy); the server has done so on return.
+
+        A relative move, because Wine, once it clips the cursor to a
+        full-screen window, reads XInput2's raw motion as relative: an
+        absolute move's raw values (the new position) would move Wine's
+        cursor by the whole position, far beyond the saver's threshold."""
+        self._xtst.XTestFakeRelativeMotionEvent(self._display, dx, dy, _NO_DELAY)
         self._x11.XSync(self._display, False)
 
     def close(self):
