@@ -31,15 +31,11 @@ class EndToEndTest : public HostTest {
 protected:
     void SetUp() override {
         HostTest::SetUp();
-        gdi_ = posix::LiveGdiObjects();
-        blocks_ = posix::LiveMemoryBlocks();
-        mainThread_ = std::this_thread::get_id();
         // Scene set-ups, as the show thread itself sees them (read on its own
         // thread, so there is nothing to race with).
         posix::SetSleepHook([this](DWORD) {
             const Show* show = show_.load();
-            if (show != nullptr && std::this_thread::get_id() != mainThread_)
-                scenes_.store(show->Sequencer.ScenesSetUp);
+            if (show != nullptr && OnShowThread()) scenes_.store(show->Sequencer.ScenesSetUp);
         });
     }
     // The running full-screen saver, noting its show for the sleep hook.
@@ -53,20 +49,9 @@ protected:
         std::this_thread::sleep_for(std::chrono::microseconds(200));
         return true;
     }
-    void ExpectNothingLeft() {
-        EXPECT_EQ(WindowsLeft(), 0);
-        EXPECT_EQ(posix::LiveGdiObjects(), gdi_);
-        EXPECT_EQ(posix::LiveMemoryBlocks(), blocks_);
-        EXPECT_EQ(posix::LiveThreads(), 0);
-        EXPECT_EQ(posix::OpenThreadHandles(), 0);
-    }
-
     std::atomic<const Show*> show_{nullptr};
     std::atomic<int32_t> scenes_{0};
-    std::thread::id mainThread_;
     uint64_t doorAt_ = 0;
-    int gdi_ = 0;
-    int blocks_ = 0;
 };
 
 TEST_F(EndToEndTest, FullScreenRunsAWholeCycleAndAFivePixelMoveEndsIt) {
@@ -206,7 +191,7 @@ TEST_F(EndToEndTest, ShowThreadThatWillNotStopIsTerminatedBeforeAnythingIsFreed)
     std::atomic<bool> closing{false};
     std::atomic<bool> hung{false};
     posix::SetSleepHook([&](DWORD) {
-        if (!closing.load() || std::this_thread::get_id() == mainThread_) return;
+        if (!closing.load() || !OnShowThread()) return;
         hung = true;
         for (;;) usleep(1000);  // hangs until terminated
     });

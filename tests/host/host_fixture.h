@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <thread>
 
 namespace quibac::testing {
 
@@ -40,6 +41,7 @@ protected:
         posix::SetProfileDirectory(folder_.path());
         posix::SetCursorPosition(kCursorX, kCursorY);
         windowsAtStart_ = posix::LiveWindows();
+        testThread_ = std::this_thread::get_id();
     }
     void TearDown() override {
         posix::SetIdleDriver(nullptr);
@@ -59,11 +61,25 @@ protected:
     // (the test's start, or after the test made windows of its own).
     int WindowsLeft() const { return posix::LiveWindows() - windowsAtStart_; }
     void MarkWindows() { windowsAtStart_ = posix::LiveWindows(); }
+    // Everything the saver made is gone: windows (from the last mark), GDI
+    // objects and memory blocks (from the test's start), threads and their
+    // handles.
+    void ExpectNothingLeft() const {
+        EXPECT_EQ(WindowsLeft(), 0);
+        EXPECT_EQ(GdiObjectsLeft(), 0);
+        EXPECT_EQ(MemoryBlocksLeft(), 0);
+        EXPECT_EQ(posix::LiveThreads(), 0);
+        EXPECT_EQ(posix::OpenThreadHandles(), 0);
+    }
+    // Whether the caller runs on another thread than the test's own: in a
+    // sleep hook, the show's.
+    bool OnShowThread() const { return std::this_thread::get_id() != testThread_; }
 
     TempFolder folder_;
 
 private:
     int windowsAtStart_ = 0;
+    std::thread::id testThread_;
 };
 
 }  // namespace quibac::testing

@@ -45,12 +45,9 @@ class MonthSoak : public HostTest {
 protected:
     void SetUp() override {
         HostTest::SetUp();
-        gdi_ = posix::LiveGdiObjects();
-        blocks_ = posix::LiveMemoryBlocks();
-        mainThread_ = std::this_thread::get_id();
         // Read on the show thread, which alone writes the show's state.
         posix::SetSleepHook([this](DWORD) {
-            if (std::this_thread::get_id() == mainThread_) return;
+            if (!OnShowThread()) return;
             // Hold the show until the window thread has named it, so that
             // not even the first walk goes unseen.
             const Show* show = nullptr;
@@ -64,12 +61,9 @@ protected:
 
     std::atomic<const Show*> show_{nullptr};
     std::atomic<bool> stop_{false};
-    std::thread::id mainThread_;
     uint64_t start_ = 0;
     SceneLog log_{kSceneCapacity};  // the show thread's only
     testing::Usage usage_;          // the show thread's only
-    int gdi_ = 0;
-    int blocks_ = 0;
 };
 
 TEST_F(MonthSoak, FromTheFirstOfDecemberToNewYear) {
@@ -116,10 +110,7 @@ TEST_F(MonthSoak, FromTheFirstOfDecemberToNewYear) {
     testing::ExpectSceneLengths(scenes);
     usage_.ExpectNoGrowth(kResidentSlackKb);
 
-    EXPECT_EQ(WindowsLeft(), 0);
-    EXPECT_EQ(posix::LiveGdiObjects(), gdi_);
-    EXPECT_EQ(posix::LiveMemoryBlocks(), blocks_);
-    EXPECT_EQ(posix::LiveThreads(), 0);
+    ExpectNothingLeft();
 }
 
 }  // namespace
