@@ -5,7 +5,9 @@
 # compiled to templates).
 set(QUIBAC_RC ${CMAKE_SOURCE_DIR}/assets/quibac.rc)
 set(QUIBAC_ASSETS_DIR ${CMAKE_SOURCE_DIR}/assets)
-file(GLOB QUIBAC_ASSET_FILES CONFIGURE_DEPENDS ${QUIBAC_ASSETS_DIR}/*)
+# Every language's files sit in a folder of their own.
+file(GLOB_RECURSE QUIBAC_ASSET_FILES CONFIGURE_DEPENDS ${QUIBAC_ASSETS_DIR}/*)
+list(FILTER QUIBAC_ASSET_FILES EXCLUDE REGEX "/preview/")
 
 if(WIN32)
   # windres finds the files the script names through its include path.

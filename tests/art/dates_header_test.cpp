@@ -1,6 +1,7 @@
-// The dates header as the generator letters it: the words for each day, and
-// lettering that reads over any picture because its outer edge is always the
-// dark outline, never a colour that would fringe the letters.
+// The dates header as the generator letters it in every language: lettering
+// that reads over any picture because its outer edge is always the dark
+// outline, never a colour that would fringe the letters, and halves that keep
+// apart however long a language's words.
 #ifdef QUIBAC_ARTGEN
 
 #include "dates_header.h"
@@ -10,30 +11,26 @@
 
 #include <set>
 #include <stdexcept>
+#include <string>
+#include <tuple>
 
 namespace artgen {
 namespace {
 
-TEST(ArtDatesHeader, OrdinalSuffixesOfTheMonth) {
-    const std::pair<int, const char*> cases[] = {{1, "st"},  {2, "nd"},  {3, "rd"},  {4, "th"},  {10, "th"}, {11, "th"},
-                                                 {12, "th"}, {13, "th"}, {14, "th"}, {20, "th"}, {21, "st"}, {22, "nd"},
-                                                 {23, "rd"}, {24, "th"}, {25, "th"}, {30, "th"}, {31, "st"}};
-    for (const auto& [day, suffix] : cases) EXPECT_EQ(OrdinalSuffix(day), suffix) << day;
-}
-
 TEST(ArtDatesHeader, CountsDownToTheGreeting) {
-    EXPECT_EQ(DaysLeftText(1), "24 days to Christmas");
-    EXPECT_EQ(DaysLeftText(23), "2 days to Christmas");
-    EXPECT_EQ(DaysLeftText(24), "1 day to Christmas");
-    EXPECT_EQ(DaysLeftText(25), "Merry Christmas!");
+    const Language& english = ReferenceLanguage();
+    EXPECT_EQ(DaysLeftText(english, 1), "24 days to Christmas");
+    EXPECT_EQ(DaysLeftText(english, 23), "2 days to Christmas");
+    EXPECT_EQ(DaysLeftText(english, 24), "1 day to Christmas");
+    EXPECT_EQ(DaysLeftText(english, 25), "Merry Christmas!");
 }
 
-class ArtDatesLettering : public ::testing::TestWithParam<int> {};
+class ArtDatesLettering : public ::testing::TestWithParam<std::tuple<std::string, int>> {};
 
 TEST_P(ArtDatesLettering, HardOuterEdgeInAFewFixedColours) {
-    const int day = GetParam();
+    const auto& [code, day] = GetParam();
     const Palette palette = FixedPalette();
-    const IndexedImage header = RenderHeader(day, palette);
+    const IndexedImage header = RenderHeader(LanguageWithCode(code), day, palette);
     ASSERT_EQ(header.width, 800);
     ASSERT_EQ(header.height, kHeaderRows);
     EXPECT_EQ(header.at(0, 0), kBackgroundIndex);
@@ -70,10 +67,16 @@ TEST_P(ArtDatesLettering, HardOuterEdgeInAFewFixedColours) {
             ASSERT_EQ(header.at(x, y), kBackgroundIndex) << x << "," << y;
 }
 
-INSTANTIATE_TEST_SUITE_P(Days, ArtDatesLettering, ::testing::Values(1, 2, 3, 11, 13, 21, 24, 25));
+// The longest words of each language stand on the 1st and the 24th (the
+// longest count, the one-day form), the greeting on the 25th.
+INSTANTIATE_TEST_SUITE_P(
+    Days, ArtDatesLettering,
+    ::testing::Combine(::testing::Values("en", "de", "fr", "nl", "sv", "da", "nb", "pl", "cs", "es", "it"),
+                       ::testing::Values(1, 2, 11, 21, 24, 25)),
+    [](const auto& row) { return std::get<0>(row.param) + "_" + std::to_string(std::get<1>(row.param)); });
 
 TEST(ArtDatesHeader, FramesCoverTheDaysOverPlainBackground) {
-    const std::vector<IndexedImage> frames = RenderDatesFrames(FixedPalette());
+    const std::vector<IndexedImage> frames = RenderDatesFrames(LanguageWithCode("pl"), FixedPalette());
     ASSERT_EQ(frames.size(), size_t(kHeaderDays));
     for (size_t k = 0; k < frames.size(); ++k) {
         ASSERT_EQ(frames[k].width, 800);
@@ -87,8 +90,8 @@ TEST(ArtDatesHeader, FramesCoverTheDaysOverPlainBackground) {
 }
 
 TEST(ArtDatesHeader, OnlyTheFirstToTheTwentyFifth) {
-    EXPECT_THROW(RenderHeader(0, FixedPalette()), std::invalid_argument);
-    EXPECT_THROW(RenderHeader(26, FixedPalette()), std::invalid_argument);
+    EXPECT_THROW(RenderHeader(ReferenceLanguage(), 0, FixedPalette()), std::invalid_argument);
+    EXPECT_THROW(RenderHeader(ReferenceLanguage(), 26, FixedPalette()), std::invalid_argument);
 }
 
 }  // namespace

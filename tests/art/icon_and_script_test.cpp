@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -65,27 +66,70 @@ TEST(ArtIcon, HoldsA16AndA256ColourImageOf32Pixels) {
     EXPECT_EQ(expectedOffset, ico.size());
 }
 
-TEST(ArtScript, NamesEveryPictureAndTheIconGroup) {
+std::string ScriptText() {
     std::ifstream in(AssetsDir() / "art.rc");
     std::stringstream text;
     text << in.rdbuf();
-    const std::string script = text.str();
+    return text.str();
+}
+
+TEST(ArtScript, NamesEveryPictureAndTheIconGroup) {
+    const std::string script = ScriptText();
     for (const char* line :
          {"WALKANIM BITMAP \"walkanim.bmp\"", "WINKANIM BITMAP \"winkanim.bmp\"", "QUOTES BITMAP \"quotes.bmp\"",
           "ADVERT BITMAP \"advert.bmp\"", "QUIBLOGO BITMAP \"quiblogo.bmp\"", "1 ICON \"quibac.ico\"",
           "DATESFLIC FLIC \"datesflic.flc\"", "ADVENTFLIC FLIC \"adventflic.flc\""})
         EXPECT_NE(script.find(std::string(line) + "\n"), std::string::npos) << line;
-    // Every file the script names is there.
+    // Every file the script names is there: the lines NAME TYPE "file".
     int named = 0;
-    for (size_t open = script.find('"'); open != std::string::npos; open = script.find('"', open + 1)) {
-        const size_t close = script.find('"', open + 1);
-        ASSERT_NE(close, std::string::npos) << "unbalanced quotes";
-        const std::string file = script.substr(open + 1, close - open - 1);
-        EXPECT_TRUE(std::filesystem::exists(AssetsDir() / file)) << file;
+    std::istringstream lines(script);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        std::string name, type, file;
+        if (!(words >> name >> type >> file) || file.size() < 2 || file.front() != '"') continue;
+        if (type != "BITMAP" && type != "ICON" && type != "FLIC") continue;
+        EXPECT_TRUE(std::filesystem::exists(AssetsDir() / file.substr(1, file.size() - 2))) << file;
         ++named;
-        open = close;
     }
-    EXPECT_EQ(named, 8);
+    // The shared and English ones, and four more for each of ten languages.
+    EXPECT_EQ(named, 8 + 10 * 4);
+}
+
+TEST(ArtScript, EachLanguagesPicturesNameAndDialogStandUnderItsLanguage) {
+    const std::string script = ScriptText();
+    const size_t firstNonAscii =
+        std::find_if(script.begin(), script.end(), [](char c) { return c & 0x80; }) - script.begin();
+    EXPECT_LT(script.find("#pragma code_page(65001)\n"), firstNonAscii) << "the texts are UTF-8, and say so first";
+    const std::pair<const char*, const char*> languages[] = {
+        {"LANG_GERMAN, SUBLANG_NEUTRAL", "de"},  {"LANG_FRENCH, SUBLANG_NEUTRAL", "fr"},
+        {"LANG_DUTCH, SUBLANG_NEUTRAL", "nl"},   {"LANG_SWEDISH, SUBLANG_NEUTRAL", "sv"},
+        {"LANG_DANISH, SUBLANG_NEUTRAL", "da"},  {"LANG_NORWEGIAN, SUBLANG_NEUTRAL", "nb"},
+        {"LANG_POLISH, SUBLANG_NEUTRAL", "pl"},  {"LANG_CZECH, SUBLANG_NEUTRAL", "cs"},
+        {"LANG_SPANISH, SUBLANG_NEUTRAL", "es"}, {"LANG_ITALIAN, SUBLANG_NEUTRAL", "it"},
+    };
+    for (const auto& [statement, code] : languages) {
+        SCOPED_TRACE(code);
+        const size_t at = script.find(std::string("LANGUAGE ") + statement + "\n");
+        ASSERT_NE(at, std::string::npos);
+        const size_t next = script.find("\nLANGUAGE ", at + 1);
+        const std::string block = script.substr(at, next == std::string::npos ? std::string::npos : next - at);
+        for (const char* resource : {"QUOTES BITMAP", "ADVERT BITMAP", "QUIBLOGO BITMAP", "DATESFLIC FLIC"})
+            EXPECT_NE(block.find(std::string(resource) + " \"" + code + "/"), std::string::npos) << resource;
+        EXPECT_NE(block.find("STRINGTABLE\nBEGIN\n    1 \""), std::string::npos);
+        EXPECT_NE(block.find("2003 DIALOG 0, 0, 234, 119\n"), std::string::npos);
+    }
+    // What every language shares, once, under the neutral language before
+    // any other.
+    const size_t neutral = script.find("LANGUAGE LANG_NEUTRAL, SUBLANG_NEUTRAL\n");
+    const size_t english = script.find("LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US\n");
+    ASSERT_NE(neutral, std::string::npos);
+    ASSERT_NE(english, std::string::npos);
+    for (const char* shared : {"WALKANIM BITMAP", "WINKANIM BITMAP", "1 ICON", "ADVENTFLIC FLIC"}) {
+        const size_t at = script.find(shared);
+        EXPECT_GT(at, neutral) << shared;
+        EXPECT_LT(at, english) << shared;
+        EXPECT_EQ(script.find(shared, at + 1), std::string::npos) << shared << " once";
+    }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Dialog resource 2003 as the executable carries it: the template the
 // configuration dialog is built from, control by control, and (when a MinGW
 // resource compiler is installed) byte for byte what windres makes of the
-// same script.
+// same script, in every language.
 #include "settings/config_dialog.h"
 #include "support/res_file.h"
 
@@ -16,12 +16,17 @@ namespace {
 
 constexpr DWORD kDialogStyle = 0x80C800C0;  // WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT
 constexpr DWORD kRuleStyle = 0x50000005;    // WS_CHILD | WS_VISIBLE | SS_GRAYRECT
-constexpr WORD kLanguageEnglishUk = 0x0809;
+// English stands where Windows looks when the user's language is not among
+// the dialog's: English (United States).
+constexpr WORD kLanguageEnglishUs = 0x0409;
 
-std::vector<uint8_t> EmbeddedTemplate() {
+// The template FindResourceA gives a process of the locale.
+std::vector<uint8_t> EmbeddedTemplate(const char* locale = "en") {
+    posix::SetResourceLocale(locale);
     HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(kConfigDialogId), RT_DIALOG);
     if (found == nullptr) return {};
     const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, found)));
+    posix::SetResourceLocale("");
     return std::vector<uint8_t>(bytes, bytes + SizeofResource(nullptr, found));
 }
 
@@ -102,13 +107,57 @@ TEST(ConfigDialogResourceTest, TheAboutTextIsSixLinesTwoOfThemEmptyNamingTheProd
         EXPECT_LE(line.size(), 36u) << "fits the 155-unit column on one line: " << line;
 }
 
+TEST(ConfigDialogResourceTest, EveryLanguageHasTheSameControlsInItsOwnWords) {
+    const auto english = posix::ParseDialogTemplate(EmbeddedTemplate().data(), EmbeddedTemplate().size());
+    ASSERT_TRUE(english.has_value());
+    const struct {
+        const char* locale;
+        const char* caption;
+        const char* cancel;
+    } cases[] = {
+        {"de", "Quib Advent Bildschirmschoner", "Abbrechen"}, {"pl", "Wygaszacz ekranu Quib Advent", "Anuluj"},
+        {"cs", "Spořič obrazovky Quib Advent", "Storno"},     {"fr", "Écran de veille Quib Advent", "Annuler"},
+        {"da", "Quib Advent-pauseskærm", "Annuller"},         {"es", "Protector de pantalla Quib Advent", "Cancelar"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        const std::vector<uint8_t> bytes = EmbeddedTemplate(c.locale);
+        const auto t = posix::ParseDialogTemplate(bytes.data(), bytes.size());
+        ASSERT_TRUE(t.has_value());
+        EXPECT_EQ(t->caption, c.caption);
+        ASSERT_EQ(t->items.size(), english->items.size());
+        for (size_t i = 0; i < t->items.size(); ++i) {
+            EXPECT_EQ(t->items[i].id, english->items[i].id);
+            EXPECT_EQ(t->items[i].style, english->items[i].style);
+            EXPECT_EQ(t->items[i].x, english->items[i].x);
+            EXPECT_EQ(t->items[i].cx, english->items[i].cx);
+        }
+        EXPECT_EQ(t->items[4].text, c.cancel);
+        EXPECT_EQ(Lines(t->items[6].text).front(), t->caption) << "the about text opens with the name";
+    }
+}
+
 TEST(ConfigDialogResourceTest, TheEmbeddedTemplateIsExactlyWhatWindresCompiles) {
 #ifdef QUIBAC_WINDRES_RES
     const std::vector<testing::ResEntry> entries = testing::ReadResFile(QUIBAC_WINDRES_RES);
-    const testing::ResEntry* dialog = testing::FindRes(entries, 5, kConfigDialogId);
-    ASSERT_NE(dialog, nullptr) << "windres compiled dialog 2003";
-    EXPECT_EQ(dialog->language, kLanguageEnglishUk);
+    const testing::ResEntry* dialog = testing::FindRes(entries, 5, kConfigDialogId, kLanguageEnglishUs);
+    ASSERT_NE(dialog, nullptr) << "windres compiled dialog 2003 in English";
     EXPECT_EQ(EmbeddedTemplate(), dialog->data);
+    // And every other language's, UTF-8 of the script turned into the
+    // template's UTF-16 as windres turns it.
+    int languages = 0;
+    for (const testing::ResEntry& e : entries) {
+        if (!e.typeIsId || e.typeId != 5 || !e.nameIsId || e.nameId != kConfigDialogId) continue;
+        ++languages;
+        const WORD primary = PRIMARYLANGID(e.language);
+        const char* locales[] = {"cs", "da", "de", "en", "es", "fr", "it", "nl", "nb", "pl", "sv"};
+        const char* locale = nullptr;
+        for (const char* l : locales)
+            if (posix::PrimaryLanguageOfLocale(l) == primary) locale = l;
+        ASSERT_NE(locale, nullptr) << "a dialog in language " << e.language;
+        EXPECT_EQ(EmbeddedTemplate(locale), e.data) << locale;
+    }
+    EXPECT_EQ(languages, 11);
 #else
     GTEST_SKIP() << "no MinGW resource compiler was found when the build was configured";
 #endif

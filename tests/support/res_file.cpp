@@ -41,9 +41,11 @@ std::vector<ResEntry> ReadResFile(const std::string& path) {
     return out;
 }
 
-const ResEntry* FindRes(const std::vector<ResEntry>& entries, int typeId, int nameId) {
+const ResEntry* FindRes(const std::vector<ResEntry>& entries, int typeId, int nameId, int language) {
     for (const ResEntry& e : entries)
-        if (e.typeIsId && e.typeId == typeId && e.nameIsId && e.nameId == nameId) return &e;
+        if (e.typeIsId && e.typeId == typeId && e.nameIsId && e.nameId == nameId &&
+            (language < 0 || e.language == language))
+            return &e;
     return nullptr;
 }
 

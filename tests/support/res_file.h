@@ -19,7 +19,8 @@ struct ResEntry {
 // Empty when the file cannot be read; stops at the first damaged entry.
 std::vector<ResEntry> ReadResFile(const std::string& path);
 
-// The entry of a numbered type and name, or nullptr.
-const ResEntry* FindRes(const std::vector<ResEntry>& entries, int typeId, int nameId);
+// The entry of a numbered type and name (in a language, when one is given),
+// or nullptr.
+const ResEntry* FindRes(const std::vector<ResEntry>& entries, int typeId, int nameId, int language = -1);
 
 }  // namespace quibac::testing

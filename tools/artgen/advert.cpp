@@ -22,6 +22,8 @@ constexpr Rgb kSnow = Hex(0xF4F8FD);
 constexpr Rgb kSnowShade = Hex(0xC9D9EC);
 constexpr Rgb kGold = Hex(0xF4C132);
 constexpr uint32_t kSeed = 20241201;
+constexpr double kTaglineSize = 31;
+constexpr double kTaglineWidth = 780;
 
 void Sky(cairo_t* cr, Random& rnd) {
     LinearSource(cr, 0, 0, 0, 470, {{0, Hex(0x0A1536)}, {0.55, Hex(0x17356B)}, {1, Hex(0x3D6DA6)}});
@@ -284,7 +286,7 @@ void Headline(cairo_t* cr, const char* text, Font font, double size, double x, d
     cairo_fill(cr);
 }
 
-void Title(cairo_t* cr) {
+void Title(cairo_t* cr, const std::string& kind) {
     constexpr double kSize = 104, kBaseline = 128;
     const TextBox quib = MeasureText(cr, Font::Script, kSize, "Quib ");
     const TextBox advent = MeasureText(cr, Font::Script, kSize, "Advent");
@@ -294,25 +296,24 @@ void Title(cairo_t* cr) {
     const TextBox q = MeasureText(cr, Font::Script, kSize, "Q");
     DrawBrandHat(cr, x + q.x + q.width * 0.5, kBaseline + q.y + 8, 0.46, -0.26, 2.6);
 
-    // "SCREEN SAVER" in spaced capitals under the title.
-    const char* kind = "SCREEN SAVER";
+    // The product's kind ("SCREEN SAVER") in spaced capitals under the title.
+    RequireGlyphs(Font::Rounded, kind);
+    const std::vector<std::string> letters = Letters(kind);
     UseFont(cr, Font::Rounded, 24);
     double width = 0;
     constexpr double kSpacing = 7;
-    for (const char* p = kind; *p != '\0'; ++p) {
-        const char letter[2] = {*p, '\0'};
+    for (size_t i = 0; i < letters.size(); ++i) {
         cairo_text_extents_t e;
-        cairo_text_extents(cr, letter, &e);
-        width += e.x_advance + (p[1] != '\0' ? kSpacing : 0);
+        cairo_text_extents(cr, letters[i].c_str(), &e);
+        width += e.x_advance + (i + 1 < letters.size() ? kSpacing : 0);
     }
     double lx = 400 - width / 2;
     SetColour(cr, Hex(0xFFF1C2));
-    for (const char* p = kind; *p != '\0'; ++p) {
-        const char letter[2] = {*p, '\0'};
+    for (const std::string& letter : letters) {
         cairo_move_to(cr, lx, 176);
-        cairo_show_text(cr, letter);
+        cairo_show_text(cr, letter.c_str());
         cairo_text_extents_t e;
-        cairo_text_extents(cr, letter, &e);
+        cairo_text_extents(cr, letter.c_str(), &e);
         lx += e.x_advance + kSpacing;
     }
     for (double s : {-1.0, 1.0}) {
@@ -336,9 +337,13 @@ void Quib(cairo_t* cr) {
     cairo_restore(cr);
 }
 
-void Tagline(cairo_t* cr) {
-    const char* text = "A little surprise behind every door, 1 to 25 December";
-    CentredTextPath(cr, Font::Script, 31, text, 400, 576);
+void Tagline(cairo_t* cr, const Language& language) {
+    const std::string& text = language.Text("advert.tagline");
+    RequireGlyphs(language.script, text);
+    // A longer line is set smaller rather than run off the poster.
+    const double size = std::min(
+        kTaglineSize, kTaglineSize * kTaglineWidth / MeasureText(cr, language.script, kTaglineSize, text).width);
+    CentredTextPath(cr, language.script, size, text, 400, 576);
     SetColour(cr, Hex(0xFFFFFF));
     cairo_set_line_width(cr, 6);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -349,7 +354,7 @@ void Tagline(cairo_t* cr) {
 
 }  // namespace
 
-RgbImage RenderAdvert() {
+RgbImage RenderAdvert(const Language& language) {
     Surface s(kAdvertWidth, kAdvertHeight);
     cairo_t* cr = s.cr();
     Random rnd(kSeed);
@@ -359,8 +364,8 @@ RgbImage RenderAdvert() {
     Tree(cr);
     Calendar(cr, rnd);
     Quib(cr);
-    Title(cr);
-    Tagline(cr);
+    Title(cr, language.Text("logo.subtitle"));
+    Tagline(cr, language);
     return s.Pixels();
 }
 

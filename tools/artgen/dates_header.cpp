@@ -1,7 +1,7 @@
 #include "dates_header.h"
 
 #include "draw.h"
-#include "fonts.h"
+#include "header_layout.h"
 #include "layout.h"
 
 #include <algorithm>
@@ -13,25 +13,6 @@ namespace artgen {
 
 namespace {
 
-// Type sizes and the line each sits on; every size was measured against the
-// widest day ("25th", "24 days") so that each half keeps to its 400 columns.
-constexpr double kNumberSize = 128;  // the big numbers
-constexpr double kNumberBaseline = 112;
-constexpr double kSuffixSize = 44;  // ordinal suffix, raised beside the number
-constexpr double kMonthSize = 56;
-constexpr double kMonthBaseline = 106;
-constexpr double kWordsSize = 40;  // "days to"
-constexpr double kWordsBaseline = 52;
-constexpr double kChristmasSize = 56;
-constexpr double kMerrySize = 60;  // the 25th's "Merry Christmas!" on two lines
-constexpr double kMerryBaseline = 52;
-constexpr double kGreetingSize = 76;
-constexpr double kGreetingBaseline = 118;
-
-constexpr double kLeftMargin = 14;
-constexpr double kRightEnd = 2 * kHeaderHalf - 8;
-constexpr double kGap = 8;
-
 // Widths of the lettering's rims, in pixels from the glyph's edge.
 constexpr double kNumberEdge = 4.5;  // white rim round the coloured numbers
 constexpr double kOutline = 2.5;     // dark line outside everything
@@ -41,12 +22,6 @@ constexpr Rgb kOutlineColour = Hex(0x3B2314);
 // Coverage from which a pixel belongs to a shape: halfway, so that the hard
 // edge follows the true outline.
 constexpr uint8_t kInside = 128;
-
-// Shapes of one header, each added to its own coverage mask.
-struct Lettering {
-    cairo_path_t* numbers = nullptr;  // in the marker colour
-    cairo_path_t* words = nullptr;    // in white
-};
 
 // Nearest palette entry that the lettering may use: anything but the
 // transparent background and the marker.
@@ -64,65 +39,6 @@ uint8_t NearestLetteringEntry(const Palette& palette, Rgb c) {
         }
     }
     return uint8_t(best);
-}
-
-void AddText(cairo_t* cr, Font font, double size, const std::string& text, double x, double baseline) {
-    UseFont(cr, font, size);
-    cairo_move_to(cr, x, baseline);
-    cairo_text_path(cr, text.c_str());
-}
-
-// Left half: the big day number, its suffix raised beside it, and the month
-// under the suffix.
-void DateLettering(cairo_t* cr, int day, cairo_path_t*& numbers, cairo_path_t*& words) {
-    const std::string number = std::to_string(day);
-    const TextBox box = MeasureText(cr, Font::Script, kNumberSize, number);
-    const double x = kLeftMargin - box.x;
-    AddText(cr, Font::Script, kNumberSize, number, x, kNumberBaseline);
-    numbers = cairo_copy_path(cr);
-    cairo_new_path(cr);
-    const double after = x + box.x + box.width + kGap;
-    const TextBox suffix = MeasureText(cr, Font::Script, kSuffixSize, OrdinalSuffix(day));
-    AddText(cr, Font::Script, kSuffixSize, OrdinalSuffix(day), after - suffix.x, kNumberBaseline + box.y - suffix.y);
-    AddText(cr, Font::Script, kMonthSize, "December", after, kMonthBaseline);
-    words = cairo_copy_path(cr);
-    cairo_new_path(cr);
-}
-
-// Right half: the count and "days to Christmas" beside it, or the greeting.
-void CountLettering(cairo_t* cr, int day, cairo_path_t*& numbers, cairo_path_t*& words) {
-    const int left = kHeaderDays - day;
-    if (left == 0) {
-        // The greeting stands on its own: the saver keeps it after the 25th
-        // without the date beside it.
-        const double centre = kHeaderHalf + kHeaderHalf / 2.0;
-        CentredTextPath(cr, Font::Script, kMerrySize, "Merry", centre - 78, kMerryBaseline);
-        // Two sparkles beside it.
-        StarPath(cr, centre + 40, 26, 13, 3.5, 4, 0);
-        StarPath(cr, centre + 70, 46, 8, 2.2, 4, 0);
-        words = cairo_copy_path(cr);
-        cairo_new_path(cr);
-        CentredTextPath(cr, Font::Script, kGreetingSize, "Christmas!", centre + 6, kGreetingBaseline);
-        numbers = cairo_copy_path(cr);
-        cairo_new_path(cr);
-        return;
-    }
-    // Set against the right edge, so that a gap parts it from the date.
-    const std::string number = std::to_string(left);
-    const std::string days = left == 1 ? "day to" : "days to";
-    const TextBox box = MeasureText(cr, Font::Script, kNumberSize, number);
-    const TextBox christmas = MeasureText(cr, Font::Script, kChristmasSize, "Christmas");
-    const TextBox daysBox = MeasureText(cr, Font::Script, kWordsSize, days);
-    const double wordsWidth = std::max(christmas.x + christmas.width, daysBox.x + daysBox.width);
-    const double after = kRightEnd - wordsWidth;
-    const double x = after - kGap - box.width - box.x;
-    AddText(cr, Font::Script, kNumberSize, number, x, kNumberBaseline);
-    numbers = cairo_copy_path(cr);
-    cairo_new_path(cr);
-    AddText(cr, Font::Script, kWordsSize, days, after, kWordsBaseline);
-    AddText(cr, Font::Script, kChristmasSize, "Christmas", after, kMonthBaseline);
-    words = cairo_copy_path(cr);
-    cairo_new_path(cr);
 }
 
 // Coverage of a set of paths, filled and optionally widened by a stroke, at
@@ -157,34 +73,13 @@ std::vector<uint8_t> Coverage(const std::vector<std::pair<cairo_path_t*, double>
 
 }  // namespace
 
-std::string OrdinalSuffix(int day) {
-    if (day % 100 >= 11 && day % 100 <= 13) return "th";
-    switch (day % 10) {
-    case 1: return "st";
-    case 2: return "nd";
-    case 3: return "rd";
-    default: return "th";
-    }
-}
-
-std::string DaysLeftText(int day) {
-    const int left = kHeaderDays - day;
-    if (left <= 0) return "Merry Christmas!";
-    return std::to_string(left) + (left == 1 ? " day" : " days") + " to Christmas";
-}
-
-IndexedImage RenderHeader(int day, const Palette& palette) {
+IndexedImage RenderHeader(const Language& language, int day, const Palette& palette) {
     if (day < 1 || day > kHeaderDays) throw std::invalid_argument("the header covers the 1st to the 25th");
-    cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, kCanvasWidth, kHeaderRows);
-    cairo_t* cr = cairo_create(scratch);
-    cairo_path_t *dateNumbers = nullptr, *dateWords = nullptr, *countNumbers = nullptr, *countWords = nullptr;
-    DateLettering(cr, day, dateNumbers, dateWords);
-    CountLettering(cr, day, countNumbers, countWords);
-    cairo_destroy(cr);
-    cairo_surface_destroy(scratch);
+    HeaderPaths paths;
+    LayOutHeader(language, day, paths);
 
-    const std::vector<cairo_path_t*> numbers = {dateNumbers, countNumbers};
-    const std::vector<cairo_path_t*> words = {dateWords, countWords};
+    const std::vector<cairo_path_t*> numbers = {paths.dateNumbers, paths.countNumbers};
+    const std::vector<cairo_path_t*> words = {paths.dateWords, paths.countWords};
     std::vector<std::pair<cairo_path_t*, double>> numberFill, wordFill, white, dark;
     for (cairo_path_t* p : numbers) {
         numberFill.push_back({p, 0});
@@ -200,8 +95,6 @@ IndexedImage RenderHeader(int day, const Palette& palette) {
     const std::vector<uint8_t> edge = Coverage(white);
     const std::vector<uint8_t> outline = Coverage(dark);
     const std::vector<uint8_t> shadow = Coverage(dark, kShadowX, kShadowY);
-    for (cairo_path_t* p : numbers) cairo_path_destroy(p);
-    for (cairo_path_t* p : words) cairo_path_destroy(p);
 
     const uint8_t darkIndex = NearestLetteringEntry(palette, kOutlineColour);
     const uint8_t midIndex = NearestLetteringEntry(palette, Mix(kOutlineColour, Rgb{255, 255, 255}, 0.5));
@@ -223,10 +116,10 @@ IndexedImage RenderHeader(int day, const Palette& palette) {
     return out;
 }
 
-std::vector<IndexedImage> RenderDatesFrames(const Palette& palette) {
+std::vector<IndexedImage> RenderDatesFrames(const Language& language, const Palette& palette) {
     std::vector<IndexedImage> frames;
     for (int day = 1; day <= kHeaderDays; ++day) {
-        const IndexedImage header = RenderHeader(day, palette);
+        const IndexedImage header = RenderHeader(language, day, palette);
         IndexedImage frame;
         frame.width = kCanvasWidth;
         frame.height = kCanvasHeight;

@@ -8,6 +8,7 @@
 // outline, which read over a night sky and a snowfield alike.
 #pragma once
 
+#include "languages.h"
 #include "palette.h"
 #include "raster.h"
 
@@ -22,19 +23,14 @@ constexpr int kHeaderRows = 128;
 // (the saver blanks the left half after the 25th and keeps the right one).
 constexpr int kHeaderHalf = 400;
 
-// "st", "nd", "rd" or "th" for a day of the month.
-std::string OrdinalSuffix(int day);
-// What the right half says: "24 days to Christmas" down to "1 day to
-// Christmas", or the greeting on the 25th.
-std::string DaysLeftText(int day);
+// The header of December `day` (1..25) in a language, 800 x 128 palette
+// indices: the background, the marker colour and fixed lettering colours,
+// and the palette's nearest entries to the outline's dark and the
+// anti-aliasing grey. Throws when the language's typeface lacks a letter.
+IndexedImage RenderHeader(const Language& language, int day, const Palette& palette);
 
-// The header of December `day` (1..25), 800 x 128 palette indices: the
-// background, the marker colour and fixed lettering colours, and the palette's
-// nearest entries to the outline's dark and the anti-aliasing grey.
-IndexedImage RenderHeader(int day, const Palette& palette);
-
-// The frames of DATESFLIC: frame k is the full canvas with the header of
-// December k + 1 at the top and plain background below.
-std::vector<IndexedImage> RenderDatesFrames(const Palette& palette);
+// The frames of a language's DATESFLIC: frame k is the full canvas with the
+// header of December k + 1 at the top and plain background below.
+std::vector<IndexedImage> RenderDatesFrames(const Language& language, const Palette& palette);
 
 }  // namespace artgen

@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <stdexcept>
+#include <string>
 
 namespace artgen {
 
@@ -14,8 +15,8 @@ namespace {
 
 struct Loaded {
     FT_Library library = nullptr;
-    std::array<FT_Face, 3> faces{};
-    std::array<cairo_font_face_t*, 3> cairoFaces{};
+    std::array<FT_Face, 4> faces{};
+    std::array<cairo_font_face_t*, 4> cairoFaces{};
 };
 
 Loaded& State() {
@@ -23,14 +24,20 @@ Loaded& State() {
     return state;
 }
 
-cairo_font_face_t* Face(Font font) {
+FT_Face FreeTypeFace(Font font) {
     Loaded& s = State();
     const size_t i = size_t(font);
-    if (s.cairoFaces[i] != nullptr) return s.cairoFaces[i];
+    if (s.faces[i] != nullptr) return s.faces[i];
     if (s.library == nullptr && FT_Init_FreeType(&s.library) != 0) throw std::runtime_error("FreeType failed to start");
     const std::string path = FontFile(font);
     if (FT_New_Face(s.library, path.c_str(), 0, &s.faces[i]) != 0) throw std::runtime_error("cannot load font " + path);
-    s.cairoFaces[i] = cairo_ft_font_face_create_for_ft_face(s.faces[i], 0);
+    return s.faces[i];
+}
+
+cairo_font_face_t* Face(Font font) {
+    Loaded& s = State();
+    const size_t i = size_t(font);
+    if (s.cairoFaces[i] == nullptr) s.cairoFaces[i] = cairo_ft_font_face_create_for_ft_face(FreeTypeFace(font), 0);
     return s.cairoFaces[i];
 }
 
@@ -47,11 +54,13 @@ void ApplyOptions(cairo_t* cr) {
 
 std::string FontFile(Font font) {
     // Lobster and Comfortaa come from Debian's fonts-lobster and
-    // fonts-comfortaa, DejaVu from fonts-dejavu-core (all freely licensed).
+    // fonts-comfortaa, DejaVu from fonts-dejavu-core, Kaushan Script from
+    // fonts-kaushanscript (all freely licensed).
     static const char* const kFiles[] = {
         "/usr/share/fonts/opentype/lobster/lobster.otf",
         "/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf",
         "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+        "/usr/share/fonts/opentype/kaushanscript/KaushanScript-Regular.otf",
     };
     const std::string path = kFiles[size_t(font)];
     if (!std::filesystem::exists(path)) throw std::runtime_error("font file missing: " + path);
@@ -75,6 +84,76 @@ void CentredTextPath(cairo_t* cr, Font font, double size, const std::string& tex
     const TextBox box = MeasureText(cr, font, size, text);
     cairo_move_to(cr, cx - box.x - box.width / 2, baseline);
     cairo_text_path(cr, text.c_str());
+}
+
+std::u32string DecodeUtf8(const std::string& text) {
+    std::u32string out;
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int extra = lead < 0x80             ? 0
+                          : (lead & 0xE0) == 0xC0 ? 1
+                          : (lead & 0xF0) == 0xE0 ? 2
+                          : (lead & 0xF8) == 0xF0 ? 3
+                                                  : -1;
+        if (extra < 0 || i + size_t(extra) >= text.size()) throw std::runtime_error("not UTF-8: " + text);
+        char32_t c = extra == 0 ? lead : char32_t(lead & (0x3F >> extra));
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + size_t(k)]);
+            if ((next & 0xC0) != 0x80) throw std::runtime_error("not UTF-8: " + text);
+            c = (c << 6) | (next & 0x3F);
+        }
+        out.push_back(c);
+        i += size_t(extra) + 1;
+    }
+    return out;
+}
+
+std::string EncodeUtf8(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out.push_back(char(c));
+    } else if (c < 0x800) {
+        out.push_back(char(0xC0 | (c >> 6)));
+        out.push_back(char(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(char(0xE0 | (c >> 12)));
+        out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(char(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(char(0xF0 | (c >> 18)));
+        out.push_back(char(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(char(0x80 | (c & 0x3F)));
+    }
+    return out;
+}
+
+std::vector<std::string> Letters(const std::string& text) {
+    std::vector<std::string> letters;
+    for (char32_t c : DecodeUtf8(text)) letters.push_back(EncodeUtf8(c));
+    return letters;
+}
+
+std::u32string MissingGlyphs(Font font, const std::string& text) {
+    FT_Face face = FreeTypeFace(font);
+    std::u32string missing;
+    for (char32_t c : DecodeUtf8(text))
+        if (FT_Get_Char_Index(face, FT_ULong(c)) == 0 && missing.find(c) == std::u32string::npos) missing.push_back(c);
+    return missing;
+}
+
+void RequireGlyphs(Font font, const std::string& text) {
+    const std::u32string missing = MissingGlyphs(font, text);
+    if (missing.empty()) return;
+    std::string letters;
+    for (char32_t c : missing) letters += EncodeUtf8(c);
+    throw std::runtime_error(std::string(FontName(font)) + " has no glyph for \"" + letters + "\" in \"" + text +
+                             "\": choose a typeface that has every letter of the language");
+}
+
+const char* FontName(Font font) {
+    static const char* const kNames[] = {"Lobster", "Comfortaa Bold", "DejaVu Sans Bold", "Kaushan Script"};
+    return kNames[size_t(font)];
 }
 
 void ReleaseFonts() {

@@ -16,6 +16,8 @@ constexpr Rgb kRed = Hex(0xD01C34);
 constexpr Rgb kGreen = Hex(0x178C44);
 constexpr Rgb kInk = Hex(0x4B1A12);
 constexpr Rgb kGold = Hex(0xF4C132);
+constexpr double kSubtitleSize = 15;
+constexpr double kLeastSpacing = 1;  // between the subtitle's letters
 
 // Lettering with a two-tone fill, a dark edge and a soft shadow beneath.
 void Lettering(cairo_t* cr, Font font, double size, const char* text, double x, double baseline, Rgb colour,
@@ -42,7 +44,7 @@ void Lettering(cairo_t* cr, Font font, double size, const char* text, double x, 
 
 }  // namespace
 
-RgbImage RenderLogo() {
+RgbImage RenderLogo(const Language& language) {
     Surface s(kLogoWidth, kLogoHeight);
     cairo_t* cr = s.cr();
     constexpr double kQuibSize = 92, kQuibX = 26, kBaseline = 109;
@@ -58,20 +60,26 @@ RgbImage RenderLogo() {
     Lettering(cr, Font::Script, kAdventSize, "Advent", adventX, 86, kGreen, 1.8);
     const TextBox advent = MeasureText(cr, Font::Script, kAdventSize, "Advent");
 
-    // "SCREEN SAVER", spaced out under "Advent" and as wide as it.
-    const char* kind = "SCREEN SAVER";
-    const TextBox plain = MeasureText(cr, Font::Rounded, 15, kind);
-    const int gaps = 11;
-    const double spacing = (advent.width - plain.width) / gaps;
-    UseFont(cr, Font::Rounded, 15);
+    // The product's kind ("SCREEN SAVER"), spaced out under "Advent" and as
+    // wide as it; a kind too long for that is set smaller, barely spaced.
+    const std::string& kind = language.Text("logo.subtitle");
+    RequireGlyphs(Font::Rounded, kind);
+    const std::vector<std::string> letters = Letters(kind);
+    const int gaps = int(letters.size()) - 1;
+    const TextBox plain = MeasureText(cr, Font::Rounded, kSubtitleSize, kind);
+    double size = kSubtitleSize;
+    if (advent.width - plain.width < gaps * kLeastSpacing)
+        size = kSubtitleSize * (advent.width - gaps * kLeastSpacing) / plain.width;
+    const double width = MeasureText(cr, Font::Rounded, size, kind).width;
+    const double spacing = gaps > 0 ? (advent.width - width) / gaps : 0;
+    UseFont(cr, Font::Rounded, size);
     SetColour(cr, kInk);
     double x = adventX + advent.x;
-    for (const char* p = kind; *p != '\0'; ++p) {
-        const char letter[2] = {*p, '\0'};
+    for (const std::string& letter : letters) {
         cairo_move_to(cr, x, 112);
-        cairo_show_text(cr, letter);
+        cairo_show_text(cr, letter.c_str());
         cairo_text_extents_t e;
-        cairo_text_extents(cr, letter, &e);
+        cairo_text_extents(cr, letter.c_str(), &e);
         x += e.x_advance + spacing;
     }
 

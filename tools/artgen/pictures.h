@@ -2,6 +2,7 @@
 // white background.
 #pragma once
 
+#include "languages.h"
 #include "raster.h"
 
 #include <cstdint>
@@ -12,12 +13,14 @@ namespace artgen {
 
 RgbImage RenderWalkStrip();  // 8 frames of Quib walking right
 RgbImage RenderWinkStrip();  // 7 frames of Quib's face: at rest, then one wink
-RgbImage RenderQuotes();     // 5 captions stacked
-RgbImage RenderAdvert();     // the full-canvas poster
-RgbImage RenderLogo();
+// The pictures with words, in a language; each throws when the language's
+// typeface lacks a letter of its words.
+RgbImage RenderQuotes(const Language& language);  // 5 captions stacked
+RgbImage RenderAdvert(const Language& language);  // the full-canvas poster
+RgbImage RenderLogo(const Language& language);
 
-// The captions, top to bottom.
-const std::vector<std::string>& QuoteTexts();
+// The captions of a language, top to bottom.
+std::vector<std::string> QuoteTexts(const Language& language);
 
 struct IconArt {
     RgbImage colours;

@@ -30,9 +30,9 @@ RgbImage Expand(const IndexedImage& image, const PaletteTable& table) {
     return Expand(image, std::vector<Rgb>(table.begin(), table.end()));
 }
 
-const IndexedImage& Picture(const PreviewSet& set, const std::string& name) {
-    const auto it = set.pictures.find(name);
-    if (it == set.pictures.end()) throw std::logic_error("no preview source " + name);
+const IndexedImage& Picture(const std::map<std::string, IndexedImage>& pictures, const std::string& name) {
+    const auto it = pictures.find(name);
+    if (it == pictures.end()) throw std::logic_error("no preview source " + name);
     return it->second;
 }
 
@@ -102,13 +102,68 @@ std::vector<uint8_t> SettledDoorColours() {
     return colours;
 }
 
+namespace {
+
+// A header over the sheet's colour, the marker in the colour of its day.
+RgbImage HeaderOnSheet(const IndexedImage& header, uint8_t colour, const PaletteTable& palette, Rgb sheet) {
+    RgbImage rgb = Expand(WithHeader(header, header, colour), palette);
+    for (size_t k = 0; k < rgb.pixels.size(); ++k)
+        if (header.pixels[k] == kBackgroundIndex) rgb.pixels[k] = sheet;
+    return rgb;
+}
+
+}  // namespace
+
+void WriteLanguagePreviews(const PaletteTable& palette, const std::vector<LanguagePreview>& languages,
+                           const std::string& dir) {
+    const std::filesystem::path out(dir);
+    const std::vector<uint8_t> doorColours = SettledDoorColours();
+    constexpr Rgb kHeaderSheet = Hex(0x8C9AB0);
+    {
+        constexpr double kScale = 0.5;
+        const double cellW = kAdvertWidth * kScale, cellH = 128 * kScale;
+        Surface s(int(kGap + 2 * (cellW + kGap)), int(kGap + 16 + double(languages.size()) * (cellH + 24)),
+                  kHeaderSheet);
+        Label(s.cr(), "DATESFLIC of every language: the 7th and the 25th", kGap, kGap + 4);
+        for (size_t i = 0; i < languages.size(); ++i) {
+            const LanguagePreview& l = languages[i];
+            const double y = kGap + 16 + double(i) * (cellH + 24);
+            const IndexedImage* headers[2] = {&l.header7, &l.header25};
+            for (int k = 0; k < 2; ++k) {
+                const int day = kPreviewHeaderDays[k];
+                const double x = kGap + k * (cellW + kGap);
+                Place(s.cr(), HeaderOnSheet(*headers[k], doorColours[size_t(day)], palette, kHeaderSheet), 0, 0,
+                      kAdvertWidth, 128, x, y + 4, kScale);
+            }
+            Label(s.cr(), l.language->name + " (" + l.language->code + ")", kGap + 2, y + cellH + 18);
+        }
+        Save(s, out / "languages.png");
+    }
+    for (const LanguagePreview& l : languages) {
+        if (l.pictures.empty()) continue;
+        constexpr double kAdvertScale = 0.5;
+        const int width = kGap * 3 + kQuoteWidth + kLogoWidth;
+        const int height = kGap * 3 + 16 + kLogoHeight + int(kAdvertHeight * kAdvertScale) + 12;
+        Surface s(width, height, kSheet);
+        Label(s.cr(), l.language->name + ": QUOTES, QUIBLOGO and ADVERT", kGap, kGap + 4);
+        Place(s.cr(), Expand(Picture(l.pictures, "QUOTES"), palette), 0, 0, kQuoteWidth, kQuoteCount * kQuoteHeight,
+              kGap, kGap + 12, 1);
+        const double lx = kGap * 2 + kQuoteWidth;
+        Place(s.cr(), Expand(Picture(l.pictures, "QUIBLOGO"), palette), 0, 0, kLogoWidth, kLogoHeight, lx, kGap + 12,
+              1);
+        Place(s.cr(), Expand(Picture(l.pictures, "ADVERT"), palette), 0, 0, kAdvertWidth, kAdvertHeight, lx,
+              kGap * 2 + 12 + kLogoHeight, kAdvertScale);
+        Save(s, out / ("words-" + l.language->code + ".png"));
+    }
+}
+
 void WritePreviews(const PreviewSet& set, const std::string& dir) {
     const std::filesystem::path out(dir);
-    const RgbImage walk = Expand(Picture(set, "WALKANIM"), set.palette);
-    const RgbImage wink = Expand(Picture(set, "WINKANIM"), set.palette);
-    const RgbImage quotes = Expand(Picture(set, "QUOTES"), set.palette);
-    const RgbImage advert = Expand(Picture(set, "ADVERT"), set.palette);
-    const RgbImage logo = Expand(Picture(set, "QUIBLOGO"), set.palette);
+    const RgbImage walk = Expand(Picture(set.pictures, "WALKANIM"), set.palette);
+    const RgbImage wink = Expand(Picture(set.pictures, "WINKANIM"), set.palette);
+    const RgbImage quotes = Expand(Picture(set.pictures, "QUOTES"), set.palette);
+    const RgbImage advert = Expand(Picture(set.pictures, "ADVERT"), set.palette);
+    const RgbImage logo = Expand(Picture(set.pictures, "QUIBLOGO"), set.palette);
 
     // Sprite frames: the walk at half size, then the wink.
     {
@@ -196,9 +251,7 @@ void WritePreviews(const PreviewSet& set, const std::string& dir) {
               kGap + 4);
         for (size_t i = 0; i < set.headers.size(); ++i) {
             const int day = int(i) + 1;
-            RgbImage rgb = Expand(WithHeader(set.headers[i], set.headers[i], doorColours[size_t(day)]), set.palette);
-            for (size_t k = 0; k < rgb.pixels.size(); ++k)
-                if (set.headers[i].pixels[k] == kBackgroundIndex) rgb.pixels[k] = Hex(0x8C9AB0);
+            const RgbImage rgb = HeaderOnSheet(set.headers[i], doorColours[size_t(day)], set.palette, Hex(0x8C9AB0));
             const double x = kGap + double(i % kColumns) * (cellW + kGap);
             const double y = kGap + 16 + double(i / kColumns) * (cellH + 22);
             Place(s.cr(), rgb, 0, 0, kAdvertWidth, 128, x, y, kScale);

@@ -2,6 +2,7 @@
 // it: every picture after mapping to the shared palette.
 #pragma once
 
+#include "languages.h"
 #include "palette.h"
 #include "surface.h"
 #include "resource_files.h"
@@ -30,5 +31,19 @@ IndexedImage WithHeader(const IndexedImage& picture, const IndexedImage& header,
 std::vector<uint8_t> SettledDoorColours();
 
 void WritePreviews(const PreviewSet& set, const std::string& dir);
+
+// What a language's review sheets show: its header of the 7th and the 25th
+// (800 x 128), and, but for the reference, its pictures with words.
+struct LanguagePreview {
+    const Language* language = nullptr;
+    IndexedImage header7, header25;
+    std::map<std::string, IndexedImage> pictures;  // QUOTES, QUIBLOGO, ADVERT
+};
+constexpr int kPreviewHeaderDays[2] = {7, 25};
+
+// languages.png, the headers of every language, and words-CODE.png, each
+// other language's captions, logo and advert.
+void WriteLanguagePreviews(const PaletteTable& palette, const std::vector<LanguagePreview>& languages,
+                           const std::string& dir);
 
 }  // namespace artgen

@@ -13,16 +13,15 @@ namespace {
 
 enum class Trim { Holly, Stars, Snowflakes };
 
+// Each caption's colour and trim; its words come from the language.
 struct Caption {
-    const char* text;
     Rgb colour;
     Trim trim;
 };
 
 const Caption kCaptions[kQuoteCount] = {
-    {"Merry Christmas!", Hex(0xCC1A30), Trim::Holly},         {"Ho ho ho!", Hex(0xCC1A30), Trim::Stars},
-    {"Let it snow!", Hex(0x1F5FB8), Trim::Snowflakes},        {"Joy to the world!", Hex(0x168A43), Trim::Stars},
-    {"Season\u2019s greetings!", Hex(0x168A43), Trim::Holly},
+    {Hex(0xCC1A30), Trim::Holly}, {Hex(0xCC1A30), Trim::Stars}, {Hex(0x1F5FB8), Trim::Snowflakes},
+    {Hex(0x168A43), Trim::Stars}, {Hex(0x168A43), Trim::Holly},
 };
 
 constexpr double kTrimSpace = 48;  // room for the trim at each end
@@ -50,39 +49,40 @@ void DrawTrim(cairo_t* cr, Trim trim, double x, double side) {
 
 }  // namespace
 
-const std::vector<std::string>& QuoteTexts() {
-    static const std::vector<std::string> texts = [] {
-        std::vector<std::string> t;
-        for (const Caption& c : kCaptions) t.push_back(c.text);
-        return t;
-    }();
+std::vector<std::string> QuoteTexts(const Language& language) {
+    std::vector<std::string> texts;
+    for (int q = 1; q <= kQuoteCount; ++q) texts.push_back(language.Text("caption." + std::to_string(q)));
     return texts;
 }
 
-RgbImage RenderQuotes() {
+RgbImage RenderQuotes(const Language& language) {
+    const std::vector<std::string> texts = QuoteTexts(language);
+    const Font font = language.script;
     Surface s(kQuoteWidth, kQuoteCount * kQuoteHeight);
     cairo_t* cr = s.cr();
     for (int q = 0; q < kQuoteCount; ++q) {
         const Caption& c = kCaptions[q];
+        const std::string& text = texts[size_t(q)];
+        RequireGlyphs(font, text);
         cairo_save(cr);
         cairo_rectangle(cr, 0, q * kQuoteHeight, kQuoteWidth, kQuoteHeight);
         cairo_clip(cr);
         cairo_translate(cr, 0, q * kQuoteHeight);
 
         const double room = kQuoteWidth - 2 * kTrimSpace;
-        const TextBox natural = MeasureText(cr, Font::Script, kMaxSize, c.text);
+        const TextBox natural = MeasureText(cr, font, kMaxSize, text);
         const double size = std::min(kMaxSize, kMaxSize * room / natural.width);
-        const TextBox box = MeasureText(cr, Font::Script, size, c.text);
+        const TextBox box = MeasureText(cr, font, size, text);
         const double cx = kQuoteWidth / 2.0;
 
         // Soft shadow, then the lettering with a light top and a fine edge.
         cairo_save(cr);
         cairo_translate(cr, 1.5, 2.5);
-        CentredTextPath(cr, Font::Script, size, c.text, cx, kBaseline);
+        CentredTextPath(cr, font, size, text, cx, kBaseline);
         SetColour(cr, Hex(0xD5D9E0));
         cairo_fill(cr);
         cairo_restore(cr);
-        CentredTextPath(cr, Font::Script, size, c.text, cx, kBaseline);
+        CentredTextPath(cr, font, size, text, cx, kBaseline);
         LinearSource(cr, 0, kBaseline - size * 0.75, 0, kBaseline,
                      {{0, Lighten(c.colour, 0.22)}, {1, Lighten(c.colour, -0.12)}});
         FillSourceThenStroke(cr, Lighten(c.colour, -0.45), 1.0);

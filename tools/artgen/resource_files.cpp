@@ -3,6 +3,7 @@
 #include "flc/flc_writer.h"
 
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace artgen {
@@ -146,6 +147,14 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 
 void WriteText(const std::string& path, const std::string& text) {
     WriteFile(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 }  // namespace artgen

@@ -38,5 +38,7 @@ std::vector<uint8_t> EncodeAnimation(const std::vector<IndexedImage>& frames, co
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 void WriteText(const std::string& path, const std::string& text);
+// A file's whole text; throws when it cannot be read.
+std::string ReadText(const std::string& path);
 
 }  // namespace artgen

@@ -10,6 +10,8 @@ namespace {
 constexpr uint32_t kSetFont = 0x40;  // DS_SETFONT
 constexpr uint16_t kOrdinalMark = 0xFFFF;
 constexpr size_t kMaxControls = 0xFFFF;
+constexpr uint32_t kFirstSupplementary = 0x10000;
+constexpr uint16_t kHighSurrogate = 0xD800, kLowSurrogate = 0xDC00;
 
 class Writer {
 public:
@@ -22,10 +24,30 @@ public:
         Word(uint16_t(v >> 16));
     }
     void Short(int16_t v) { Word(uint16_t(v)); }
+    // UTF-8 text as the template's UTF-16.
     void Text(const std::string& s) {
-        for (char c : s) {
-            if (static_cast<unsigned char>(c) >= 0x80) throw ScriptError("dialog text is not ASCII: " + s);
-            Word(uint16_t(static_cast<unsigned char>(c)));
+        for (size_t i = 0; i < s.size();) {
+            const auto lead = static_cast<unsigned char>(s[i]);
+            const int extra = lead < 0x80             ? 0
+                              : (lead & 0xE0) == 0xC0 ? 1
+                              : (lead & 0xF0) == 0xE0 ? 2
+                              : (lead & 0xF8) == 0xF0 ? 3
+                                                      : -1;
+            if (extra < 0 || i + size_t(extra) >= s.size()) throw ScriptError("dialog text is not UTF-8: " + s);
+            uint32_t c = extra == 0 ? lead : uint32_t(lead & (0x3F >> extra));
+            for (int k = 1; k <= extra; ++k) {
+                const auto next = static_cast<unsigned char>(s[i + size_t(k)]);
+                if ((next & 0xC0) != 0x80) throw ScriptError("dialog text is not UTF-8: " + s);
+                c = (c << 6) | (next & 0x3F);
+            }
+            if (c >= kFirstSupplementary) {
+                c -= kFirstSupplementary;
+                Word(uint16_t(kHighSurrogate | (c >> 10)));
+                Word(uint16_t(kLowSurrogate | (c & 0x3FF)));
+            } else {
+                Word(uint16_t(c));
+            }
+            i += size_t(extra) + 1;
         }
         Word(0);
     }

@@ -30,8 +30,9 @@ struct DialogDefinition {
     std::vector<DialogControl> controls;
 };
 
-// Throws ScriptError for texts that are not plain ASCII (the scripts carry no
-// code page) and for more controls than a template can count.
+// Throws ScriptError for texts that are not UTF-8 (the parser lets only
+// ASCII through from scripts without a code page) and for more controls than
+// a template can count.
 std::vector<uint8_t> CompileDialog(const DialogDefinition& dialog);
 
 }  // namespace resembed

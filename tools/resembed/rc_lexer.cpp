@@ -165,10 +165,22 @@ private:
         } else if (name == "undef") {
             macros_.erase(rest);
         } else if (name == "pragma") {
-            // code_page and the like: the scripts are ASCII.
+            Pragma(path, line, rest);
         } else {
             throw ScriptError(Where(path, line) + ": unsupported directive #" + name);
         }
+    }
+
+    // Texts are ASCII unless the script says they are UTF-8; any other code
+    // page would need its own table, which no script of ours uses.
+    void Pragma(const std::filesystem::path& path, int line, const std::string& rest) {
+        std::string compact;
+        for (char c : rest)
+            if (!std::isspace(static_cast<unsigned char>(c))) compact.push_back(c);
+        if (compact.rfind("code_page(", 0) != 0) return;
+        if (compact != "code_page(65001)")
+            throw ScriptError(Where(path, line) + ": unsupported " + compact + ": only code_page(65001) is known");
+        utf8_ = true;
     }
 
     void LexText(const std::filesystem::path& path, int line, const std::string& text) {
@@ -201,6 +213,7 @@ private:
         t.text = std::move(text);
         t.file = path;
         t.line = line;
+        t.utf8 = kind == Token::Kind::String && utf8_;
         out_.push_back(std::move(t));
     }
 
@@ -211,6 +224,7 @@ private:
     std::vector<Token> out_;
     std::map<std::string, std::vector<Token>> macros_;
     size_t made_ = 0;  // tokens made so far, macro values included
+    bool utf8_ = false;
 };
 
 }  // namespace

@@ -1,8 +1,10 @@
 // Tokens of a resource script, with the preprocessing that our scripts use:
 // #include "file" is followed (relative to the including file), #include <...>
 // is skipped (its names are known to rc_symbols), #define NAME value defines a
-// plain macro, #pragma is ignored. Any other directive is an error, so that a
-// script is never compiled differently from how windres would compile it.
+// plain macro, #pragma code_page(65001) makes the texts after it UTF-8 and
+// other pragmas are ignored. Any other directive or code page is an error, so
+// that a script is never compiled differently from how windres would compile
+// it.
 #pragma once
 
 #include <filesystem>
@@ -15,7 +17,8 @@ namespace resembed {
 struct Token {
     enum class Kind { Word, String, Punct };
     Kind kind = Kind::Punct;
-    std::string text;  // strings: with escapes resolved
+    std::string text;   // strings: with escapes resolved
+    bool utf8 = false;  // a string after #pragma code_page(65001)
     std::filesystem::path file;
     int line = 0;
 

@@ -26,6 +26,9 @@ namespace {
 constexpr int kRtBitmap = 2;
 constexpr int kRtDialog = 5;
 constexpr int kRtRcdata = 10;
+// MAKELANGID: ten bits of primary language, six of sublanguage.
+constexpr int64_t kPrimaryLanguageMask = 0x3FF, kSubLanguageMask = 0x3F;
+constexpr int kSubLanguageShift = 10;
 // What the resource compiler gives a dialog and a control without a STYLE.
 constexpr uint32_t kDefaultDialogStyle = 0x80880000;   // WS_POPUP | WS_BORDER | WS_SYSMENU
 constexpr uint32_t kDefaultControlStyle = 0x50000000;  // WS_CHILD | WS_VISIBLE
@@ -56,9 +59,7 @@ private:
     void Statement() {
         if (Peek().IsKeyword("LANGUAGE")) {
             Next();
-            Expression();
-            Expect(',');
-            Expression();
+            language_ = Language();
             return;
         }
         if (Peek().IsKeyword("STRINGTABLE")) {
@@ -69,6 +70,7 @@ private:
         if (name.kind == Token::Kind::Punct) Fail(name, "a resource name was expected");
         const Token type = Next();
         Resource r;
+        r.language = language_;
         if (name.kind == Token::Kind::Word && AllDigits(name.text))
             r.nameId = std::atoi(name.text.c_str());
         else
@@ -76,7 +78,7 @@ private:
 
         if (type.IsKeyword("DIALOG")) {
             r.typeId = kRtDialog;
-            r.data = CompileDialog(Dialog());
+            r.data = CompileDialog(Dialog(r.language));
             resources_.push_back(std::move(r));
             return;
         }
@@ -113,7 +115,8 @@ private:
         resources_.push_back(std::move(r));
     }
 
-    DialogDefinition Dialog() {
+    // A dialog's own LANGUAGE statement sets its language alone.
+    DialogDefinition Dialog(uint16_t& language) {
         DialogDefinition d;
         SkipMemoryOptions();
         d.x = Short();
@@ -136,19 +139,17 @@ private:
                 d.exStyle = Style(0);
             } else if (t.IsKeyword("CAPTION")) {
                 Next();
-                d.caption = String();
+                d.caption = DialogText();
                 captioned = true;
             } else if (t.IsKeyword("FONT")) {
                 Next();
                 d.pointSize = uint16_t(Expression());
                 Expect(',');
-                d.typeface = String();
+                d.typeface = DialogText();
                 font = true;
             } else if (t.IsKeyword("LANGUAGE")) {
                 Next();
-                Expression();
-                Expect(',');
-                Expression();
+                language = Language();
             } else if (t.IsKeyword("CHARACTERISTICS") || t.IsKeyword("VERSION")) {
                 Next();
                 Expression();
@@ -174,7 +175,7 @@ private:
         if (!keyword.IsKeyword("CONTROL")) Fail(keyword, "only CONTROL statements are supported in dialogs");
         DialogControl c;
         if (Peek().kind == Token::Kind::String) {
-            c.text = String();
+            c.text = DialogText();
         } else {
             c.textIsOrdinal = true;
             c.textOrdinal = uint16_t(Expression());
@@ -294,6 +295,24 @@ private:
         if (t.kind != Token::Kind::String) Fail(t, "a quoted text was expected");
         return t.text;
     }
+    // A text a dialog shows: UTF-8 after #pragma code_page(65001), otherwise
+    // ASCII only, as the compiler's code page is then unknown.
+    std::string DialogText() {
+        const Token t = Peek();
+        const std::string text = String();
+        if (!t.utf8)
+            for (char c : text)
+                if (static_cast<unsigned char>(c) >= 0x80)
+                    Fail(t, "dialog text is not ASCII and the script names no code page: " + text);
+        return text;
+    }
+    // LANGUAGE primary, sub: the language id the resources after it carry.
+    uint16_t Language() {
+        const int64_t primary = Expression();
+        Expect(',');
+        const int64_t sub = Expression();
+        return uint16_t((primary & kPrimaryLanguageMask) | ((sub & kSubLanguageMask) << kSubLanguageShift));
+    }
     static bool IsBegin(const Token& t) { return t.IsKeyword("BEGIN") || t.IsPunct('{'); }
     static bool IsEnd(const Token& t) { return t.IsKeyword("END") || t.IsPunct('}'); }
     void ExpectBegin() {
@@ -325,6 +344,7 @@ private:
     std::vector<Token> tokens_;
     size_t at_ = 0;
     std::vector<Resource> resources_;
+    uint16_t language_ = 0;
 };
 
 }  // namespace

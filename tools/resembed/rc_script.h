@@ -16,6 +16,7 @@ struct Resource {
     int nameId = 0;
     std::string type;  // text type, or empty when typeId is used
     int typeId = 0;
+    uint16_t language = 0;       // of the LANGUAGE statement in force, 0 (neutral) before any
     std::filesystem::path file;  // embedded file, or empty when data is used
     size_t fileSkip = 0;         // leading bytes of the file the resource leaves out
     std::vector<uint8_t> data;

@@ -98,11 +98,26 @@ std::optional<uint32_t> LookupSymbol(const std::string& name) {
         {"IDC_STATIC", 0xFFFFFFFF},
         // languages
         {"LANG_NEUTRAL", 0x00},
+        {"LANG_CZECH", 0x05},
+        {"LANG_DANISH", 0x06},
+        {"LANG_GERMAN", 0x07},
         {"LANG_ENGLISH", 0x09},
+        {"LANG_SPANISH", 0x0A},
+        {"LANG_FINNISH", 0x0B},
+        {"LANG_FRENCH", 0x0C},
+        {"LANG_ITALIAN", 0x10},
+        {"LANG_DUTCH", 0x13},
+        {"LANG_NORWEGIAN", 0x14},
+        {"LANG_POLISH", 0x15},
+        {"LANG_PORTUGUESE", 0x16},
+        {"LANG_SWEDISH", 0x1D},
         {"SUBLANG_NEUTRAL", 0x00},
         {"SUBLANG_DEFAULT", 0x01},
         {"SUBLANG_ENGLISH_US", 0x01},
         {"SUBLANG_ENGLISH_UK", 0x02},
+        {"SUBLANG_GERMAN", 0x01},
+        {"SUBLANG_NORWEGIAN_BOKMAL", 0x01},
+        {"SUBLANG_NORWEGIAN_NYNORSK", 0x02},
     };
     auto found = symbols.find(name);
     if (found == symbols.end()) return std::nullopt;

@@ -69,7 +69,7 @@ std::string Generate(const std::filesystem::path& script, std::vector<resembed::
                 out << "nullptr, " << r.nameId;
             else
                 out << CString(r.name) << ", 0";
-            out << ", " << sym << ", size_t(" << sym << "_end - " << sym << ")},\n";
+            out << ", " << sym << ", size_t(" << sym << "_end - " << sym << "), " << r.language << "},\n";
         }
         out << "    };\n    posix::RegisterEmbeddedResources(table, sizeof table / sizeof table[0]);\n";
     }

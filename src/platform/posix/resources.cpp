@@ -1,10 +1,13 @@
 // Executable resources from an embedded table. Each module is a list of
 // resources; names and types are text (compared without regard to case, as
-// FindResourceA does) or small integers.
+// FindResourceA does) or small integers, and one name may come in several
+// languages, of which the locale's is found.
 #include "internal.h"
+#include "resource_languages.h"
 
 #include <posix_control.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <memory>
@@ -50,6 +53,7 @@ struct Resource {
     std::vector<uint8_t> owned;  // resources added by tests
     const uint8_t* data = nullptr;
     size_t size = 0;
+    WORD language = 0;
 };
 
 struct Module {
@@ -106,9 +110,15 @@ HRSRC WINAPI FindResourceA(HMODULE hModule, LPCSTR lpName, LPCSTR lpType) {
     if (m == nullptr) return nullptr;
     const ResourceId name = ResourceId::From(lpName);
     const ResourceId type = ResourceId::From(lpType);
+    std::vector<Resource*> found;
+    std::vector<WORD> languages;
     for (auto& r : m->resources)
-        if (r->type == type && r->name == name) return reinterpret_cast<HRSRC>(r.get());
-    return nullptr;
+        if (r->type == type && r->name == name) {
+            found.push_back(r.get());
+            languages.push_back(r->language);
+        }
+    if (found.empty()) return nullptr;
+    return reinterpret_cast<HRSRC>(found[posix::detail::ChooseLanguage(languages, posix::detail::WantedLanguages())]);
 }
 
 HGLOBAL WINAPI LoadResource(HMODULE hModule, HRSRC hResInfo) {
@@ -157,7 +167,7 @@ void DestroyResourceModule(HMODULE module) {
     delete m;
 }
 
-void AddResource(HMODULE module, LPCSTR type, LPCSTR name, std::vector<uint8_t> bytes) {
+void AddResource(HMODULE module, LPCSTR type, LPCSTR name, std::vector<uint8_t> bytes, WORD language) {
     std::lock_guard<std::mutex> guard(ResourceLock());
     Module* m = LookupModule(module);
     if (m == nullptr) return;
@@ -167,6 +177,7 @@ void AddResource(HMODULE module, LPCSTR type, LPCSTR name, std::vector<uint8_t> 
     r->owned = std::move(bytes);
     r->data = r->owned.data();
     r->size = r->owned.size();
+    r->language = language;
     m->resources.push_back(std::move(r));
 }
 
@@ -179,8 +190,21 @@ void RegisterEmbeddedResources(const EmbeddedResource* table, size_t count) {
         r->name = ResourceId::From(table[i].name, table[i].nameId);
         r->data = table[i].data;
         r->size = table[i].size;
+        r->language = table[i].language;
         m->resources.push_back(std::move(r));
     }
+}
+
+std::vector<WORD> ResourceLanguages(HMODULE module) {
+    std::lock_guard<std::mutex> guard(ResourceLock());
+    std::vector<WORD> primaries;
+    Module* m = LookupModule(module);
+    if (m == nullptr) return primaries;
+    for (auto& r : m->resources) {
+        const WORD primary = PRIMARYLANGID(r->language);
+        if (std::find(primaries.begin(), primaries.end(), primary) == primaries.end()) primaries.push_back(primary);
+    }
+    return primaries;
 }
 
 }  // namespace posix
