@@ -25,10 +25,12 @@ struct Outcome {
 };
 
 // Runs the program with the arguments (a shell word list), its standard
-// error kept in the folder given and read back.
-Outcome RunRender(const std::string& arguments, const std::string& scratch) {
+// error kept in the folder given and read back; environment (NAME=value
+// words) is set for it alone.
+Outcome RunRender(const std::string& arguments, const std::string& scratch, const std::string& environment = "") {
     const std::string errors = scratch + "/stderr.txt";
-    const std::string command = std::string(QUIBAC_RENDER) + " " + arguments + " >/dev/null 2>'" + errors + "'";
+    const std::string command =
+        "env " + environment + " " + QUIBAC_RENDER + " " + arguments + " >/dev/null 2>'" + errors + "'";
     const int status = std::system(command.c_str());
     Outcome outcome;
     outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -87,6 +89,28 @@ TEST(RenderTest, TheGifHoldsEveryFrameAtTheScreenSize) {
     EXPECT_EQ(frames, expected);
 }
 
+// The last frame of a render of the 7th that reaches the first door, with
+// the header over it; environment is put before the command.
+std::string DoorFrame(const std::string& environment, const std::string& language) {
+    testing::TempFolder out, scratch;
+    const std::string arguments = "--date 2026-12-07 --seconds 16 --fps 1 --out '" + out.path() + "'" +
+                                  (language.empty() ? "" : " --lang " + language);
+    const Outcome run = RunRender(arguments, scratch.path(), environment);
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    return out.Read("frame-00015.png");
+}
+
+TEST(RenderTest, TheLanguageIsTheLocalesUnlessLangNamesOne) {
+    const std::string english = DoorFrame("LANG=C.UTF-8", "");
+    const std::string german = DoorFrame("LANG=C.UTF-8", "de");
+    ASSERT_FALSE(english.empty());
+    ASSERT_FALSE(german.empty());
+    EXPECT_NE(german, english) << "the header is German";
+    EXPECT_EQ(DoorFrame("LANG=de_DE.UTF-8", ""), german) << "a German locale gives the same";
+    EXPECT_EQ(DoorFrame("LANG=de_DE.UTF-8", "en"), english) << "--lang wins over the locale";
+    EXPECT_EQ(DoorFrame("LANG=fi_FI.UTF-8", ""), english) << "a language the saver lacks gives English";
+}
+
 struct BadArgumentsRow {
     const char* arguments;  // OUT stands for an empty, writable folder
     const char* message;
@@ -109,6 +133,10 @@ const BadArgumentsRow kBadArgumentsRows[] = {
     {"--out OUT/missing", "the --out folder 'OUT/missing' cannot be used: No such file or directory"},
     {"--gif OUT", "--gif 'OUT' is a folder"},
     {"--gif /proc/show.gif", "the --gif file's folder '/proc' cannot be written"},
+    {"--out OUT --lang xx", "--lang 'xx' is not one of the saver's languages"},
+    {"--out OUT --lang fi", "--lang 'fi' is not one of the saver's languages"},
+    {"--out OUT --lang de_DE.UTF-8", "--lang 'de_DE.UTF-8' is not one of the saver's languages"},
+    {"--out OUT --lang", "--lang needs a value"},
 };
 
 TEST(RenderTest, BadArgumentsAreRefusedWithTheirReasonAndNothingIsWritten) {

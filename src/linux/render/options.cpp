@@ -1,5 +1,8 @@
 #include "options.h"
 
+#include <posix_control.h>
+
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -18,6 +21,8 @@ const char kUsage[] =
     "  --seed S           the millisecond count the saver seeds its random numbers with (default: 1)\n"
     "  --out DIR          write the frames as DIR/frame-00000.png, ... (DIR must exist)\n"
     "  --gif FILE         write the frames as one looping animated GIF\n"
+    "  --lang CODE        the saver's language: en, de, fr, nl, sv, da, nb, pl, cs, es or it\n"
+    "                     (default: the locale's, from LANGUAGE, LC_ALL, LC_MESSAGES and LANG)\n"
     "  --help             show this text\n";
 const char kUsageHint[] = "Try 'quibac-render --help' for more information.";
 
@@ -33,6 +38,18 @@ bool ReadSize(const std::string& text, int& width, int& height) {
 }
 
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+
+// A language code, as a locale's name begins, of a language the saver's
+// resources come in.
+bool IsLanguageOfTheSaver(const std::string& code) {
+    constexpr size_t kShortest = 2, kLongest = 3;
+    if (code.size() < kShortest || code.size() > kLongest) return false;
+    for (char c : code)
+        if (c < 'a' || c > 'z') return false;
+    const WORD primary = posix::PrimaryLanguageOfLocale(code);
+    const std::vector<WORD> languages = posix::ResourceLanguages(posix::MainModule());
+    return primary != LANG_NEUTRAL && std::find(languages.begin(), languages.end(), primary) != languages.end();
+}
 
 // One option taking a value: reads it into the options, or says what is wrong.
 using ValueReader = std::function<std::string(const std::string& value, RenderOptions& options)>;
@@ -76,6 +93,14 @@ const std::map<std::string, ValueReader>& ValueOptions() {
              if (v.empty()) return "--out needs a folder";
              o.framesFolder = v;
              return "";
+         }},
+        {"--lang",
+         [](const std::string& v, RenderOptions& o) -> std::string {
+             if (IsLanguageOfTheSaver(v)) {
+                 o.language = v;
+                 return "";
+             }
+             return "--lang " + Quoted(v) + " is not one of the saver's languages";
          }},
         {"--gif",
          [](const std::string& v, RenderOptions& o) -> std::string {

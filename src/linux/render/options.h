@@ -33,6 +33,7 @@ struct RenderOptions {
     uint32_t seed = 1;
     std::string framesFolder;  // PNG frames go here when set
     std::string gifPath;       // the animated GIF, when set
+    std::string language;      // a language code ("de"); empty: the locale's
     bool help = false;
 
     int FrameCount() const { return seconds * fps; }

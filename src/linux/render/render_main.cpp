@@ -88,6 +88,7 @@ int Render(const RenderOptions& options) {
     request.fps = options.fps;
     request.frameCount = options.FrameCount();
     request.profileFolder = profile.path();
+    request.language = options.language;
     Progress progress(options.seconds);
     const CaptureResult result = RunAndCapture(
         request, [&writer](ScreenFrame&& frame) { return writer.Push(std::move(frame)); },

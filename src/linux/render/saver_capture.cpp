@@ -46,6 +46,7 @@ public:
         posix::SetDebugCapture(false);
         posix::SetDebugEcho(false);
         posix::SetProfileDirectory(request_.profileFolder);
+        posix::SetResourceLocale(request_.language);
         WriteSettings(Settings{request_.stretch ? 1 : 0});
         posix::UseVirtualTime(true);
         posix::SetMillisecondClocks(request_.seed, request_.seed);

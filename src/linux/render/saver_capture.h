@@ -32,6 +32,7 @@ struct CaptureRequest {
     int fps = 1;
     int frameCount = 0;
     std::string profileFolder;  // an empty folder for the saver's settings file
+    std::string language;       // the locale the saver's resources are found for; empty: the process's
 };
 
 struct ScreenFrame {
