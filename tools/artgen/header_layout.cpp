@@ -6,7 +6,6 @@
 #include "layout.h"
 
 #include <algorithm>
-#include <map>
 #include <memory>
 
 namespace artgen {
@@ -244,13 +243,6 @@ SteadyLayout MeasureSteadyLayout(const Language& language) {
     return l;
 }
 
-const SteadyLayout& SteadyLayoutOf(const Language& language) {
-    static std::map<std::string, SteadyLayout> layouts;
-    const auto it = layouts.find(language.code);
-    if (it != layouts.end()) return it->second;
-    return layouts.emplace(language.code, MeasureSteadyLayout(language)).first->second;
-}
-
 void SteadyDate(cairo_t* cr, const SteadyLayout& l, const HeaderWords& w, HeaderPaths& paths) {
     SlottedNumber(cr, l.font, l.dateSlots, w.number, l.dateUnitsRight, true);
     paths.dateNumbers = TakePath(cr);
@@ -317,7 +309,7 @@ void LayOutHeader(const Language& language, int day, HeaderPaths& paths) {
         ReferenceCount(scratch.cr(), words, paths);
         return;
     }
-    const SteadyLayout& layout = SteadyLayoutOf(language);
+    const SteadyLayout layout = MeasureSteadyLayout(language);
     SteadyDate(scratch.cr(), layout, words, paths);
     SteadyCount(scratch.cr(), layout, words, paths);
 }

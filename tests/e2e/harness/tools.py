@@ -42,6 +42,33 @@ def thirty_two_bit_loader_problem():
     return None
 
 
+# The library that gives a program a date of the test's choosing: the saver
+# under Wine shows the calendar of the day it believes it is.
+FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
+
+
+def faketime_library():
+    return FAKETIME_LIBRARY if os.path.isfile(FAKETIME_LIBRARY) else None
+
+
+# The locales the language tests start programs in; Wine falls back to
+# English for one the system has not generated.
+LOCALES = ("de_DE.UTF-8", "pl_PL.UTF-8", "fi_FI.UTF-8")
+
+
+@functools.cache
+def generated_locales():
+    try:
+        listed = subprocess.run(["locale", "-a"], capture_output=True, text=True, timeout=30).stdout.split()
+    except OSError:
+        return set()
+    return {name.lower().replace("utf-8", "utf8") for name in listed}
+
+
+def missing_locales():
+    return [name for name in LOCALES if name.lower().replace("utf-8", "utf8") not in generated_locales()]
+
+
 # Each with the Debian package that brings it, for the message about it.
 REQUIRED = {
     "wine64": ("wine64", wine64),
@@ -50,9 +77,11 @@ REQUIRED = {
     "xdotool": ("xdotool", lambda: shutil.which("xdotool")),
     "import": ("imagemagick", lambda: shutil.which("import")),
     "convert": ("imagemagick", lambda: shutil.which("convert")),
+    "libfaketime": ("libfaketime", faketime_library),
 }
 
 
 def missing_tools():
     """The required programs that cannot be found, as 'name (package)'."""
-    return [f"{name} ({package})" for name, (package, find) in REQUIRED.items() if not find()]
+    return ([f"{name} ({package})" for name, (package, find) in REQUIRED.items() if not find()] +
+            [f"the locale {name} (localedef)" for name in missing_locales()])

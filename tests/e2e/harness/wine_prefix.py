@@ -12,6 +12,8 @@ from . import tools, wine_process
 
 BOOT_TIMEOUT_S = 300
 COMMAND_TIMEOUT_S = 60
+# The locale every program starts in, whatever the suite's own.
+NEUTRAL_LOCALE = {"LANGUAGE": "", "LC_ALL": "", "LC_MESSAGES": "", "LANG": "C.UTF-8"}
 # Wine would otherwise offer to download Mono and Gecko while booting.
 DLL_OVERRIDES = "mscoree,mshtml="
 # Errors from Wine stay in every log, for the failure messages.
@@ -36,10 +38,12 @@ class WinePrefix:
         self._display = display
 
     def environment(self, channels=None, extra=None):
-        """The environment of a Wine program; channels adds debug channels."""
+        """The environment of a Wine program; channels adds debug channels.
+        Programs speak English unless extra names a locale: the saver takes
+        its language from the locale, as Windows from the user's."""
         debug = QUIET_CHANNELS + (f",{channels}" if channels else "")
-        return {**os.environ, "DISPLAY": self._display, "WINEPREFIX": self.root, "WINEDEBUG": debug,
-                "WINEDLLOVERRIDES": DLL_OVERRIDES, **(extra or {})}
+        return {**os.environ, **NEUTRAL_LOCALE, "DISPLAY": self._display, "WINEPREFIX": self.root,
+                "WINEDEBUG": debug, "WINEDLLOVERRIDES": DLL_OVERRIDES, **(extra or {})}
 
     def prepare(self, log_path):
         """Starts the prefix's server, and boots the prefix when it is new."""
