@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include "text/utf8.h"
+
 #include <cairo-ft.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -86,25 +88,9 @@ void CentredTextPath(cairo_t* cr, Font font, double size, const std::string& tex
     cairo_text_path(cr, text.c_str());
 }
 
-std::u32string DecodeUtf8(const std::string& text) {
+std::u32string DecodeUtf8(const std::string& utf8) {
     std::u32string out;
-    for (size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int extra = lead < 0x80             ? 0
-                          : (lead & 0xE0) == 0xC0 ? 1
-                          : (lead & 0xF0) == 0xE0 ? 2
-                          : (lead & 0xF8) == 0xF0 ? 3
-                                                  : -1;
-        if (extra < 0 || i + size_t(extra) >= text.size()) throw std::runtime_error("not UTF-8: " + text);
-        char32_t c = extra == 0 ? lead : char32_t(lead & (0x3F >> extra));
-        for (int k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + size_t(k)]);
-            if ((next & 0xC0) != 0x80) throw std::runtime_error("not UTF-8: " + text);
-            c = (c << 6) | (next & 0x3F);
-        }
-        out.push_back(c);
-        i += size_t(extra) + 1;
-    }
+    if (!text::DecodeUtf8(utf8, out)) throw std::runtime_error("not UTF-8: " + utf8);
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "dialog_compiler.h"
 
 #include "rc_lexer.h"
+#include "text/utf8.h"
 
 #include <cctype>
 
@@ -26,28 +27,16 @@ public:
     void Short(int16_t v) { Word(uint16_t(v)); }
     // UTF-8 text as the template's UTF-16.
     void Text(const std::string& s) {
-        for (size_t i = 0; i < s.size();) {
-            const auto lead = static_cast<unsigned char>(s[i]);
-            const int extra = lead < 0x80             ? 0
-                              : (lead & 0xE0) == 0xC0 ? 1
-                              : (lead & 0xF0) == 0xE0 ? 2
-                              : (lead & 0xF8) == 0xF0 ? 3
-                                                      : -1;
-            if (extra < 0 || i + size_t(extra) >= s.size()) throw ScriptError("dialog text is not UTF-8: " + s);
-            uint32_t c = extra == 0 ? lead : uint32_t(lead & (0x3F >> extra));
-            for (int k = 1; k <= extra; ++k) {
-                const auto next = static_cast<unsigned char>(s[i + size_t(k)]);
-                if ((next & 0xC0) != 0x80) throw ScriptError("dialog text is not UTF-8: " + s);
-                c = (c << 6) | (next & 0x3F);
-            }
+        std::u32string characters;
+        if (!text::DecodeUtf8(s, characters)) throw ScriptError("dialog text is not UTF-8: " + s);
+        for (char32_t c : characters) {
             if (c >= kFirstSupplementary) {
-                c -= kFirstSupplementary;
-                Word(uint16_t(kHighSurrogate | (c >> 10)));
-                Word(uint16_t(kLowSurrogate | (c & 0x3FF)));
+                const uint32_t above = uint32_t(c) - kFirstSupplementary;
+                Word(uint16_t(kHighSurrogate | (above >> 10)));
+                Word(uint16_t(kLowSurrogate | (above & 0x3FF)));
             } else {
                 Word(uint16_t(c));
             }
-            i += size_t(extra) + 1;
         }
         Word(0);
     }
