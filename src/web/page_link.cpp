@@ -1,0 +1,159 @@
+#include "page_link.h"
+
+#include "host/host.h"
+
+#include <posix_screen.h>
+#include <posix_windows.h>
+
+#include <emscripten/em_asm.h>
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+namespace quibac::web {
+
+namespace {
+
+// The longest the window's thread waits for the page or the show: how late
+// a message another thread posts to the saver's window may be seen.
+constexpr auto kIdleWait = std::chrono::milliseconds(500);
+constexpr uint32_t kOpaque = 0xFF000000u;
+
+// The screen's 0x00RRGGBB as the canvas's R, G, B, A bytes.
+uint32_t CanvasPixel(uint32_t screen) { return kOpaque | (__builtin_bswap32(screen) >> 8); }
+
+}  // namespace
+
+ScreenRequest FitScreen(const ScreenRequest& wanted) {
+    if (wanted.width <= 0 || wanted.height <= 0) return ScreenRequest{0, 0, wanted.stretch};
+    const double width = wanted.width, height = wanted.height;
+    const double scale = std::min({1.0, kMaxScreenSide / width, kMaxScreenSide / height,
+                                   std::sqrt(double(kMaxScreenPixels) / (width * height))});
+    if (scale >= 1.0) return wanted;
+    return ScreenRequest{std::max(1, int(width * scale)), std::max(1, int(height * scale)), wanted.stretch};
+}
+
+PageLink::PageLink() {
+    // The page answers only once it knows where to send its requests.
+    MAIN_THREAD_EM_ASM({ Module.quibacPage.ready($0); }, this);
+}
+
+PageLink::~PageLink() {
+    posix::SetScreenChangeHook(nullptr);
+    posix::SetIdleDriver(nullptr);
+}
+
+ScreenRequest PageLink::NextScreen() {
+    std::unique_lock<std::mutex> guard(lock_);
+    wake_.wait(guard, [this] { return wanted_.width > 0 && !(wanted_ == running_); });
+    running_ = wanted_;
+    return running_;
+}
+
+void PageLink::StartSession(const ScreenRequest& screen) {
+    {
+        std::unique_lock<std::mutex> guard(lock_);
+        // The page may still be reading the last run's frame.
+        wake_.wait(guard, [this] { return !showing_; });
+        changed_ = true;
+    }
+    closePosted_ = false;
+    frame_.assign(size_t(screen.width) * size_t(screen.height), kOpaque);
+    posix::KeepWindowBlits(false);
+    posix::SetScreenChangeHook([this] {
+        // On the show's thread, under the platform's lock.
+        {
+            std::lock_guard<std::mutex> guard(lock_);
+            changed_ = true;
+        }
+        wake_.notify_all();
+    });
+    posix::SetIdleDriver([this] { return Idle(); });
+}
+
+void PageLink::EndSession() {
+    posix::SetScreenChangeHook(nullptr);
+    posix::SetIdleDriver(nullptr);
+}
+
+void PageLink::RequestScreen(const ScreenRequest& screen) {
+    const ScreenRequest fitted = FitScreen(screen);
+    if (fitted.width <= 0) return;
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        wanted_ = fitted;
+    }
+    wake_.notify_all();
+}
+
+void PageLink::FrameShown() {
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        showing_ = false;
+    }
+    wake_.notify_all();
+}
+
+bool PageLink::Idle() {
+    bool present = false, restart = false;
+    {
+        std::unique_lock<std::mutex> guard(lock_);
+        wake_.wait_for(guard, kIdleWait, [this] { return (changed_ && !showing_) || !(wanted_ == running_); });
+        restart = !(wanted_ == running_);
+        present = changed_ && !showing_;
+        if (present) changed_ = false, showing_ = true;
+    }
+    // The platform is called with lock_ released: the change hook takes
+    // lock_ under the platform's own lock.
+    if (restart) CloseSaver();
+    if (present) Present();
+    return true;  // never the unattended-loop guard: the page is there
+}
+
+void PageLink::Present() {
+    const int width = posix::ScreenWidth(), height = posix::ScreenHeight();
+    const RECT area = posix::TakeChangedArea();
+    const bool fits = size_t(width) * size_t(height) == frame_.size();
+    if (area.right <= area.left || area.bottom <= area.top || !fits) {
+        FrameShown();
+        return;
+    }
+    uint32_t* corner = frame_.data() + size_t(area.top) * size_t(width) + size_t(area.left);
+    posix::CopyScreenArea(area, corner, width * int(sizeof(uint32_t)));
+    for (int y = area.top; y < area.bottom; ++y) {
+        uint32_t* row = frame_.data() + size_t(y) * size_t(width);
+        std::transform(row + area.left, row + area.right, row + area.left, CanvasPixel);
+    }
+    // The page copies whole rows out of the shared memory, then says so; until
+    // then this frame's pixels stay as they are.
+    MAIN_THREAD_ASYNC_EM_ASM(
+        {
+            var rowBytes = $2 * 4;
+            var from = $1 + $5 * rowBytes;
+            Module.quibacPage.draw(HEAPU8.subarray(from, from + $7 * rowBytes), $2, $3, $4, $5, $6, $7);
+            Module._quibac_page_frame_shown($0);
+        },
+        this, frame_.data(), width, height, area.left, area.top, area.right - area.left, area.bottom - area.top);
+}
+
+void PageLink::CloseSaver() {
+    if (closePosted_) return;
+    HWND saver = FindWindowA(kSaverClassName, nullptr);
+    if (saver != nullptr) closePosted_ = PostMessageA(saver, WM_CLOSE, 0, 0) != 0;
+}
+
+}  // namespace quibac::web
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void quibac_page_screen(quibac::web::PageLink* link, int width, int height, int stretch) {
+    if (link != nullptr) link->RequestScreen(quibac::web::ScreenRequest{width, height, stretch != 0});
+}
+
+EMSCRIPTEN_KEEPALIVE void quibac_page_frame_shown(quibac::web::PageLink* link) {
+    if (link != nullptr) link->FrameShown();
+}
+
+}

@@ -1,0 +1,71 @@
+// The page around the show, in place of the platform's test controls: the
+// saver's window thread waits here for the page's requests, and whatever the
+// show draws goes to the page's canvas, one changed area at a time, while
+// the browser's own thread is free between them.
+#pragma once
+
+#include <windows.h>
+
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+namespace quibac::web {
+
+// Larger canvases are drawn at this size and scaled up by the page: the
+// saver's screen, frame buffer and memory bitmap grow with the picture, and
+// the browser gives a page only so much memory.
+constexpr int kMaxScreenSide = 7680;
+constexpr int64_t kMaxScreenPixels = int64_t(3840) * 2160;
+
+// The screen the page asks for: its canvas in device pixels and its Stretch.
+struct ScreenRequest {
+    int width = 0;
+    int height = 0;
+    bool stretch = false;
+    bool operator==(const ScreenRequest&) const = default;
+};
+
+// A size the saver can be given, or nullopt-like zero size for one it cannot:
+// a canvas larger than the limits keeps its shape at fewer pixels.
+ScreenRequest FitScreen(const ScreenRequest& wanted);
+
+class PageLink {
+public:
+    PageLink();
+    ~PageLink();
+    PageLink(const PageLink&) = delete;
+    PageLink& operator=(const PageLink&) = delete;
+
+    // Blocks until the page has asked for a screen other than the last run's,
+    // and returns it (fitted).
+    ScreenRequest NextScreen();
+    // Sets the platform up for one run at that screen, after ResetPlatform:
+    // the change hook and the idle driver.
+    void StartSession(const ScreenRequest& screen);
+    // The run is over; nothing of the page is drawn from its screen any more.
+    void EndSession();
+
+    // From the browser's thread.
+    void RequestScreen(const ScreenRequest& screen);
+    void FrameShown();
+
+private:
+    bool Idle();
+    void Present();
+    void CloseSaver();
+
+    std::mutex lock_;
+    std::condition_variable wake_;
+    // Guarded by lock_.
+    ScreenRequest wanted_;
+    ScreenRequest running_;
+    bool changed_ = false;  // the show drew since the last present
+    bool showing_ = false;  // the page has a frame still to put up
+    // The window's thread only.
+    bool closePosted_ = false;
+    std::vector<uint32_t> frame_;  // the page's pixels: R, G, B, A bytes
+};
+
+}  // namespace quibac::web
