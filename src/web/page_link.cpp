@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 
 namespace quibac::web {
 
@@ -25,15 +24,6 @@ constexpr uint32_t kOpaque = 0xFF000000u;
 uint32_t CanvasPixel(uint32_t screen) { return kOpaque | (__builtin_bswap32(screen) >> 8); }
 
 }  // namespace
-
-ScreenRequest FitScreen(const ScreenRequest& wanted) {
-    if (wanted.width <= 0 || wanted.height <= 0) return ScreenRequest{0, 0, wanted.stretch};
-    const double width = wanted.width, height = wanted.height;
-    const double scale = std::min({1.0, kMaxScreenSide / width, kMaxScreenSide / height,
-                                   std::sqrt(double(kMaxScreenPixels) / (width * height))});
-    if (scale >= 1.0) return wanted;
-    return ScreenRequest{std::max(1, int(width * scale)), std::max(1, int(height * scale)), wanted.stretch};
-}
 
 PageLink::PageLink() {
     // The page answers only once it knows where to send its requests.

@@ -4,6 +4,8 @@
 // the browser's own thread is free between them.
 #pragma once
 
+#include "screen_fit.h"
+
 #include <windows.h>
 
 #include <condition_variable>
@@ -12,24 +14,6 @@
 #include <vector>
 
 namespace quibac::web {
-
-// Larger canvases are drawn at this size and scaled up by the page: the
-// saver's screen, frame buffer and memory bitmap grow with the picture, and
-// the browser gives a page only so much memory.
-constexpr int kMaxScreenSide = 7680;
-constexpr int64_t kMaxScreenPixels = int64_t(3840) * 2160;
-
-// The screen the page asks for: its canvas in device pixels and its Stretch.
-struct ScreenRequest {
-    int width = 0;
-    int height = 0;
-    bool stretch = false;
-    bool operator==(const ScreenRequest&) const = default;
-};
-
-// A size the saver can be given, or nullopt-like zero size for one it cannot:
-// a canvas larger than the limits keeps its shape at fewer pixels.
-ScreenRequest FitScreen(const ScreenRequest& wanted);
 
 class PageLink {
 public:

@@ -276,7 +276,9 @@
           return;
         }
         flag(RELOAD_KEY, true);
-        window.location.reload();
+        // Not reload(): after a reload that bypassed the service worker (a
+        // hard reload), Chromium's reload() bypasses it again, or not at all.
+        window.location.replace(window.location.href);
       })
       .catch((error) => cannotStart(`its service worker failed: ${error.message}`));
   }
