@@ -8,7 +8,6 @@
 #include <emscripten/em_asm.h>
 #include <emscripten/emscripten.h>
 
-#include <algorithm>
 #include <chrono>
 
 namespace quibac::web {
@@ -18,10 +17,6 @@ namespace {
 // The longest the window's thread waits for the page or the show: how late
 // a message another thread posts to the saver's window may be seen.
 constexpr auto kIdleWait = std::chrono::milliseconds(500);
-constexpr uint32_t kOpaque = 0xFF000000u;
-
-// The screen's 0x00RRGGBB as the canvas's R, G, B, A bytes.
-uint32_t CanvasPixel(uint32_t screen) { return kOpaque | (__builtin_bswap32(screen) >> 8); }
 
 }  // namespace
 
@@ -50,7 +45,7 @@ void PageLink::StartSession(const ScreenRequest& screen) {
         changed_ = true;
     }
     closePosted_ = false;
-    frame_.assign(size_t(screen.width) * size_t(screen.height), kOpaque);
+    mirror_.Reset(screen.width, screen.height);
     posix::KeepWindowBlits(false);
     posix::SetScreenChangeHook([this] {
         // On the show's thread, under the platform's lock.
@@ -103,29 +98,30 @@ bool PageLink::Idle() {
 }
 
 void PageLink::Present() {
-    const int width = posix::ScreenWidth(), height = posix::ScreenHeight();
     const RECT area = posix::TakeChangedArea();
-    const bool fits = size_t(width) * size_t(height) == frame_.size();
+    const bool fits = posix::ScreenWidth() == mirror_.Width() && posix::ScreenHeight() == mirror_.Height();
     if (area.right <= area.left || area.bottom <= area.top || !fits) {
         FrameShown();
         return;
     }
-    uint32_t* corner = frame_.data() + size_t(area.top) * size_t(width) + size_t(area.left);
-    posix::CopyScreenArea(area, corner, width * int(sizeof(uint32_t)));
-    for (int y = area.top; y < area.bottom; ++y) {
-        uint32_t* row = frame_.data() + size_t(y) * size_t(width);
-        std::transform(row + area.left, row + area.right, row + area.left, CanvasPixel);
+    const int areaWidth = area.right - area.left;
+    screen_.resize(size_t(areaWidth) * size_t(area.bottom - area.top));
+    posix::CopyScreenArea(area, screen_.data(), areaWidth * int(sizeof(uint32_t)));
+    const RECT changed = mirror_.Take(area, screen_.data());
+    if (changed.right <= changed.left) {
+        FrameShown();
+        return;
     }
-    // The page copies whole rows out of the shared memory, then says so; until
-    // then this frame's pixels stay as they are.
+    mirror_.Pack(changed, frame_);
+    // The page copies the pixels out of the shared memory, then says so;
+    // until then they stay as they are.
     MAIN_THREAD_ASYNC_EM_ASM(
         {
-            var rowBytes = $2 * 4;
-            var from = $1 + $5 * rowBytes;
-            Module.quibacPage.draw(HEAPU8.subarray(from, from + $7 * rowBytes), $2, $3, $4, $5, $6, $7);
+            Module.quibacPage.draw(HEAPU8.subarray($1, $1 + $6 * $7 * 4), $2, $3, $4, $5, $6, $7);
             Module._quibac_page_frame_shown($0);
         },
-        this, frame_.data(), width, height, area.left, area.top, area.right - area.left, area.bottom - area.top);
+        this, frame_.data(), mirror_.Width(), mirror_.Height(), changed.left, changed.top, changed.right - changed.left,
+        changed.bottom - changed.top);
 }
 
 void PageLink::CloseSaver() {
@@ -145,5 +141,4 @@ EMSCRIPTEN_KEEPALIVE void quibac_page_screen(quibac::web::PageLink* link, int wi
 EMSCRIPTEN_KEEPALIVE void quibac_page_frame_shown(quibac::web::PageLink* link) {
     if (link != nullptr) link->FrameShown();
 }
-
 }

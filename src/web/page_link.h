@@ -4,6 +4,7 @@
 // the browser's own thread is free between them.
 #pragma once
 
+#include "canvas_mirror.h"
 #include "screen_fit.h"
 
 #include <windows.h>
@@ -49,7 +50,9 @@ private:
     bool showing_ = false;  // the page has a frame still to put up
     // The window's thread only.
     bool closePosted_ = false;
-    std::vector<uint32_t> frame_;  // the page's pixels: R, G, B, A bytes
+    CanvasMirror mirror_;
+    std::vector<uint32_t> screen_;  // the changed area as the screen has it
+    std::vector<uint32_t> frame_;   // what differs, as the page draws it
 };
 
 }  // namespace quibac::web

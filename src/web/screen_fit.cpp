@@ -9,8 +9,8 @@ ScreenRequest FitScreen(const ScreenRequest& wanted) {
     if (wanted.width <= 0 || wanted.height <= 0) return ScreenRequest{0, 0, wanted.stretch};
     // In floating point: the product of two sides overflows an int.
     const double width = wanted.width, height = wanted.height;
-    const double scale = std::min({1.0, kMaxScreenSide / width, kMaxScreenSide / height,
-                                   std::sqrt(double(kMaxScreenPixels) / (width * height))});
+    const double scale = std::min(
+        {1.0, kMaxScreenSide / width, kMaxScreenSide / height, std::sqrt(double(kMaxScreenPixels) / (width * height))});
     if (scale >= 1.0) return wanted;
     // Rounded, so that a side the limit divides exactly is not a pixel short;
     // then whatever rounding put over a limit comes off again.

@@ -52,11 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {"date '2026-02-30' is not a date"}},
         AddressCase{"SeedPastTheCounter", {"seed", "4294967296"}, std::nullopt, std::nullopt, {"seed '4294967296'"}},
         AddressCase{"NegativeSeed", {"seed", "-1"}, std::nullopt, std::nullopt, {"seed '-1' is not a whole number"}},
-        AddressCase{"BothBad",
-                    {"date", "7 Dec", "seed", "x"},
-                    std::nullopt,
-                    std::nullopt,
-                    {"date '7 Dec'", "seed 'x'"}},
+        AddressCase{
+            "BothBad", {"date", "7 Dec", "seed", "x"}, std::nullopt, std::nullopt, {"date '7 Dec'", "seed 'x'"}},
         AddressCase{"EmptyValue", {"date", ""}, std::nullopt, std::nullopt, {"date ''"}},
         // An address can be any length; the line that quotes it cannot.
         AddressCase{"HugeValueQuotedShort",
@@ -70,12 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                     std::nullopt,
                     {"date '2026-12-07'"}},
         AddressCase{"UnknownName", {"colour", "red"}, std::nullopt, std::nullopt, {"'colour' is not a setting"}},
-        AddressCase{"NameWithoutValue",
-                    {"seed", "3", "date"},
-                    std::nullopt,
-                    3u,
-                    {"'date' has no value"}}),
-    [](const ::testing::TestParamInfo<AddressCase>& info) { return std::string(info.param.name); });
+        AddressCase{"NameWithoutValue", {"seed", "3", "date"}, std::nullopt, 3u, {"'date' has no value"}}),
+    [](const ::testing::TestParamInfo<AddressCase>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace quibac::web

@@ -30,22 +30,26 @@ TEST_P(ScreenFitTest, GivesTheSaverAScreenItCanDraw) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Canvases, ScreenFitTest,
-    ::testing::Values(FitCase{"Artwork", {800, 600, false}, {800, 600}},
-                      FitCase{"PhoneAtThreeDevicePixels", {1170, 2532, true}, {1170, 2532}},
-                      FitCase{"FourK", {3840, 2160, false}, {3840, 2160}},
-                      FitCase{"OnePixel", {1, 1, false}, {1, 1}},
-                      // Too many pixels: the shape is kept at the most allowed.
-                      FitCase{"EightK", {7680, 4320, true}, {3840, 2160}},
-                      // A thin strip keeps both sides within bounds.
-                      FitCase{"TooWide", {20000, 100, false}, {7680, 38}},
-                      FitCase{"TooTallAndThin", {1, 30000, false}, {1, 7680}},
-                      // Sides whose product overflows 32 bits.
-                      FitCase{"HugeSquare", {65536, 65536, false}, {2880, 2880}},
-                      FitCase{"NoWidth", {0, 600, false}, {0, 0}},
-                      FitCase{"NegativeHeight", {800, -600, true}, {0, 0}}),
-    [](const ::testing::TestParamInfo<FitCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Canvases, ScreenFitTest,
+                         ::testing::Values(FitCase{"Artwork", {800, 600, false}, {800, 600}},
+                                           FitCase{"PhoneAtThreeDevicePixels", {1170, 2532, true}, {1170, 2532}},
+                                           FitCase{"FourK", {3840, 2160, false}, {3840, 2160}},
+                                           FitCase{"OnePixel", {1, 1, false}, {1, 1}},
+                                           // Too many pixels: the shape is kept at the most allowed.
+                                           FitCase{"EightK", {7680, 4320, true}, {3840, 2160}},
+                                           // A thin strip keeps both sides within bounds.
+                                           FitCase{"TooWide", {20000, 100, false}, {7680, 38}},
+                                           FitCase{"TooTallAndThin", {1, 30000, false}, {1, 7680}},
+                                           // The limit divides these exactly, but the arithmetic
+                                           // lands a hair short of the whole number.
+                                           FitCase{"SquareJustUnderAWholeSide", {3876, 3876, false}, {2880, 2880}},
+                                           // Rounded up on both sides, the area is over the limit.
+                                           FitCase{"RoundedOverTheArea", {3848, 2160, false}, {3843, 2158}},
+                                           // Sides whose product overflows 32 bits.
+                                           FitCase{"HugeSquare", {65536, 65536, false}, {2880, 2880}},
+                                           FitCase{"NoWidth", {0, 600, false}, {0, 0}},
+                                           FitCase{"NegativeHeight", {800, -600, true}, {0, 0}}),
+                         [](const ::testing::TestParamInfo<FitCase>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace quibac::web

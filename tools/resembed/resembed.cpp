@@ -55,8 +55,8 @@ std::string Generate(const std::filesystem::path& script, std::vector<resembed::
     for (size_t i = 0; i < kept.size(); ++i) {
         const std::string sym = "quibac_resource_" + std::to_string(i);
         if (!kept[i].file.empty()) {
-            out << "__asm__(QUIBAC_RESOURCE_SECTION(\"" << sym << "\") \".balign 16\\n" << sym << ":\\n.incbin \\\""
-                << kept[i].file.string() << "\\\", " << kept[i].fileSkip << "\\n"
+            out << "__asm__(QUIBAC_RESOURCE_SECTION(\"" << sym << "\") \".balign 16\\n"
+                << sym << ":\\n.incbin \\\"" << kept[i].file.string() << "\\\", " << kept[i].fileSkip << "\\n"
                 << sym << "_end:\\n\" QUIBAC_RESOURCE_SECTION_END);\n";
             out << "extern \"C\" const uint8_t " << sym << "[];\nextern \"C\" const uint8_t " << sym << "_end[];\n";
         } else {

@@ -26,7 +26,7 @@
   const notices = document.getElementById("notices");
 
   let link = 0;           // the show's side of the page, once it is running
-  let image = null;       // the canvas's pixels as the show last drew them
+  let image = null;       // the last area drawn, kept for the next of its size
   let pinnedDate = null;  // {year, month, day} when the address pins it
   let stretch = false;
   let resizeTimer = 0;
@@ -222,16 +222,16 @@
       pinnedDate = { year, month, day };
       describe();
     },
-    // rows: whole rows of the show's screen from `top` on, R, G, B, A bytes.
-    draw(rows, width, height, left, top, areaWidth, areaHeight) {
+    // pixels: the changed area of the show's screen, R, G, B, A bytes.
+    draw(pixels, width, height, left, top, areaWidth, areaHeight) {
       if (canvas.width !== width || canvas.height !== height) {
         canvas.width = width;
         canvas.height = height;
-        image = null;
       }
-      if (!image) image = context.createImageData(width, height);
-      image.data.set(rows, top * width * 4);
-      context.putImageData(image, 0, 0, left, top, areaWidth, areaHeight);
+      if (!image || image.width !== areaWidth || image.height !== areaHeight)
+        image = context.createImageData(areaWidth, areaHeight);
+      image.data.set(pixels);
+      context.putImageData(image, left, top);
     },
     stopped(code) {
       say(`The show stopped (${code}); resize the window or press Stretch to start it again`);
