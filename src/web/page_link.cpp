@@ -73,6 +73,11 @@ void PageLink::RequestScreen(const ScreenRequest& screen) {
     wake_.notify_all();
 }
 
+bool PageLink::RestartWanted() {
+    std::lock_guard<std::mutex> guard(lock_);
+    return !(wanted_ == running_);
+}
+
 void PageLink::FrameShown() {
     {
         std::lock_guard<std::mutex> guard(lock_);
@@ -113,12 +118,15 @@ void PageLink::Present() {
         return;
     }
     mirror_.Pack(changed, frame_);
-    // The page copies the pixels out of the shared memory, then says so;
-    // until then they stay as they are.
+    // The page copies the pixels out of the shared memory, then says so
+    // (whatever befell the drawing); until then they stay as they are.
     MAIN_THREAD_ASYNC_EM_ASM(
         {
-            Module.quibacPage.draw(HEAPU8.subarray($1, $1 + $6 * $7 * 4), $2, $3, $4, $5, $6, $7);
-            Module._quibac_page_frame_shown($0);
+            try {
+                Module.quibacPage.draw(HEAPU8.subarray($1, $1 + $6 * $7 * 4), $2, $3, $4, $5, $6, $7);
+            } finally {
+                Module._quibac_page_frame_shown($0);
+            }
         },
         this, frame_.data(), mirror_.Width(), mirror_.Height(), changed.left, changed.top, changed.right - changed.left,
         changed.bottom - changed.top);

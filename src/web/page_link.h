@@ -31,6 +31,8 @@ public:
     void StartSession(const ScreenRequest& screen);
     // The run is over; nothing of the page is drawn from its screen any more.
     void EndSession();
+    // Whether the page has asked for another screen than the running one.
+    bool RestartWanted();
 
     // From the browser's thread.
     void RequestScreen(const ScreenRequest& screen);

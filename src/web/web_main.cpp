@@ -61,6 +61,6 @@ int main(int argc, char** argv) {
         link.EndSession();
         // A run that ended on its own is not started again until the page
         // asks for another screen: a failing start must not spin.
-        if (result != 0) MAIN_THREAD_EM_ASM({ Module.quibacPage.stopped($0); }, result);
+        if (!link.RestartWanted()) MAIN_THREAD_EM_ASM({ Module.quibacPage.stopped($0); }, result);
     }
 }
