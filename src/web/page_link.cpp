@@ -17,6 +17,10 @@ namespace {
 // The longest the window's thread waits for the page or the show: how late
 // a message another thread posts to the saver's window may be seen.
 constexpr auto kIdleWait = std::chrono::milliseconds(500);
+// Changes that come faster than a display shows frames (a reveal draws a few
+// rows at a time) reach the page as one frame per display frame: every frame
+// costs the browser the same, however little it holds.
+constexpr auto kFrameInterval = std::chrono::milliseconds(16);
 
 }  // namespace
 
@@ -91,6 +95,8 @@ bool PageLink::Idle() {
     {
         std::unique_lock<std::mutex> guard(lock_);
         wake_.wait_for(guard, kIdleWait, [this] { return (changed_ && !showing_) || !(wanted_ == running_); });
+        if (changed_ && !showing_)
+            wake_.wait_until(guard, lastPresent_ + kFrameInterval, [this] { return !(wanted_ == running_); });
         restart = !(wanted_ == running_);
         present = changed_ && !showing_;
         if (present) changed_ = false, showing_ = true;
@@ -98,7 +104,10 @@ bool PageLink::Idle() {
     // The platform is called with lock_ released: the change hook takes
     // lock_ under the platform's own lock.
     if (restart) CloseSaver();
-    if (present) Present();
+    if (present) {
+        lastPresent_ = std::chrono::steady_clock::now();
+        Present();
+    }
     return true;  // never the unattended-loop guard: the page is there
 }
 

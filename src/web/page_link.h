@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -52,6 +53,7 @@ private:
     bool showing_ = false;  // the page has a frame still to put up
     // The window's thread only.
     bool closePosted_ = false;
+    std::chrono::steady_clock::time_point lastPresent_;
     CanvasMirror mirror_;
     std::vector<uint32_t> screen_;  // the changed area as the screen has it
     std::vector<uint32_t> frame_;   // what differs, as the page draws it
