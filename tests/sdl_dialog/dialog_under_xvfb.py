@@ -4,10 +4,11 @@ with real key presses: Tab, Space, Enter stores Stretch=1 and exits 1;
 Esc exits 0 and writes nothing. Each key is pressed once the dialog has shown
 what the one before it did, never after a fixed wait.
 
-usage: dialog_under_xvfb.py <quibac> <output folder>   (the program runs with /c)
+usage: dialog_under_xvfb.py [--skip-missing] <quibac> <output folder>   (the program runs with /c)
 The output folder receives a screenshot of the dialog with the box ticked.
 Without Xvfb, xdotool or ImageMagick it fails, naming them, unless
-QUIBAC_SKIP_MISSING=1 asks for a skip (exit code 77, which CTest reports)."""
+--skip-missing or QUIBAC_SKIP_MISSING=1 asks for a skip (exit code 77, which
+CTest reports)."""
 import os
 import shutil
 import subprocess
@@ -107,14 +108,14 @@ def run_case(demo, display, name, keys, expected_exit, expected_stretch, screens
 
 
 def main():
-    if len(sys.argv) != 3:
+    asked, arguments = tools.skip_asked(sys.argv[1:])
+    if len(arguments) != 2:
         sys.exit(__doc__)
     missing = [f"{tool} ({package})" for tool, package in TOOLS.items() if shutil.which(tool) is None]
-    verdict = tools.refuse_or_skip("sdl_dialog", [f"not installed: {', '.join(missing)}"] if missing else [],
-                                   tools.skip_asked([])[0])
+    verdict = tools.refuse_or_skip("sdl_dialog", [f"not installed: {', '.join(missing)}"] if missing else [], asked)
     if verdict is not None:
         return SKIPPED_EXIT_CODE if verdict == 0 else verdict
-    demo, output = sys.argv[1], sys.argv[2]
+    demo, output = arguments
     os.makedirs(output, exist_ok=True)
     screen = VirtualScreen.start(os.path.join(output, "xvfb.log"))
     try:
