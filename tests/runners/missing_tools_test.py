@@ -70,6 +70,13 @@ class MissingToolsTest(unittest.TestCase):
             with self.subTest(name):
                 self.assert_fails_then_skips_on_request(command, path, XVFB_TOOLS, skipped_code)
 
+    def test_end_to_end_run_without_what_the_32_bit_cases_need(self):
+        # Only the failing half: the skip asked for would run the whole suite.
+        code, said = run(["tests/e2e/run"], self.only("python3", *XVFB_TOOLS, "convert"), skip=False)
+        self.assertEqual(code, 1, said)
+        self.assertIn("FAILED", said)
+        self.assertIn("i686-w64-mingw32-objdump", said)
+
     def test_package_check_without_dpkg_or_root(self):
         self.assert_fails_then_skips_on_request(["tests/linux/package-check", BUILD],
                                                 self.only("bash", "dirname", "realpath", "id"),
