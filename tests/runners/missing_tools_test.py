@@ -70,6 +70,12 @@ class MissingToolsTest(unittest.TestCase):
             with self.subTest(name):
                 self.assert_fails_then_skips_on_request(command, path, XVFB_TOOLS, skipped_code)
 
+    def test_web_runner_without_chromium_and_its_driver(self):
+        # The runner's own interpreter (Debian's, which has selenium) is found
+        # by its first line; only the browser is out of reach.
+        self.assert_fails_then_skips_on_request(["tests/web/run", os.path.join(ROOT, "build", "web"), BUILD],
+                                                self.only("python3"), ("chromium", "chromedriver"))
+
     def test_end_to_end_run_without_what_the_32_bit_cases_need(self):
         # Only the failing half: the skip asked for would run the whole suite.
         code, said = run(["tests/e2e/run"], self.only("python3", *XVFB_TOOLS, "convert"), skip=False)

@@ -14,8 +14,8 @@ import socketserver
 import tempfile
 import threading
 
-CHROMIUM = "/usr/bin/chromium"
-CHROMEDRIVER = "/usr/bin/chromedriver"
+CHROMIUM = shutil.which("chromium")
+CHROMEDRIVER = shutil.which("chromedriver")
 # Headless as root, on a machine with no network and no GPU.
 CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                   "--disable-background-networking", "--disable-component-update", "--disable-sync",
@@ -25,20 +25,20 @@ CANVAS_ID = "show"
 
 
 def missing_tools():
-    """What this needs that the machine lacks, by the Debian package to install."""
+    """What this needs that the machine lacks, as 'name (Debian package)'."""
     missing = []
-    if not os.access(CHROMIUM, os.X_OK):
-        missing.append("chromium")
-    if not os.access(CHROMEDRIVER, os.X_OK):
-        missing.append("chromium-driver")
+    if CHROMIUM is None:
+        missing.append("chromium (chromium)")
+    if CHROMEDRIVER is None:
+        missing.append("chromedriver (chromium-driver)")
     try:
         import selenium  # noqa: F401
     except ImportError:
-        missing.append("python3-selenium")
+        missing.append("selenium (python3-selenium)")
     try:
         import PIL  # noqa: F401
     except ImportError:
-        missing.append("python3-pil")
+        missing.append("PIL (python3-pil)")
     return missing
 
 
