@@ -1,5 +1,7 @@
 #include "fuzz/resources_target.h"
 
+#include "assets/bitmap_assets.h"
+
 #include "resembed/dialog_compiler.h"
 #include "resembed/rc_lexer.h"
 #include "resembed/rc_script.h"
@@ -143,9 +145,24 @@ std::string CheckScript(const std::string& folder) {
     return {};
 }
 
+// Small, so that the fuzzer soon reaches a row's end and the top row.
+constexpr int32_t kPictureWidth = 24;
+constexpr int32_t kPictureHeight = 6;
+constexpr char kBitmapName[] = "FUZZ";
+
+void LoadAsBitmap(const uint8_t* data, size_t size) {
+    HMODULE module = posix::CreateResourceModule();
+    posix::AddResource(module, RT_BITMAP, kBitmapName, std::vector<uint8_t>(data, data + size));
+    std::vector<uint8_t> picture(size_t(kPictureWidth) * kPictureHeight);
+    CapturedPaletteTable palette{};
+    LoadBitmapAsset(module, picture.data(), kPictureWidth, kPictureHeight, kBitmapName, &palette);
+    posix::DestroyResourceModule(module);
+}
+
 }  // namespace
 
 std::string ReadResourceData(const uint8_t* data, size_t size, const std::string& folder) {
+    LoadAsBitmap(data, size);
     if (const std::optional<posix::DialogTemplateInfo> read = posix::ParseDialogTemplate(data, size)) {
         if (std::string failure = CheckRoundTrip(*read); !failure.empty()) return failure;
     }

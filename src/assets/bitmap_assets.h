@@ -45,13 +45,16 @@ struct BitmapAssets {
 };
 
 // Copies the named RT_BITMAP resource into destination (width x height bytes,
-// top row first) and, when capture is given, its colour table into it. A
-// missing resource is reported on the debug output and leaves everything as
-// it was. Returns whether the resource was found and read.
+// top row first) and, when capture is given, its colour table into it. Its
+// rows are stored as they are or compressed as BI_RLE8, whose pixels left
+// unwritten keep what destination held. A missing resource is reported on
+// the debug output and leaves everything as it was. Returns whether the
+// resource was found and read.
 bool LoadBitmapAsset(HINSTANCE instance, uint8_t* destination, int32_t width, int32_t height, const char* name,
                      CapturedPaletteTable* capture);
 
-// The walker first, capturing the palette; then the other four.
+// The walker first, capturing the palette; then the other four, of which the
+// pictures with words are laid over their English ones.
 void LoadWalkerBitmap(HINSTANCE instance, BitmapAssets& assets, CapturedPaletteTable& capture);
 void LoadSceneBitmaps(HINSTANCE instance, BitmapAssets& assets);
 

@@ -6,6 +6,7 @@
 
 #include <posix_control.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -13,6 +14,7 @@ namespace quibac {
 namespace {
 
 using testing::MakeBitmapResource;
+using testing::MakeRle8BitmapResource;
 
 class BitmapLoaderTest : public testing::PlatformTest {
 protected:
@@ -22,11 +24,12 @@ protected:
         assets_ = std::make_unique<BitmapAssets>();
     }
     void TearDown() override {
+        posix::SetResourceLocale("");
         posix::DestroyResourceModule(module_);
         PlatformTest::TearDown();
     }
-    void Add(const char* name, std::vector<uint8_t> bytes) {
-        posix::AddResource(module_, RT_BITMAP, name, std::move(bytes));
+    void Add(const char* name, std::vector<uint8_t> bytes, WORD language = LANG_NEUTRAL) {
+        posix::AddResource(module_, RT_BITMAP, name, std::move(bytes), language);
     }
 
     HMODULE module_ = nullptr;
@@ -137,6 +140,51 @@ TEST_F(BitmapLoaderTest, AbsurdHeaderSizeReadsNothingOutside) {
     // A resource too small to hold even a header.
     Add(kQuotes, std::vector<uint8_t>{40, 0});
     LoadBitmapAsset(module_, assets_->QuoteStrip.data(), kQuoteStripWidth, kQuoteStripHeight, kQuotes, nullptr);
+}
+
+TEST_F(BitmapLoaderTest, ACompressedBitmapDrawsOnlyWhatItsStreamWrites) {
+    // Two pixels at the start of the stored bottom row, then up to the top
+    // row and along it to its last pixel.
+    const std::vector<uint8_t> stream = {2, 7, 0, 0, 0, 2, 0, 126, 0, 2, 255, 0, 0, 2, 248, 0, 1, 8, 0, 1};
+    Add(kQuibLogo, MakeRle8BitmapResource(kLogoWidth, kLogoHeight, stream, testing::DistinctColours()));
+    assets_->LogoPicture.fill(250);
+    CapturedPaletteTable captured{};
+    EXPECT_TRUE(LoadBitmapAsset(module_, assets_->LogoPicture.data(), kLogoWidth, kLogoHeight, kQuibLogo, &captured));
+    const size_t bottomRow = size_t(kLogoHeight - 1) * kLogoWidth;
+    EXPECT_EQ(assets_->LogoPicture[bottomRow], 7);
+    EXPECT_EQ(assets_->LogoPicture[bottomRow + 1], 7);
+    EXPECT_EQ(assets_->LogoPicture[kLogoWidth - 1], 8);
+    EXPECT_EQ(std::count(assets_->LogoPicture.begin(), assets_->LogoPicture.end(), 250),
+              long(assets_->LogoPicture.size()) - 3);
+    ExpectDistinctColoursCaptured(captured);
+}
+
+// A language's picture with words may hold only what it changes of the
+// English one, which is laid down first; one stored whole covers it.
+TEST_F(BitmapLoaderTest, APictureWithWordsIsLaidOverItsEnglishOne) {
+    const std::vector<uint8_t> english = Picture(kQuoteStripWidth, kQuoteStripHeight);
+    const std::vector<uint8_t> polish(english.size(), 3);
+    // The first pixel of the stored bottom row.
+    const std::vector<uint8_t> germanChange = {1, 200, 0, 1};
+    Add(kQuotes, MakeBitmapResource(kQuoteStripWidth, kQuoteStripHeight, english, testing::DistinctColours()),
+        MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    Add(kQuotes, MakeRle8BitmapResource(kQuoteStripWidth, kQuoteStripHeight, germanChange, testing::DistinctColours()),
+        MAKELANGID(LANG_GERMAN, SUBLANG_DEFAULT));
+    Add(kQuotes, MakeBitmapResource(kQuoteStripWidth, kQuoteStripHeight, polish, testing::DistinctColours()),
+        MAKELANGID(LANG_POLISH, SUBLANG_DEFAULT));
+    std::vector<uint8_t> german = english;
+    german[size_t(kQuoteStripHeight - 1) * kQuoteStripWidth] = 200;
+    const struct {
+        const char* locale;
+        const std::vector<uint8_t>* expected;
+    } rows[] = {{"C", &english}, {"de_DE.UTF-8", &german}, {"pl", &polish}, {"fi_FI.UTF-8", &english}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.locale);
+        posix::SetResourceLocale(row.locale);
+        auto assets = std::make_unique<BitmapAssets>();
+        LoadSceneBitmaps(module_, *assets);
+        EXPECT_TRUE(std::equal(assets->QuoteStrip.begin(), assets->QuoteStrip.end(), row.expected->begin()));
+    }
 }
 
 }  // namespace

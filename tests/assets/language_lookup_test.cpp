@@ -2,6 +2,7 @@
 // hands it those of the process's locale, read from LANGUAGE, LC_ALL,
 // LC_MESSAGES and LANG, and English where the locale's language has none.
 #include "assets/bitmap_assets.h"
+#include "assets/dib_rle8.h"
 #include "assets/resource_names.h"
 #include "flic/flic_player.h"
 #include "support/platform_fixture.h"
@@ -130,14 +131,23 @@ TEST_F(LanguageLookupTest, WordedPicturesFollowTheLanguageAndTheRestIsShared) {
     Set("LANG", "pl_PL.UTF-8");
     auto assets = std::make_unique<BitmapAssets>();
     LoadSceneBitmaps(posix::MainModule(), *assets);
-    // The Polish captions, as the file holds them (rows bottom-up after the
-    // file and info headers and the colour table).
-    const std::vector<uint8_t> polish = ReadAsset("pl/quotes.bmp");
+    // The English captions as their file holds them (rows bottom-up after
+    // the file and info headers and the colour table), with the Polish
+    // file's changes drawn over them.
+    const std::vector<uint8_t> englishFile = ReadAsset("quotes.bmp");
+    const std::vector<uint8_t> polishFile = ReadAsset("pl/quotes.bmp");
     const size_t pixels = 14 + 40 + 1024;
-    ASSERT_EQ(polish.size(), pixels + assets->QuoteStrip.size());
-    const size_t topRow = pixels + size_t(kQuoteStripHeight - 1) * kQuoteStripWidth;
-    EXPECT_TRUE(std::equal(assets->QuoteStrip.begin(), assets->QuoteStrip.begin() + kQuoteStripWidth,
-                           polish.begin() + long(topRow)));
+    ASSERT_EQ(englishFile.size(), pixels + assets->QuoteStrip.size());
+    ASSERT_GT(polishFile.size(), pixels);
+    std::vector<uint8_t> expected(assets->QuoteStrip.size());
+    for (int32_t row = 0; row < kQuoteStripHeight; ++row)
+        std::copy_n(englishFile.begin() + long(pixels + size_t(kQuoteStripHeight - 1 - row) * kQuoteStripWidth),
+                    kQuoteStripWidth, expected.begin() + long(size_t(row) * kQuoteStripWidth));
+    const std::vector<uint8_t> english = expected;
+    DecodeRle8(ByteView(polishFile.data() + pixels, polishFile.size() - pixels), expected.data(), kQuoteStripWidth,
+               kQuoteStripHeight);
+    EXPECT_FALSE(expected == english);
+    EXPECT_TRUE(std::equal(assets->QuoteStrip.begin(), assets->QuoteStrip.end(), expected.begin()));
     // The door pictures and the walker exist once, for every language.
     const std::pair<const char*, LPCSTR> shared[] = {
         {kAdventFlic, kFlicResourceType}, {kWalkAnim, RT_BITMAP}, {kWinkAnim, RT_BITMAP}};
@@ -198,6 +208,20 @@ TEST_F(LanguageLookupTest, AResourceInSomeLanguagesIsChosenAsWindowsChooses) {
     Set("LANG", "pl_PL.UTF-8");
     EXPECT_EQ(mark("NOENGLISH"), 2);
     EXPECT_EQ(mark("MISSING"), -1);
+
+    // Asked for a language: that one, else as FindResourceA chooses for a
+    // user of it; the neutral language asks for the user's.
+    auto markIn = [&](const char* name, WORD language) {
+        HRSRC found = FindResourceExA(module, RT_BITMAP, name, language);
+        return found == nullptr ? -1 : int(*static_cast<const uint8_t*>(LockResource(LoadResource(module, found))));
+    };
+    EXPECT_EQ(markIn("BOTH", MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)), 4);
+    EXPECT_EQ(markIn("BOTH", MAKELANGID(LANG_GERMAN, SUBLANG_NEUTRAL)), 5);
+    EXPECT_EQ(markIn("BOTH", MAKELANGID(LANG_GERMAN, SUBLANG_DEFAULT)), 5) << "another German";
+    EXPECT_EQ(markIn("BOTH", MAKELANGID(LANG_FRENCH, SUBLANG_DEFAULT)), 4) << "English for a language there is none of";
+    EXPECT_EQ(markIn("NEUTRAL", MAKELANGID(LANG_GERMAN, SUBLANG_NEUTRAL)), 1);
+    EXPECT_EQ(markIn("NOENGLISH", MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)), 2) << "the user's (Polish)";
+    EXPECT_EQ(markIn("MISSING", MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)), -1);
     posix::DestroyResourceModule(module);
 }
 

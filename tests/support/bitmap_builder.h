@@ -22,6 +22,10 @@ std::array<Rgb, 256> DistinctColours();
 std::vector<uint8_t> MakeBitmapResource(int width, int height, const std::vector<uint8_t>& pixels,
                                         const std::array<Rgb, 256>& colours);
 
+// A BI_RLE8 bitmap resource whose pixel data is stream.
+std::vector<uint8_t> MakeRle8BitmapResource(int width, int height, const std::vector<uint8_t>& stream,
+                                            const std::array<Rgb, 256>& colours);
+
 inline uint32_t ToScreen(Rgb c) { return (uint32_t(c.r) << 16) | (uint32_t(c.g) << 8) | c.b; }
 
 }  // namespace quibac::testing

@@ -61,9 +61,9 @@ bool IsWorded(const std::string& resource) {
     return false;
 }
 
-const std::string& FileOf(const std::vector<BitmapPiece>& pieces, const std::string& resource) {
+const BitmapPiece& PieceOf(const std::vector<BitmapPiece>& pieces, const std::string& resource) {
     for (const BitmapPiece& p : pieces)
-        if (p.resource == resource) return p.file;
+        if (p.resource == resource) return p;
     throw std::logic_error("no bitmap called " + resource);
 }
 
@@ -159,9 +159,12 @@ void GenerateResourceSet(const Destination& where) {
         LanguageEntries entries{&language, {}};
         LanguagePreview preview{&language, {}, {}, {}};
         for (const auto& [resource, render] : WordedPictures()) {
-            const std::string file = language.code + "/" + FileOf(pieces, resource);
+            // Stored as what it changes of the reference's picture, which the
+            // loader lays down first.
+            const BitmapPiece& ground = PieceOf(pieces, resource);
+            const std::string file = language.code + "/" + ground.file;
             IndexedImage indexed = Quantize(render(language), matcher, Dither::ErrorDiffusion);
-            WriteFile((out / file).string(), EncodeBitmap(indexed, palette.colours));
+            WriteFile((out / file).string(), EncodeBitmapOver(indexed, ground.indexed, palette.colours));
             entries.entries.push_back({resource + " BITMAP", file});
             preview.pictures[resource] = std::move(indexed);
         }

@@ -1,6 +1,8 @@
 #include "resource_files.h"
 
+#include "assets/dib_rle8.h"
 #include "flc/flc_writer.h"
+#include "rle8.h"
 
 #include <fstream>
 #include <sstream>
@@ -20,14 +22,14 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
     Put16(out, v >> 16);
 }
 
-void PutInfoHeader(std::vector<uint8_t>& out, int width, int height, int bits, uint32_t imageSize,
-                   uint32_t coloursUsed) {
+void PutInfoHeader(std::vector<uint8_t>& out, int width, int height, int bits, uint32_t imageSize, uint32_t coloursUsed,
+                   uint32_t compression = kNoCompression) {
     Put32(out, kInfoHeaderSize);
     Put32(out, uint32_t(width));
     Put32(out, uint32_t(height));
     Put16(out, 1);  // planes
     Put16(out, uint32_t(bits));
-    Put32(out, 0);  // BI_RGB
+    Put32(out, compression);
     Put32(out, imageSize);
     Put32(out, 0);  // resolution: none stated
     Put32(out, 0);
@@ -46,26 +48,43 @@ void PutColourTable(std::vector<uint8_t>& out, const Rgb* colours, size_t count)
 
 constexpr int kIconSize = 32;
 
+// An 8-bit bitmap file whose pixel data is data.
+std::vector<uint8_t> BitmapFile(int width, int height, const PaletteTable& colours, const std::vector<uint8_t>& data,
+                                uint32_t compression) {
+    const uint32_t offset = uint32_t(kFileHeaderSize + kInfoHeaderSize + kColourTableSize);
+    std::vector<uint8_t> out;
+    out.reserve(offset + data.size());
+    out.push_back('B');
+    out.push_back('M');
+    Put32(out, offset + uint32_t(data.size()));
+    Put32(out, 0);
+    Put32(out, offset);
+    PutInfoHeader(out, width, height, 8, uint32_t(data.size()), 256, compression);
+    PutColourTable(out, colours.data(), colours.size());
+    out.insert(out.end(), data.begin(), data.end());
+    return out;
+}
+
 }  // namespace
 
 std::vector<uint8_t> EncodeBitmap(const IndexedImage& image, const PaletteTable& colours) {
     if (image.width % 4 != 0) throw std::logic_error("bitmap width must be a multiple of 4");
-    const uint32_t pixelBytes = uint32_t(image.width) * uint32_t(image.height);
-    const uint32_t offset = uint32_t(kFileHeaderSize + kInfoHeaderSize + kColourTableSize);
-    std::vector<uint8_t> out;
-    out.reserve(offset + pixelBytes);
-    out.push_back('B');
-    out.push_back('M');
-    Put32(out, offset + pixelBytes);
-    Put32(out, 0);
-    Put32(out, offset);
-    PutInfoHeader(out, image.width, image.height, 8, pixelBytes, 256);
-    PutColourTable(out, colours.data(), colours.size());
+    std::vector<uint8_t> rows;
+    rows.reserve(image.pixels.size());
     for (int y = image.height - 1; y >= 0; --y) {
         const auto row = image.pixels.begin() + long(y) * image.width;
-        out.insert(out.end(), row, row + image.width);
+        rows.insert(rows.end(), row, row + image.width);
     }
-    return out;
+    return BitmapFile(image.width, image.height, colours, rows, kNoCompression);
+}
+
+std::vector<uint8_t> EncodeBitmapOver(const IndexedImage& image, const IndexedImage& ground,
+                                      const PaletteTable& colours) {
+    const std::vector<uint8_t> stream = Rle8Over(image, ground);
+    IndexedImage drawn = ground;
+    quibac::DecodeRle8(quibac::ByteView(stream.data(), stream.size()), drawn.pixels.data(), drawn.width, drawn.height);
+    if (drawn.pixels != image.pixels) throw std::logic_error("the saver would not draw this picture as it was drawn");
+    return BitmapFile(image.width, image.height, colours, stream, quibac::kCompressionRle8);
 }
 
 std::vector<uint8_t> EncodeIcon(const std::vector<IconImage>& images) {

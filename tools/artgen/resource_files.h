@@ -13,11 +13,17 @@ namespace artgen {
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kInfoHeaderSize = 40;
 constexpr size_t kColourTableSize = 256 * 4;
+constexpr uint32_t kNoCompression = 0;  // BI_RGB
 
 // A .bmp file: the 14-byte file header that the resource compiler strips,
 // then the info header, the full colour table and bottom-up rows. Widths
 // are multiples of four, so rows carry no filler.
 std::vector<uint8_t> EncodeBitmap(const IndexedImage& image, const PaletteTable& colours);
+// A .bmp file of image compressed as BI_RLE8 over ground: the loader lays it
+// over ground, already in its array. Throws std::logic_error unless the
+// saver's decoder draws image from it.
+std::vector<uint8_t> EncodeBitmapOver(const IndexedImage& image, const IndexedImage& ground,
+                                      const PaletteTable& colours);
 
 struct IconImage {
     IndexedImage pixels;               // 32 x 32 indices into its table

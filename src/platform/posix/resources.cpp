@@ -103,7 +103,12 @@ Resource* LookupResource(HMODULE module, const void* handle) {
 
 }  // namespace
 
-HRSRC WINAPI FindResourceA(HMODULE hModule, LPCSTR lpName, LPCSTR lpType) {
+namespace {
+
+// The resource of that type and name whose language choose picks among its
+// languages.
+template <typename Choose>
+HRSRC Find(HMODULE hModule, LPCSTR lpName, LPCSTR lpType, Choose choose) {
     if (lpName == nullptr || lpType == nullptr) return nullptr;
     std::lock_guard<std::mutex> guard(ResourceLock());
     Module* m = hModule == nullptr ? MainModuleObject() : LookupModule(hModule);
@@ -118,7 +123,27 @@ HRSRC WINAPI FindResourceA(HMODULE hModule, LPCSTR lpName, LPCSTR lpType) {
             languages.push_back(r->language);
         }
     if (found.empty()) return nullptr;
-    return reinterpret_cast<HRSRC>(found[posix::detail::ChooseLanguage(languages, posix::detail::WantedLanguages())]);
+    return reinterpret_cast<HRSRC>(found[choose(languages)]);
+}
+
+}  // namespace
+
+HRSRC WINAPI FindResourceA(HMODULE hModule, LPCSTR lpName, LPCSTR lpType) {
+    return Find(hModule, lpName, lpType, [](const std::vector<WORD>& languages) {
+        return posix::detail::ChooseLanguage(languages, posix::detail::WantedLanguages());
+    });
+}
+
+HRSRC WINAPI FindResourceExA(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, WORD wLanguage) {
+    return Find(hModule, lpName, lpType, [wLanguage](const std::vector<WORD>& languages) {
+        // The language asked for, else the choice FindResourceA makes for a
+        // user of that primary language; the neutral one asks for the user's.
+        for (size_t i = 0; i < languages.size(); ++i)
+            if (wLanguage != LANG_NEUTRAL && languages[i] == wLanguage) return i;
+        return posix::detail::ChooseLanguage(languages, wLanguage != LANG_NEUTRAL
+                                                            ? std::vector<WORD>{WORD(PRIMARYLANGID(wLanguage))}
+                                                            : posix::detail::WantedLanguages());
+    });
 }
 
 HGLOBAL WINAPI LoadResource(HMODULE hModule, HRSRC hResInfo) {

@@ -174,6 +174,7 @@ typedef struct tagBITMAPINFO {
 
 #define PC_NOCOLLAPSE 0x04
 #define BI_RGB 0
+#define BI_RLE8 1
 #define CBM_INIT 0x04
 #define DIB_RGB_COLORS 0
 #define SRCCOPY 0x00CC0020
@@ -208,6 +209,7 @@ LPVOID WINAPI GlobalLock(HGLOBAL hMem);
 BOOL WINAPI GlobalUnlock(HGLOBAL hMem);
 
 HRSRC WINAPI FindResourceA(HMODULE hModule, LPCSTR lpName, LPCSTR lpType);
+HRSRC WINAPI FindResourceExA(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, WORD wLanguage);
 HGLOBAL WINAPI LoadResource(HMODULE hModule, HRSRC hResInfo);
 LPVOID WINAPI LockResource(HGLOBAL hResData);
 DWORD WINAPI SizeofResource(HMODULE hModule, HRSRC hResInfo);
