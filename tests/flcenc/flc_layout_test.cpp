@@ -105,6 +105,17 @@ TEST(FlcLayout, PostageStampIsOptionalAndSmall) {
     EXPECT_EQ(ReadU32(stamp, 12) + 12, stamp.size());
 }
 
+TEST(FlcLayout, AnAnimationNeverPlayedRoundHasNoRingFrameAndSaysSo) {
+    flc::Animation a = testing::SceneAnimation(64, 32, 4);
+    a.RingFrame = false;
+    const flc::Bytes file = flc::EncodeFlc(a);
+    EXPECT_EQ(ReadU16(file, 6), 4);
+    EXPECT_EQ(ReadU16(file, 14), 1) << "finished, not looped";
+    const auto items = ReadFlcLayout(file);
+    ASSERT_EQ(items.size(), 1u + 4u);
+    EXPECT_EQ(items.back().Offset + items.back().Size, file.size());
+}
+
 TEST(FlcLayout, ASingleAnimationFrameStillHasItsRingFrame) {
     flc::Animation a = testing::SceneAnimation(32, 16, 1);
     const auto items = ReadFlcLayout(flc::EncodeFlc(a));
@@ -183,8 +194,9 @@ TEST(FlcLayout, RefusesWhatTheFormatCannotHold) {
 
 // ---- DELTA_FLC choices -------------------------------------------------------
 
-std::vector<testing::DeltaLine> DeltaOf(const flc::Bytes& from, const flc::Bytes& to, int width, int height) {
-    const flc::Bytes chunk = flc::DeltaFlcChunk(from.data(), to.data(), width, height);
+std::vector<testing::DeltaLine> DeltaOf(const flc::Bytes& from, const flc::Bytes& to, int width, int height,
+                                        flc::DeltaPacking packing = flc::DeltaPacking::Spans) {
+    const flc::Bytes chunk = flc::DeltaFlcChunk(from.data(), to.data(), width, height, packing);
     EXPECT_FALSE(chunk.empty());
     return testing::ReadDeltaLines(chunk);
 }
@@ -289,26 +301,73 @@ TEST(FlcDelta, EvenLinesNeverNeedTheLastByteOpcode) {
 TEST(FlcDelta, EveryChangePatternOfShortLines) {
     // Each pattern of changed columns, applied back through the packets and
     // the opcode as the format defines them, gives the new line; the opcode
-    // appears exactly when pairs cannot cover the line.
-    for (int w = 1; w <= 10; ++w) {
-        for (int mask = 1; mask < (1 << w); ++mask) {
-            const flc::Bytes from(size_t(w), 1);
-            flc::Bytes to = from;
-            bool evenKept = false;
-            for (int x = 0; x < w; ++x) {
-                if (mask & (1 << x))
-                    to[size_t(x)] = uint8_t(2 + x);
-                else if (x % 2 == 0)
-                    evenKept = true;
+    // appears exactly when pairs cannot cover the line. The changed columns
+    // take colours of their own, or the one colour the whole new line has,
+    // which a replicate packet may also write over unchanged columns.
+    for (const flc::DeltaPacking packing : {flc::DeltaPacking::Spans, flc::DeltaPacking::Packets}) {
+        SCOPED_TRACE(packing == flc::DeltaPacking::Spans ? "spans" : "packets");
+        for (int w = 1; w <= 10; ++w) {
+            for (int mask = 1; mask < (1 << w); ++mask) {
+                for (const bool flat : {false, true}) {
+                    SCOPED_TRACE(flat ? "one colour" : "colours of their own");
+                    flc::Bytes from(size_t(w), 1);
+                    flc::Bytes to = from;
+                    bool evenKept = false;
+                    for (int x = 0; x < w; ++x) {
+                        if (mask & (1 << x)) {
+                            from[size_t(x)] = flat ? 2 : 1;
+                            to[size_t(x)] = flat ? 1 : uint8_t(2 + x);
+                        } else if (x % 2 == 0) {
+                            evenKept = true;
+                        }
+                    }
+                    const auto lines = DeltaOf(from, to, w, 1, packing);
+                    ASSERT_EQ(lines.size(), 1u);
+                    flc::Bytes applied = from;
+                    ASSERT_TRUE(testing::ApplyDeltaLine(lines[0], applied)) << "width " << w << ", pattern " << mask;
+                    EXPECT_EQ(applied, to) << "width " << w << ", pattern " << mask;
+                    EXPECT_EQ(bool(lines[0].LastByte), w % 2 == 1 && !evenKept)
+                        << "width " << w << ", pattern " << mask;
+                }
             }
-            const auto lines = DeltaOf(from, to, w, 1);
-            ASSERT_EQ(lines.size(), 1u);
-            flc::Bytes applied = from;
-            ASSERT_TRUE(testing::ApplyDeltaLine(lines[0], applied)) << "width " << w << ", pattern " << mask;
-            EXPECT_EQ(applied, to) << "width " << w << ", pattern " << mask;
-            EXPECT_EQ(bool(lines[0].LastByte), w % 2 == 1 && !evenKept) << "width " << w << ", pattern " << mask;
         }
     }
+}
+
+// Columns 2 and 5 changed to the colour of their neighbours: the fewest
+// pairs are two literal ones, but one replicate packet over the unchanged
+// columns between costs less.
+TEST(FlcDelta, PacketsMayRunOverUnchangedColumnsOfTheirColour) {
+    const flc::Bytes from{5, 5, 0, 5, 5, 0, 5, 5};
+    const flc::Bytes to(8, 5);
+    const auto spans = DeltaOf(from, to, 8, 1, flc::DeltaPacking::Spans);
+    ASSERT_EQ(spans.size(), 1u);
+    ASSERT_EQ(spans[0].Packets.size(), 1u);
+    EXPECT_EQ(spans[0].Packets[0].Count, 2) << "two literal pairs";
+    const auto packets = DeltaOf(from, to, 8, 1, flc::DeltaPacking::Packets);
+    ASSERT_EQ(packets.size(), 1u);
+    ASSERT_EQ(packets[0].Packets.size(), 1u);
+    EXPECT_LT(packets[0].Packets[0].Count, -1) << "one pair, repeated";
+    EXPECT_EQ(packets[0].Packets[0].Bytes, (std::vector<uint8_t>{5, 5}));
+    flc::Bytes applied = from;
+    ASSERT_TRUE(testing::ApplyDeltaLine(packets[0], applied));
+    EXPECT_EQ(applied, to);
+}
+
+// Whole animations: never more bytes than the span packing, frame by frame.
+TEST(FlcDelta, PacketsNeverCostMoreThanSpans) {
+    const flc::Animation a = testing::SceneAnimation(800, 600, 12, 5);
+    size_t spanBytes = 0, packetBytes = 0;
+    for (size_t i = 1; i < a.Frames.size(); ++i) {
+        const flc::Bytes& from = a.Frames[i - 1];
+        const flc::Bytes& to = a.Frames[i];
+        const size_t spans = flc::DeltaFlcChunk(from.data(), to.data(), 800, 600, flc::DeltaPacking::Spans).size();
+        const size_t packets = flc::DeltaFlcChunk(from.data(), to.data(), 800, 600, flc::DeltaPacking::Packets).size();
+        EXPECT_LE(packets, spans) << "frame " << i;
+        spanBytes += spans;
+        packetBytes += packets;
+    }
+    EXPECT_LT(packetBytes, spanBytes);
 }
 
 TEST(FlcDelta, SkippedLinesAreNotCountedAndLastLinesAreLeftOut) {

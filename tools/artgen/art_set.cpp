@@ -169,8 +169,11 @@ void GenerateResourceSet(const Destination& where) {
             preview.pictures[resource] = std::move(indexed);
         }
         const std::vector<IndexedImage> frames = RenderDatesFrames(language, palette);
+        // The saver reads only the header's rows, and only up to the day.
+        std::vector<IndexedImage> bands;
+        for (const IndexedImage& frame : frames) bands.push_back(HeaderBand(frame));
         const std::string datesFile = language.code + "/" + kDatesFile;
-        WriteFile((out / datesFile).string(), EncodeAnimation(frames, palette.colours, kDatesSpeed));
+        WriteFile((out / datesFile).string(), EncodeCompactAnimation(bands, palette.colours, kDatesSpeed));
         entries.entries.push_back({"DATESFLIC FLIC", datesFile});
         preview.header7 = HeaderBand(frames.at(kPreviewHeaderDays[0] - 1));
         preview.header25 = HeaderBand(frames.at(kPreviewHeaderDays[1] - 1));

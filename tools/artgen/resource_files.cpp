@@ -142,8 +142,9 @@ std::vector<uint8_t> EncodeIcon(const std::vector<IconImage>& images) {
     return out;
 }
 
-std::vector<uint8_t> EncodeAnimation(const std::vector<IndexedImage>& frames, const PaletteTable& colours,
-                                     uint32_t speed) {
+namespace {
+
+quibac::flc::Animation Animation(const std::vector<IndexedImage>& frames, const PaletteTable& colours, uint32_t speed) {
     if (frames.empty()) throw std::logic_error("an animation needs frames");
     quibac::flc::Animation animation;
     animation.Width = frames.front().width;
@@ -154,7 +155,23 @@ std::vector<uint8_t> EncodeAnimation(const std::vector<IndexedImage>& frames, co
         animation.Frames.push_back(f.pixels);
     }
     animation.Speed = speed;
+    return animation;
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodeAnimation(const std::vector<IndexedImage>& frames, const PaletteTable& colours,
+                                     uint32_t speed) {
+    quibac::flc::Animation animation = Animation(frames, colours, speed);
     animation.PostageStamp = true;
+    return quibac::flc::EncodeFlc(animation);
+}
+
+std::vector<uint8_t> EncodeCompactAnimation(const std::vector<IndexedImage>& frames, const PaletteTable& colours,
+                                            uint32_t speed) {
+    quibac::flc::Animation animation = Animation(frames, colours, speed);
+    animation.RingFrame = false;
+    animation.Packing = quibac::flc::DeltaPacking::Packets;
     return quibac::flc::EncodeFlc(animation);
 }
 

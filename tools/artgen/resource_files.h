@@ -42,6 +42,11 @@ std::vector<uint8_t> EncodeIcon(const std::vector<IconImage>& images);
 std::vector<uint8_t> EncodeAnimation(const std::vector<IndexedImage>& frames, const PaletteTable& colours,
                                      uint32_t speed);
 
+// An animation that only the saver plays, from its start and never round:
+// no thumbnail, no ring frame, and deltas packed at the fewest bytes.
+std::vector<uint8_t> EncodeCompactAnimation(const std::vector<IndexedImage>& frames, const PaletteTable& colours,
+                                            uint32_t speed);
+
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 void WriteText(const std::string& path, const std::string& text);
 // A file's whole text; throws when it cannot be read.

@@ -200,34 +200,122 @@ DeltaLine PlanLine(const uint8_t* prev, const uint8_t* cur, int width) {
     return plan;
 }
 
-// Packets for one span: replicate packets for three or more equal pairs,
-// literal packets for the rest. The first packet carries the skip.
-void SpanPackets(Bytes& out, int& packets, const uint8_t* cur, Span span, int skip) {
+// A packet of a line: from column Start, Pairs pairs, literal or replicated.
+struct Packet {
+    int Start;
+    int Pairs;
+    bool Replicate;
+};
+
+// The packets of a span plan: replicate packets for three or more equal
+// pairs, literal packets for the rest.
+std::vector<Packet> SpanPlanPackets(const DeltaLine& plan, const uint8_t* cur) {
     auto pairEqual = [&](int a, int b) { return cur[a] == cur[b] && cur[a + 1] == cur[b + 1]; };
-    auto pairRun = [&](int at, int limit) {
-        int n = 1;
-        while (at + 2 * n < span.End && n < limit && pairEqual(at, at + 2 * n)) ++n;
-        return n;
-    };
-    int x = span.Start;
-    while (x < span.End) {
-        const int run = pairRun(x, kMaxReplicatePairs);
-        PutU8(out, uint32_t(skip));
-        skip = 0;
-        if (run >= 3) {
-            PutU8(out, uint32_t(uint8_t(-run)));
-            PutU8(out, cur[x]);
-            PutU8(out, cur[x + 1]);
-            x += 2 * run;
-        } else {
+    std::vector<Packet> packets;
+    for (const Span& span : plan.Spans) {
+        auto pairRun = [&](int at, int limit) {
+            int n = 1;
+            while (at + 2 * n < span.End && n < limit && pairEqual(at, at + 2 * n)) ++n;
+            return n;
+        };
+        int x = span.Start;
+        while (x < span.End) {
+            const int run = pairRun(x, kMaxReplicatePairs);
+            if (run >= 3) {
+                packets.push_back({x, run, true});
+                x += 2 * run;
+                continue;
+            }
             int end = x;
             while (end < span.End && (end - x) / 2 < kMaxLiteralPairs && pairRun(end, 3) < 3) end += 2;
             if (end == x) end = x + 2;
-            PutU8(out, uint32_t((end - x) / 2));
-            out.insert(out.end(), cur + x, cur + end);
+            packets.push_back({x, (end - x) / 2, false});
             x = end;
         }
-        ++packets;
+    }
+    return packets;
+}
+
+// The cheapest packets that cover every changed column of the first width
+// columns; false when pairs cannot (an odd width with no even column kept).
+bool PackLine(const uint8_t* prev, const uint8_t* cur, int width, std::vector<Packet>& packets) {
+    constexpr int64_t kNever = INT64_MAX / 4;
+    constexpr int64_t kHead = 2;  // skip and count bytes
+    constexpr int64_t kPairBytes = 2;
+    struct Way {
+        int64_t Cost = kNever;
+        int From = 0;
+        int Pairs = 0;  // of the packet that ends here; 0 for a skipped column
+        bool Replicate = false;
+    };
+    const size_t n = size_t(width) + 1;
+    // Settled up to a column outside any packet, or inside an open literal.
+    std::vector<Way> free(n), literal(n);
+    free[0].Cost = 0;
+    // Equal pairs in a row from each column.
+    std::vector<int> equalPairs(n + 1, 0);
+    for (int x = width - 2; x >= 0; --x)
+        equalPairs[size_t(x)] =
+            x + 3 < width && cur[x] == cur[x + 2] && cur[x + 1] == cur[x + 3] ? equalPairs[size_t(x) + 2] + 1 : 1;
+    auto relax = [](Way& to, int64_t cost, int from, int pairs, bool replicate) {
+        if (cost < to.Cost) to = {cost, from, pairs, replicate};
+    };
+    for (int x = 0; x <= width; ++x) {
+        const size_t i = size_t(x);
+        // An open literal may close anywhere.
+        if (literal[i].Cost < free[i].Cost) free[i] = {literal[i].Cost, x, -1, false};
+        if (x == width) break;
+        const int64_t here = free[i].Cost;
+        if (here < kNever) {
+            if (prev[x] == cur[x]) relax(free[i + 1], here, x, 0, false);
+            if (x + 2 <= width) relax(literal[i + 2], here + kHead + kPairBytes, x, 1, false);
+            for (int k = 1; k <= std::min(equalPairs[i], kMaxReplicatePairs); ++k)
+                relax(free[i + size_t(2 * k)], here + kHead + kPairBytes, x, k, true);
+        }
+        if (literal[i].Cost < kNever && literal[i].Pairs < kMaxLiteralPairs && x + 2 <= width)
+            relax(literal[i + 2], literal[i].Cost + kPairBytes, literal[i].From, literal[i].Pairs + 1, false);
+    }
+    if (free[size_t(width)].Cost >= kNever) return false;
+    packets.clear();
+    for (int x = width; x > 0;) {
+        const Way& way = free[size_t(x)];
+        if (way.Pairs < 0) {  // closed an open literal: take it whole
+            const Way& open = literal[size_t(x)];
+            packets.push_back({open.From, open.Pairs, false});
+            x = open.From;
+        } else if (way.Pairs == 0) {
+            x = way.From;
+        } else {
+            packets.push_back({way.From, way.Pairs, way.Replicate});
+            x = way.From;
+        }
+    }
+    std::reverse(packets.begin(), packets.end());
+    return true;
+}
+
+void PutPackets(Bytes& out, int& count, const uint8_t* cur, const std::vector<Packet>& packets) {
+    int x = 0;
+    for (const Packet& p : packets) {
+        int skip = p.Start - x;
+        // A skip byte reaches 255 columns; farther gaps take empty packets.
+        while (skip > kMaxSkipByte) {
+            PutU8(out, kMaxSkipByte);
+            PutU8(out, 0);
+            ++count;
+            skip -= kMaxSkipByte;
+        }
+        PutU8(out, uint32_t(skip));
+        if (p.Replicate) {
+            PutU8(out, uint32_t(uint8_t(-p.Pairs)));
+            PutU8(out, cur[p.Start]);
+            PutU8(out, cur[p.Start + 1]);
+        } else {
+            PutU8(out, uint32_t(p.Pairs));
+            out.insert(out.end(), cur + p.Start, cur + p.Start + 2 * p.Pairs);
+        }
+        ++count;
+        x = p.Start + 2 * p.Pairs;
     }
 }
 
@@ -241,7 +329,7 @@ void LineSkip(Bytes& out, int lines) {
 
 }  // namespace
 
-Bytes DeltaFlcChunk(const uint8_t* previous, const uint8_t* current, int width, int height) {
+Bytes DeltaFlcChunk(const uint8_t* previous, const uint8_t* current, int width, int height, DeltaPacking packing) {
     Bytes data;
     PutU16(data, 0);  // line count, patched at the end
     int lines = 0;
@@ -254,27 +342,25 @@ Bytes DeltaFlcChunk(const uint8_t* previous, const uint8_t* current, int width, 
             ++skipped;
             continue;
         }
-        const DeltaLine plan = PlanLine(prev, cur, width);
+        bool lastByte = false;
+        std::vector<Packet> packets;
+        if (packing == DeltaPacking::Spans) {
+            const DeltaLine plan = PlanLine(prev, cur, width);
+            lastByte = plan.UsesLastByte;
+            packets = SpanPlanPackets(plan, cur);
+        } else if (!PackLine(prev, cur, width, packets)) {
+            // As for the span plan: the opcode only where pairs cannot do.
+            lastByte = true;
+            PackLine(prev, cur, width - 1, packets);
+        }
         LineSkip(data, skipped);
         skipped = 0;
-        if (plan.UsesLastByte) PutU16(data, kOpcodeLastByte | cur[width - 1]);
+        if (lastByte) PutU16(data, kOpcodeLastByte | cur[width - 1]);
         const size_t countAt = data.size();
         PutU16(data, 0);
-        int packets = 0;
-        int x = 0;
-        for (const Span& span : plan.Spans) {
-            int skip = span.Start - x;
-            // A skip byte reaches 255 columns; farther gaps take empty packets.
-            while (skip > kMaxSkipByte) {
-                PutU8(data, kMaxSkipByte);
-                PutU8(data, 0);
-                ++packets;
-                skip -= kMaxSkipByte;
-            }
-            SpanPackets(data, packets, cur, span, skip);
-            x = span.End;
-        }
-        PatchU16(data, countAt, uint32_t(packets));
+        int count = 0;
+        PutPackets(data, count, cur, packets);
+        PatchU16(data, countAt, uint32_t(count));
         ++lines;
     }
     if (lines == 0) return {};

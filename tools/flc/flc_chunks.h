@@ -43,8 +43,20 @@ Bytes ByteRunLines(const uint8_t* pixels, int width, int height);
 // FLI_COPY: width x height bytes, uncompressed, lines packed at the width.
 Bytes FliCopyChunk(const uint8_t* pixels, int width, int height);
 
+// How DELTA_FLC covers a line's changed columns with packets.
+enum class DeltaPacking {
+    // The fewest pairs, then each span cut into replicate and literal
+    // packets; the animations made so far keep these bytes.
+    Spans,
+    // The fewest bytes: packets chosen together with the columns they
+    // cover, so that a replicate packet may run over unchanged columns of
+    // its colour where that saves a packet head.
+    Packets,
+};
+
 // DELTA_FLC: what turns previous into current; empty when they are equal.
-Bytes DeltaFlcChunk(const uint8_t* previous, const uint8_t* current, int width, int height);
+Bytes DeltaFlcChunk(const uint8_t* previous, const uint8_t* current, int width, int height,
+                    DeltaPacking packing = DeltaPacking::Spans);
 
 // PSTAMP: a thumbnail no larger than 100 x 63 in the 6 x 6 x 6 colour cube.
 Bytes PostageStampChunk(const uint8_t* pixels, int width, int height, const Palette& colours);

@@ -17,6 +17,7 @@ constexpr uint16_t kFlcMagic = 0xAF12;
 constexpr uint16_t kDepth = 8;
 // Bit 0: the file was finished and closed; bit 1: the ring frame was written.
 constexpr uint16_t kHeaderFlags = 3;
+constexpr uint16_t kHeaderFlagsWithoutRing = 1;
 
 // Byte offsets inside the 128-byte header.
 constexpr size_t kHeaderSizeAt = 0;

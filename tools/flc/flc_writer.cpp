@@ -32,7 +32,7 @@ Bytes AssembleFlc(const HeaderFields& fields, const Bytes& prefix, const std::ve
     PatchU16(file, kHeaderWidthAt, uint32_t(fields.Width));
     PatchU16(file, kHeaderHeightAt, uint32_t(fields.Height));
     PatchU16(file, kHeaderDepthAt, kDepth);
-    PatchU16(file, kHeaderFlagsAt, kHeaderFlags);
+    PatchU16(file, kHeaderFlagsAt, fields.RingFrame ? kHeaderFlags : kHeaderFlagsWithoutRing);
     PatchU32(file, kHeaderSpeedAt, fields.Speed);
     PatchU16(file, kHeaderAspectXAt, 1);
     PatchU16(file, kHeaderAspectYAt, 1);
@@ -67,15 +67,15 @@ Bytes EncodeFlc(const Animation& animation) {
     frames.push_back(MakeFrame(firstChunks));
 
     auto delta = [&](const Bytes& from, const Bytes& to) {
-        Bytes chunk = DeltaFlcChunk(from.data(), to.data(), w, h);
+        Bytes chunk = DeltaFlcChunk(from.data(), to.data(), w, h, animation.Packing);
         return chunk.empty() ? MakeFrame({}) : MakeFrame({chunk});
     };
     for (size_t i = 1; i < animation.Frames.size(); ++i)
         frames.push_back(delta(animation.Frames[i - 1], animation.Frames[i]));
     // The ring frame lets a player loop without going back to frame 0's full picture.
-    frames.push_back(delta(animation.Frames.back(), first));
+    if (animation.RingFrame) frames.push_back(delta(animation.Frames.back(), first));
 
-    HeaderFields fields{w, h, int(animation.Frames.size()), animation.Speed};
+    HeaderFields fields{w, h, int(animation.Frames.size()), animation.Speed, animation.RingFrame};
     return AssembleFlc(fields, PrefixChunk(), frames);
 }
 

@@ -1,8 +1,8 @@
 // Writes 8-bit animations in the FLC format: a 128-byte header, one prefix
 // item, frame 0 as a palette and a full picture, every later frame as the
-// delta from its predecessor (no chunk at all where nothing changed), and the
-// ring frame that leads from the last frame back to frame 0. The same input
-// always gives the same bytes.
+// delta from its predecessor (no chunk at all where nothing changed), and,
+// for players that loop, the ring frame that leads from the last frame back
+// to frame 0. The same input always gives the same bytes.
 #pragma once
 
 #include "flc/flc_chunks.h"
@@ -23,6 +23,10 @@ struct Animation {
     uint32_t Speed = 70;
     // Puts a thumbnail chunk in front of frame 0's palette.
     bool PostageStamp = false;
+    // Left out of an animation that is never played round, which then says
+    // so in its header's flags.
+    bool RingFrame = true;
+    DeltaPacking Packing = DeltaPacking::Spans;
 };
 
 // The header fields a file needs besides its items.
@@ -31,6 +35,7 @@ struct HeaderFields {
     int Height = 0;
     int Frames = 0;  // not counting the ring frame
     uint32_t Speed = 70;
+    bool RingFrame = true;
 };
 
 // A frame item around the given chunks.
