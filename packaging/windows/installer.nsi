@@ -7,7 +7,8 @@
 ;   /DSCR64=file /DSCR32=file     the two builds of the saver
 ;   /DFILES=file        an include of the licence files (InstallLicences and
 ;                       un.RemoveLicences), written by tools/release
-;   /DICON=file /DOUTFILE=file
+;   /DICON=file /DWELCOME=file  the icon, the first and last pages' picture
+;   /DOUTFILE=file
 Unicode true
 ManifestDPIAware true
 RequestExecutionLevel user
@@ -52,6 +53,7 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (c) 2026 the Quib Advent Scr
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WELCOME}"
 !define MUI_ABORTWARNING
 !define MUI_LANGDLL_REGISTRY_ROOT HKCU
 !define MUI_LANGDLL_REGISTRY_KEY "${OUR_KEY}"

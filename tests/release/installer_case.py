@@ -29,6 +29,8 @@ INSTALL_FOLDER = ("AppData", "Local", "Programs", "Quib Advent")
 SAVER_FILE = "quibac.scr"
 SETTINGS_FOLDER = ("AppData", "Roaming", "Quib Advent Screen Saver")
 SETTINGS_FILE = "QUIBAC.INI"
+# The debug channel in which Wine names each program a process starts.
+PROCESS_CHANNEL = "trace+process"
 # Where a downloaded setup program would be.
 DOWNLOADS = ("Downloads",)
 
@@ -87,16 +89,18 @@ class InstallerTestCase(unittest.TestCase):
 
     # ---- the setup program and its uninstaller -----------------------------
     def install(self, prefix, *arguments, environment=None):
-        """Starts the setup program as it would be started once downloaded."""
+        """Starts the setup program as it would be started once downloaded;
+        the programs it starts are traced in its log."""
         downloads = prefix.user_folder(*DOWNLOADS)
         os.makedirs(downloads, exist_ok=True)
         copy = shutil.copy(self.release.installer, downloads)
         return prefix.start(self._label("setup"), prefix.windows_path(copy), *arguments,
-                            extra_environment=environment)
+                            extra_environment=environment, channels=PROCESS_CHANNEL)
 
     def install_silently(self, prefix):
         setup = self.install(prefix, "/S")
         self.assertEqual(setup.wait_exit(INSTALL_TIMEOUT_S), 0, setup.log_tail())
+        return setup
 
     def uninstall_silently(self, prefix):
         """Runs the entry's quiet uninstall command, as Settings > Apps or an

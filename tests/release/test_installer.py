@@ -9,7 +9,7 @@ import zipfile
 from harness.screenshots import Region
 from harness.test_case import FULL_SCREEN_TITLE, POINTER_HOME
 from harness.waiting import wait_until
-from installer_case import (APPS_KEY, DESKTOP_KEY, OUR_KEY, SAVER_FILE, SCREEN_SAVER, SCREEN_SAVER_ACTIVE,
+from installer_case import (INSTALL_TIMEOUT_S, APPS_KEY, DESKTOP_KEY, OUR_KEY, SAVER_FILE, SCREEN_SAVER, SCREEN_SAVER_ACTIVE,
                             SETTINGS_FILE, SETTINGS_FOLDER, InstallerTestCase)
 
 WINDOW_TIMEOUT_S = 60
@@ -23,6 +23,19 @@ OTHER_SAVER = "C:\\windows\\system32\\ssother.scr"
 USERS_LATER_CHOICE = "C:\\windows\\system32\\sslater.scr"
 APPS_ENTRY_TEXTS = {"DisplayName": "Quib Advent Screen Saver", "Publisher": "Quib Software"}
 BYTES_PER_KB = 1024
+# How Wine's process channel shows the setup program opening the
+# screen-saver settings.
+SETTINGS_OPENED = 'control.exe\\" desk.cpl,,@screensaver'
+LANGUAGE_DIALOG = "Installer Language"
+# The pages' title in each language, for a Windows set to that language.
+TITLES = (
+    ("English", "en_GB.UTF-8", "Quib Advent Screen Saver Setup"),
+    ("German", "de_DE.UTF-8", "Installation von Quib Advent Screen Saver"),
+)
+# Where the setup's windows open; with no window manager, keys go to the
+# window under the pointer.
+SCREEN_CENTRE = (512, 384)
+PAGE_STEP_S = 1.0
 SETTINGS_TEXT = "[Quib Advent Screen Saver]\r\nStretch=1\r\n"
 
 
@@ -30,7 +43,8 @@ class SilentInstallTest(InstallerTestCase):
     def test_puts_the_right_build_in_place_makes_it_the_screen_saver_and_registers_it(self):
         for kind, build in SYSTEMS:
             with self.subTest(kind), self.fresh_prefix(kind) as prefix:
-                self.install_silently(prefix)
+                setup = self.install_silently(prefix)
+                self.assertNotIn(SETTINGS_OPENED, setup.log(), "a silent install opened the settings")
                 installed = self.installed_file(prefix, SAVER_FILE)
                 with open(installed, "rb") as file, zipfile.ZipFile(self.release.windows_zip) as archive:
                     right = archive.read(f"quibac-{self.release.version}-windows/{build}/{SAVER_FILE}")
@@ -75,6 +89,35 @@ class SilentInstallTest(InstallerTestCase):
                    f"whole picture in {CENTRED_PICTURE}")
         self.input.key("space")
         self.assertEqual(saver.wait_exit(EXIT_TIMEOUT_S), 0, saver.log_tail())
+
+
+class PagesTest(InstallerTestCase):
+    def test_come_in_the_systems_language_and_open_the_settings_at_the_end(self):
+        for language, locale, title in TITLES:
+            with self.subTest(language), self.fresh_prefix() as prefix:
+                self.input.move_pointer(*SCREEN_CENTRE)
+                setup = self.install(prefix, environment={"LANG": locale, "LC_ALL": locale})
+                self.wait_for_window(LANGUAGE_DIALOG, setup)
+                self.screenshot(f"{language}-language").keep()
+                self.input.key("Return")
+                self.wait_for_window(title, setup)
+                self.screenshot(f"{language}-welcome").keep()
+                # Enter takes each page's default: install, then finish.
+                wait_until(lambda: self.enter_while_running(setup), INSTALL_TIMEOUT_S, "end of the setup program",
+                           interval=PAGE_STEP_S)
+                self.assertEqual(setup.wait_exit(INSTALL_TIMEOUT_S), 0, setup.log_tail())
+                self.assertTrue(os.path.isfile(self.installed_file(prefix, SAVER_FILE)))
+                self.assertIn(SETTINGS_OPENED, setup.log(), "the settings were not opened")
+
+    def wait_for_window(self, title, process):
+        wait_until(lambda: self.input.visible_windows(title), WINDOW_TIMEOUT_S, f"window {title!r}",
+                   seen=lambda: f"none; log ends {process.log_tail()!r}")
+
+    def enter_while_running(self, process):
+        if not process.running():
+            return True
+        self.input.key("Return")
+        return False
 
 
 class UninstallTest(InstallerTestCase):

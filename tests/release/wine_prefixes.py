@@ -43,9 +43,11 @@ class Prefix:
         self._display = display
         self._logs = logs
 
-    def environment(self, extra=None):
+    def environment(self, extra=None, channels=None):
+        """A Wine program's environment; channels adds debug channels."""
         return {**os.environ, "DISPLAY": self._display, "WINEPREFIX": self.root, "WINEARCH": self._arch,
-                "WINEDEBUG": QUIET_CHANNELS, "WINEDLLOVERRIDES": DLL_OVERRIDES, **(extra or {})}
+                "WINEDEBUG": QUIET_CHANNELS + (f",{channels}" if channels else ""),
+                "WINEDLLOVERRIDES": DLL_OVERRIDES, **(extra or {})}
 
     def log_path(self, name):
         return os.path.join(self._logs, f"{name}.log")
@@ -86,10 +88,10 @@ class Prefix:
             raise RuntimeError(f"{' '.join(command)} ended with {done.returncode} in {self.root}")
         return done.returncode, text
 
-    def start(self, label, program, *arguments, extra_environment=None):
+    def start(self, label, program, *arguments, extra_environment=None, channels=None):
         """Starts a Windows program (any Windows path) with arguments."""
-        return wine_process.start(label, [self._loader(), program, *arguments], self.environment(extra_environment),
-                                  self.log_path(label), cwd=self.drive_c)
+        return wine_process.start(label, [self._loader(), program, *arguments],
+                                  self.environment(extra_environment, channels), self.log_path(label), cwd=self.drive_c)
 
     def windows_path(self, unix_path):
         unix_path = os.path.abspath(unix_path)

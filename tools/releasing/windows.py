@@ -3,7 +3,7 @@ licences, and the setup program made by makensis."""
 
 import os
 
-from . import archives
+from . import archives, welcome_picture
 
 # The two builds, by the folder each has in the zip.
 BUILDS = (("64-bit", "win64"), ("32-bit", "win32"))
@@ -48,7 +48,8 @@ def write_zip(root, savers, version, epoch, path):
 
 def write_installer(builder, root, savers, version, path):
     """Runs makensis on the installer's script, with the licences as Windows
-    text in a folder of their own and an include that names them."""
+    text in a folder of their own, an include that names them, and the
+    picture of the first and last pages."""
     staged = os.path.join(builder.work, "installer")
     os.makedirs(os.path.join(staged, "licences"), exist_ok=True)
     install, remove = [], []
@@ -58,6 +59,9 @@ def write_installer(builder, root, savers, version, path):
             file.write(archives.windows_text(_read(source)))
         install.append(f'  File "/oname={name}" "{copy}"')
         remove.append(f'  Delete "$INSTDIR\\licences\\{name}"')
+    welcome = os.path.join(staged, "welcome.bmp")
+    with open(welcome, "wb") as file:
+        file.write(welcome_picture.cut(_read(os.path.join(root, *welcome_picture.SOURCE))))
     include = os.path.join(staged, "licences.nsh")
     with open(include, "w", newline="\n") as file:
         file.write("; Written by tools/release: the licence files the installer puts in place and\n"
@@ -69,5 +73,5 @@ def write_installer(builder, root, savers, version, path):
     builder.run("installer", [
         "makensis", "-V2", "-WX",
         f"-DVERSION={version}", f"-DSCR64={savers['64-bit']}", f"-DSCR32={savers['32-bit']}",
-        f"-DFILES={include}", f"-DICON={os.path.join(root, ICON)}", f"-DOUTFILE={path}",
+        f"-DFILES={include}", f"-DICON={os.path.join(root, ICON)}", f"-DWELCOME={welcome}", f"-DOUTFILE={path}",
         os.path.join(root, INSTALLER_SCRIPT)])
