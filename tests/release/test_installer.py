@@ -9,7 +9,7 @@ import zipfile
 from harness.screenshots import Region
 from harness.test_case import FULL_SCREEN_TITLE, POINTER_HOME
 from harness.waiting import wait_until
-from installer_case import (INSTALL_TIMEOUT_S, APPS_KEY, DESKTOP_KEY, OUR_KEY, SAVER_FILE, SCREEN_SAVER, SCREEN_SAVER_ACTIVE,
+from installer_case import (INSTALL_TIMEOUT_S, UNINSTALL_TIMEOUT_S, APPS_KEY, DESKTOP_KEY, OUR_KEY, SAVER_FILE, SCREEN_SAVER, SCREEN_SAVER_ACTIVE,
                             SETTINGS_FILE, SETTINGS_FOLDER, InstallerTestCase)
 
 WINDOW_TIMEOUT_S = 60
@@ -23,6 +23,8 @@ OTHER_SAVER = "C:\\windows\\system32\\ssother.scr"
 USERS_LATER_CHOICE = "C:\\windows\\system32\\sslater.scr"
 APPS_ENTRY_TEXTS = {"DisplayName": "Quib Advent Screen Saver", "Publisher": "Quib Software"}
 BYTES_PER_KB = 1024
+# The uninstaller's exit code when it stops without changing anything.
+ABORTED = 2
 # How Wine's process channel shows the setup program opening the
 # screen-saver settings.
 SETTINGS_OPENED = 'control.exe\\" desk.cpl,,@screensaver'
@@ -39,7 +41,20 @@ PAGE_STEP_S = 1.0
 SETTINGS_TEXT = "[Quib Advent Screen Saver]\r\nStretch=1\r\n"
 
 
-class SilentInstallTest(InstallerTestCase):
+class SaverTestCase(InstallerTestCase):
+    def start_installed_saver(self, prefix):
+        """Starts the saver as the desktop does, from SCRNSAVE.EXE with /s;
+        returns once its picture is on the screen."""
+        self.input.move_pointer(*POINTER_HOME)
+        saver = prefix.start(self._label("saver"), prefix.value(DESKTOP_KEY, SCREEN_SAVER), "/s")
+        wait_until(lambda: self.input.visible_windows(FULL_SCREEN_TITLE), WINDOW_TIMEOUT_S, "the saver's window",
+                   seen=lambda: f"none; log ends {saver.log_tail()!r}")
+        wait_until(lambda: not self.screenshot("picture").has_black_row(CENTRED_PICTURE), PICTURE_TIMEOUT_S,
+                   f"whole picture in {CENTRED_PICTURE}")
+        return saver
+
+
+class SilentInstallTest(SaverTestCase):
     def test_puts_the_right_build_in_place_makes_it_the_screen_saver_and_registers_it(self):
         for kind, build in SYSTEMS:
             with self.subTest(kind), self.fresh_prefix(kind) as prefix:
@@ -78,17 +93,9 @@ class SilentInstallTest(InstallerTestCase):
     def test_installed_saver_started_as_the_desktop_starts_it_shows_and_closes_on_a_key(self):
         with self.fresh_prefix() as prefix:
             self.install_silently(prefix)
-            self.assert_saver_shows_and_closes_on_a_key(prefix)
-
-    def assert_saver_shows_and_closes_on_a_key(self, prefix):
-        self.input.move_pointer(*POINTER_HOME)
-        saver = prefix.start(self._label("saver"), prefix.value(DESKTOP_KEY, SCREEN_SAVER), "/s")
-        wait_until(lambda: self.input.visible_windows(FULL_SCREEN_TITLE), WINDOW_TIMEOUT_S, "the saver's window",
-                   seen=lambda: f"none; log ends {saver.log_tail()!r}")
-        wait_until(lambda: not self.screenshot("picture").has_black_row(CENTRED_PICTURE), PICTURE_TIMEOUT_S,
-                   f"whole picture in {CENTRED_PICTURE}")
-        self.input.key("space")
-        self.assertEqual(saver.wait_exit(EXIT_TIMEOUT_S), 0, saver.log_tail())
+            saver = self.start_installed_saver(prefix)
+            self.input.key("space")
+            self.assertEqual(saver.wait_exit(EXIT_TIMEOUT_S), 0, saver.log_tail())
 
 
 class PagesTest(InstallerTestCase):
@@ -120,7 +127,7 @@ class PagesTest(InstallerTestCase):
         return False
 
 
-class UninstallTest(InstallerTestCase):
+class UninstallTest(SaverTestCase):
     # name, the desktop's values before, installs, a saver the user picks
     # after installing (or None), the desktop's values expected at the end
     CASES = (
@@ -180,6 +187,24 @@ class UninstallTest(InstallerTestCase):
             with self.subTest(what):
                 with open(path, newline="") as file:
                     self.assertEqual(file.read(), SETTINGS_TEXT)
+
+    def test_while_the_saver_runs_changes_nothing_until_it_has_closed(self):
+        with self.fresh_prefix() as prefix:
+            self.install_silently(prefix)
+            before = (prefix.values(DESKTOP_KEY), prefix.values(APPS_KEY), prefix.values(OUR_KEY))
+            saver = self.start_installed_saver(prefix)
+            # Run in place (_?=), so that its exit code is the uninstall's own.
+            location = prefix.value(APPS_KEY, "InstallLocation")
+            uninstaller = prefix.start(self._label("uninstall-in-place"), f"{location}\\Uninstall.exe", "/S",
+                                       f"_?={location}")
+            self.assertEqual(uninstaller.wait_exit(UNINSTALL_TIMEOUT_S), ABORTED, uninstaller.log_tail())
+            self.assertEqual((prefix.values(DESKTOP_KEY), prefix.values(APPS_KEY), prefix.values(OUR_KEY)), before)
+            self.assertTrue(os.path.isfile(self.installed_file(prefix, SAVER_FILE)))
+
+            self.input.key("space")
+            self.assertEqual(saver.wait_exit(EXIT_TIMEOUT_S), 0, saver.log_tail())
+            self.uninstall_silently(prefix)
+            self.assertFalse(os.path.exists(self.installed_file(prefix, SAVER_FILE)))
 
     @staticmethod
     def write(path, text):

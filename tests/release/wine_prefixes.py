@@ -13,6 +13,7 @@ import shutil
 import subprocess
 
 from harness import tools, wine_process
+from harness.wine_prefix import WinePrefix
 
 BOOT_TIMEOUT_S = 600
 COMMAND_TIMEOUT_S = 120
@@ -93,11 +94,8 @@ class Prefix:
         return wine_process.start(label, [self._loader(), program, *arguments],
                                   self.environment(extra_environment, channels), self.log_path(label), cwd=self.drive_c)
 
-    def windows_path(self, unix_path):
-        unix_path = os.path.abspath(unix_path)
-        if unix_path.startswith(self.drive_c + os.sep):
-            return "C:\\" + os.path.relpath(unix_path, self.drive_c).replace(os.sep, "\\")
-        return "Z:" + unix_path.replace(os.sep, "\\")
+    # C: for the prefix's drive, Z: for the rest, as in the suite's own prefix.
+    windows_path = WinePrefix.windows_path
 
     def unix_path(self, windows_path):
         """The file a Windows path names, short names and all (Wine's winepath)."""

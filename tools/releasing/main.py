@@ -27,8 +27,8 @@ def arguments(argv):
         description="Makes every release file in build/release/: the Windows installer and zip, the .deb, the web "
                     "site when there is a web preset, and SHA256SUMS.")
     parser.add_argument("--check", action="store_true",
-                        help="then build the Windows files again from a copy of the sources in another folder, and "
-                             "fail, naming the file, unless every byte is the same")
+                        help="then build them all again from a copy of the sources in another folder, and fail, "
+                             "naming the file, unless every byte is the same")
     parser.add_argument("--windows-only", action="store_true", help="make the Windows files alone")
     return parser.parse_args(argv)
 
@@ -64,23 +64,24 @@ def make_release(root, windows_only):
     return version, files, savers
 
 
-def check(root, files, savers):
-    """Builds the Windows files again from a copy of the sources; returns the
+def check(root, files, savers, windows_only):
+    """Builds the same files again from a copy of the sources; returns the
     differences as (name, why)."""
     folder = os.path.join(root, CHECK)
     shutil.rmtree(folder, ignore_errors=True)
     copy = os.path.join(folder, CHECK_SOURCES)
-    say(f"--check: building the Windows files again in {copy}")
+    say(f"--check: building again in {copy}")
     environment.copy_sources(root, copy)
     epoch = environment.source_date_epoch(root, os.environ)
-    second = subprocess.run([sys.executable, os.path.join(copy, "tools", "release"), "--windows-only"], cwd=copy,
+    second = subprocess.run([sys.executable, os.path.join(copy, "tools", "release"),
+                             *(["--windows-only"] if windows_only else [])], cwd=copy,
                             env={**os.environ, SOURCE_DATE_EPOCH: str(epoch)})
     if second.returncode != 0:
         raise builds.StepFailed(f"--check: the second build failed ({second.returncode})")
     pairs = [(f"{windows.SAVER} ({name})", path, os.path.join(copy, os.path.relpath(path, root)))
              for name, path in savers.items()]
-    pairs += [(name, path, os.path.join(copy, OUTPUT, name)) for name, path in files.items()
-              if name.endswith((".exe", ".zip"))]
+    pairs += [(name, path, os.path.join(copy, OUTPUT, name)) for name, path in sorted(files.items())]
+    pairs.append((SUMS, os.path.join(root, OUTPUT, SUMS), os.path.join(copy, OUTPUT, SUMS)))
     found = comparison.differences(pairs)
     for name, _, _ in pairs:
         if not any(name == differing for differing, _ in found):
@@ -105,7 +106,7 @@ def main(argv):
         say(f"version {version}, in {os.path.join(root, OUTPUT)}:")
         for name in sorted(files):
             say(f"  {os.path.getsize(files[name]):>10} bytes  {name}")
-        if options.check and check(root, files, savers):
+        if options.check and check(root, files, savers, options.windows_only):
             return 1
     except (builds.StepFailed, RuntimeError, ValueError, OSError) as error:
         say(str(error))
