@@ -5,12 +5,14 @@ flags, the time) reaches a build."""
 
 import os
 import subprocess
+import sys
 import tempfile
 import unittest
 
 from releasing import comparison, environment
 
 LAST_COMMIT_TIME = 1796000000
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 
 
 class TempFolderTestCase(unittest.TestCase):
@@ -93,7 +95,8 @@ class SourcesTest(TempFolderTestCase):
         for case, given, expected in cases:
             with self.subTest(case):
                 if expected is ValueError:
-                    self.assertRaises(ValueError, environment.source_date_epoch, self.folder, given)
+                    with self.assertRaisesRegex(ValueError, "SOURCE_DATE_EPOCH is not a number"):
+                        environment.source_date_epoch(self.folder, given)
                 else:
                     self.assertEqual(environment.source_date_epoch(self.folder, given), expected)
 
@@ -105,3 +108,19 @@ class SourcesTest(TempFolderTestCase):
                    "CCACHE_BASEDIR": "/work", "CXXFLAGS": "-g3", "LDFLAGS": "-s", "TZ": "Europe/Oslo", "LC_ALL": "de_DE"}
         self.assertEqual(environment.clean_environment(machine, LAST_COMMIT_TIME), {
             "PATH": "/usr/bin", "SOURCE_DATE_EPOCH": str(LAST_COMMIT_TIME), "LC_ALL": "C.UTF-8", "TZ": "UTC"})
+
+
+class MissingToolsTest(unittest.TestCase):
+    def test_a_machine_without_the_tools_is_told_which_packages_bring_them(self):
+        # (case, the program, what it must name)
+        cases = (
+            ("tools/release", os.path.join(ROOT, "tools", "release"), ("makensis (nsis)", "cmake (cmake)")),
+            ("tests/release/run", os.path.join(ROOT, "tests", "release", "run"), ("Xvfb (xvfb)", "dpkg-deb (dpkg)")),
+        )
+        for case, program, named in cases:
+            with self.subTest(case):
+                done = subprocess.run([sys.executable, program], env={**os.environ, "PATH": ""}, capture_output=True,
+                                      text=True, timeout=60)
+                self.assertEqual(done.returncode, 1, done.stdout + done.stderr)
+                for name in named:
+                    self.assertIn(name, done.stdout + done.stderr)

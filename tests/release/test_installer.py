@@ -3,6 +3,7 @@ installed in before: what a silent install puts in place and registers, the
 saver it makes the screen saver, and an uninstall that leaves the user's
 Windows as it found it."""
 
+import ntpath
 import os
 import zipfile
 
@@ -193,8 +194,10 @@ class UninstallTest(SaverTestCase):
             self.install_silently(prefix)
             before = (prefix.values(DESKTOP_KEY), prefix.values(APPS_KEY), prefix.values(OUR_KEY))
             saver = self.start_installed_saver(prefix)
-            # Run in place (_?=), so that its exit code is the uninstall's own.
-            location = prefix.value(APPS_KEY, "InstallLocation")
+            # Run in place (_?=), so that its exit code is the uninstall's own;
+            # the folder by its short name, as _?= takes the rest of the
+            # command line unquoted.
+            location = ntpath.dirname(prefix.value(DESKTOP_KEY, SCREEN_SAVER))
             uninstaller = prefix.start(self._label("uninstall-in-place"), f"{location}\\Uninstall.exe", "/S",
                                        f"_?={location}")
             self.assertEqual(uninstaller.wait_exit(UNINSTALL_TIMEOUT_S), ABORTED, uninstaller.log_tail())

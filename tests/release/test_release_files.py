@@ -25,6 +25,8 @@ PE_HEADER_POINTER = 0x3C
 SUMS = "SHA256SUMS"
 WEB_PRESET = "web"
 PROGRAM_IN_DEB = "usr/libexec/xscreensaver/quibac"
+# The renderer goes in no release file; the release's Linux build makes it.
+RELEASE_RENDERER = os.path.join(ROOT, "build", "release-work", "linux-run", "quibac-render")
 TEXT_SUFFIX = ".txt"
 
 
@@ -94,11 +96,14 @@ class ReleaseFilesTest(unittest.TestCase):
             asked = subprocess.run([os.path.join(unpacked, PROGRAM_IN_DEB), "--version"], capture_output=True,
                                    text=True, timeout=60)
         carried["the .deb's program"] = (asked.returncode, asked.stdout)
+        asked = subprocess.run([RELEASE_RENDERER, "--version"], capture_output=True, text=True, timeout=60)
+        carried["the renderer"] = (asked.returncode, asked.stdout)
         windows = (numbers, numbers, self.version, self.version)
         self.assertEqual(carried, {
             "the 64-bit .scr": windows, "the 32-bit .scr": windows, "the installer": windows,
             "the .deb": f"Package: quibac\nVersion: {self.version}\n",
             "the .deb's program": (0, f"quibac {self.version}\n"),
+            "the renderer": (0, f"quibac-render {self.version}\n"),
         })
 
     def test_zip_holds_both_builds_a_readme_and_the_licences_as_windows_text(self):
