@@ -9,7 +9,7 @@ import sys
 import tempfile
 import unittest
 
-from releasing import comparison, environment
+from releasing import comparison, environment, main
 
 LAST_COMMIT_TIME = 1796000000
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
@@ -54,7 +54,7 @@ class ComparisonTest(TempFolderTestCase):
         self.assertEqual((checked.returncode, checked.stdout), (0, "a.zip: OK\nb.exe: OK\n"))
 
 
-class SourcesTest(TempFolderTestCase):
+class RepositoryTestCase(TempFolderTestCase):
     def git(self, *arguments):
         subprocess.run(["git", *arguments], cwd=self.folder, check=True, capture_output=True,
                        env={**os.environ, "GIT_AUTHOR_DATE": f"@{LAST_COMMIT_TIME} +0000",
@@ -73,6 +73,8 @@ class SourcesTest(TempFolderTestCase):
         self.write("new.cpp", b"not yet added\n")
         self.write("build/output.o", b"built\n")
 
+
+class SourcesTest(RepositoryTestCase):
     def test_the_copy_is_the_working_tree_without_what_git_ignores(self):
         self.make_repository()
         copy = os.path.join(self.folder, "build", "copy")
@@ -108,6 +110,25 @@ class SourcesTest(TempFolderTestCase):
                    "CCACHE_BASEDIR": "/work", "CXXFLAGS": "-g3", "LDFLAGS": "-s", "TZ": "Europe/Oslo", "LC_ALL": "de_DE"}
         self.assertEqual(environment.clean_environment(machine, LAST_COMMIT_TIME), {
             "PATH": "/usr/bin", "SOURCE_DATE_EPOCH": str(LAST_COMMIT_TIME), "LC_ALL": "C.UTF-8", "TZ": "UTC"})
+
+
+class SecondBuildTest(RepositoryTestCase):
+    # Stands in for tools/release in the copy: its one release file holds
+    # the time it was given.
+    FAKE_RELEASE = (b"import os\nos.makedirs('build/release')\n"
+                    b"open('build/release/setup.exe', 'w').write(os.environ.get('SOURCE_DATE_EPOCH', ''))\n"
+                    b"open('build/release/SHA256SUMS', 'w').write('sums')\n")
+
+    def test_is_made_with_the_first_builds_time_though_a_commit_came_since(self):
+        self.make_repository()
+        self.write("tools/release", self.FAKE_RELEASE)
+        first = {"setup.exe": self.write("build/release/setup.exe", str(LAST_COMMIT_TIME).encode())}
+        self.write("build/release/SHA256SUMS", b"sums")
+        self.git("add", ".")
+        subprocess.run(["git", "commit", "-q", "-m", "since"], cwd=self.folder, check=True, capture_output=True,
+                       env={**os.environ, "GIT_AUTHOR_NAME": "t", "GIT_AUTHOR_EMAIL": "t@t", "GIT_COMMITTER_NAME": "t",
+                            "GIT_COMMITTER_EMAIL": "t@t"})
+        self.assertEqual(main.check(self.folder, first, {}, True, LAST_COMMIT_TIME), [])
 
 
 class MissingToolsTest(unittest.TestCase):

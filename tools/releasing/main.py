@@ -33,9 +33,8 @@ def arguments(argv):
     return parser.parse_args(argv)
 
 
-def make_release(root, windows_only):
+def make_release(root, windows_only, epoch):
     """Builds the release files; returns (version, {name: path}, the builds' .scr files)."""
-    epoch = environment.source_date_epoch(root, os.environ)
     output, work = os.path.join(root, OUTPUT), os.path.join(root, WORK)
     for folder in (output, work):
         shutil.rmtree(folder, ignore_errors=True)
@@ -64,15 +63,15 @@ def make_release(root, windows_only):
     return version, files, savers
 
 
-def check(root, files, savers, windows_only):
-    """Builds the same files again from a copy of the sources; returns the
+def check(root, files, savers, windows_only, epoch):
+    """Builds the same files again from a copy of the sources, with the first
+    build's time (a commit made since must not count); returns the
     differences as (name, why)."""
     folder = os.path.join(root, CHECK)
     shutil.rmtree(folder, ignore_errors=True)
     copy = os.path.join(folder, CHECK_SOURCES)
     say(f"--check: building again in {copy}")
     environment.copy_sources(root, copy)
-    epoch = environment.source_date_epoch(root, os.environ)
     second = subprocess.run([sys.executable, os.path.join(copy, "tools", "release"),
                              *(["--windows-only"] if windows_only else [])], cwd=copy,
                             env={**os.environ, SOURCE_DATE_EPOCH: str(epoch)})
@@ -102,11 +101,12 @@ def main(argv):
         return 1
     os.umask(0o022)
     try:
-        version, files, savers = make_release(root, options.windows_only)
+        epoch = environment.source_date_epoch(root, os.environ)
+        version, files, savers = make_release(root, options.windows_only, epoch)
         say(f"version {version}, in {os.path.join(root, OUTPUT)}:")
         for name in sorted(files):
             say(f"  {os.path.getsize(files[name]):>10} bytes  {name}")
-        if options.check and check(root, files, savers, options.windows_only):
+        if options.check and check(root, files, savers, options.windows_only, epoch):
             return 1
     except (builds.StepFailed, RuntimeError, ValueError, OSError) as error:
         say(str(error))
