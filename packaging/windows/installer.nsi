@@ -81,6 +81,15 @@ Function un.onInit
 FunctionEnd
 
 Section "Install"
+  ; A saver that is running keeps its file, which could then not be
+  ; replaced; nothing is changed, and the setup says so rather than
+  ; succeeding with the old file left in place.
+  Delete "$INSTDIR\${SAVER}"
+  ${If} ${FileExists} "$INSTDIR\${SAVER}"
+    MessageBox MB_OK|MB_ICONEXCLAMATION "$(SaverStillRunningText)" /SD IDOK
+    SetErrorLevel 2
+    Abort
+  ${EndIf}
   SetOutPath "$INSTDIR"
   ${If} ${RunningX64}
     File "/oname=${SAVER}" "${SCR64}"

@@ -16,32 +16,32 @@
 !insertmacro MUI_LANGUAGE "Spanish"
 !insertmacro MUI_LANGUAGE "Italian"
 
-; Language, the finish page's check box, the uninstaller's refusal while the
-; saver runs.
+; Language, the finish page's check box, and why the setup or the uninstaller
+; stops while the saver runs.
 !macro OurWords LANGUAGE OPEN_SETTINGS STILL_RUNNING
   LangString OpenScreenSaverSettingsText ${LANG_${LANGUAGE}} "${OPEN_SETTINGS}"
   LangString SaverStillRunningText ${LANG_${LANGUAGE}} "${STILL_RUNNING}"
 !macroend
 
 !insertmacro OurWords ENGLISH "Open the screen saver settings" \
-  "The screen saver is running, so it cannot be removed. Close it and try again."
+  "The screen saver is running. Close it, then try again."
 !insertmacro OurWords GERMAN "Bildschirmschoner-Einstellungen öffnen" \
-  "Der Bildschirmschoner läuft und kann deshalb nicht entfernt werden. Beenden Sie ihn und versuchen Sie es erneut."
+  "Der Bildschirmschoner läuft gerade. Beenden Sie ihn und versuchen Sie es dann erneut."
 !insertmacro OurWords FRENCH "Ouvrir les paramètres de l'écran de veille" \
-  "L'écran de veille est en cours d'exécution et ne peut donc pas être supprimé. Fermez-le et réessayez."
+  "L'écran de veille est en cours d'exécution. Fermez-le, puis réessayez."
 !insertmacro OurWords DUTCH "Instellingen voor schermbeveiliging openen" \
-  "De schermbeveiliging is actief en kan daarom niet worden verwijderd. Sluit deze en probeer het opnieuw."
+  "De schermbeveiliging is actief. Sluit deze en probeer het daarna opnieuw."
 !insertmacro OurWords SWEDISH "Öppna inställningar för skärmsläckare" \
-  "Skärmsläckaren körs och kan därför inte tas bort. Stäng den och försök igen."
+  "Skärmsläckaren körs. Stäng den och försök sedan igen."
 !insertmacro OurWords DANISH "Åbn indstillinger for pauseskærm" \
-  "Pauseskærmen kører og kan derfor ikke fjernes. Luk den, og prøv igen."
+  "Pauseskærmen kører. Luk den, og prøv derefter igen."
 !insertmacro OurWords NORWEGIAN "Åpne innstillinger for skjermsparer" \
-  "Skjermspareren kjører og kan derfor ikke fjernes. Lukk den og prøv igjen."
+  "Skjermspareren kjører. Lukk den, og prøv deretter på nytt."
 !insertmacro OurWords POLISH "Otwórz ustawienia wygaszacza ekranu" \
-  "Wygaszacz ekranu jest uruchomiony, więc nie można go usunąć. Zamknij go i spróbuj ponownie."
+  "Wygaszacz ekranu jest uruchomiony. Zamknij go, a następnie spróbuj ponownie."
 !insertmacro OurWords CZECH "Otevřít nastavení spořiče obrazovky" \
-  "Spořič obrazovky je spuštěný, a proto jej nelze odebrat. Ukončete jej a zkuste to znovu."
+  "Spořič obrazovky je spuštěný. Ukončete jej a zkuste to znovu."
 !insertmacro OurWords SPANISH "Abrir la configuración del protector de pantalla" \
-  "El protector de pantalla se está ejecutando y no se puede quitar. Ciérrelo e inténtelo de nuevo."
+  "El protector de pantalla se está ejecutando. Ciérrelo y vuelva a intentarlo."
 !insertmacro OurWords ITALIAN "Apri le impostazioni dello screen saver" \
-  "Lo screen saver è in esecuzione e non può essere rimosso. Chiudilo e riprova."
+  "Lo screen saver è in esecuzione. Chiudilo e riprova."

@@ -99,6 +99,21 @@ class SilentInstallTest(SaverTestCase):
             self.assertEqual(saver.wait_exit(EXIT_TIMEOUT_S), 0, saver.log_tail())
 
 
+class InstallAgainTest(SaverTestCase):
+    def test_while_the_saver_runs_changes_nothing(self):
+        with self.fresh_prefix() as prefix:
+            self.install_silently(prefix)
+            installed = self.installed_file(prefix, SAVER_FILE)
+            before = (prefix.values(DESKTOP_KEY), prefix.values(APPS_KEY), os.stat(installed).st_mtime_ns)
+            saver = self.start_installed_saver(prefix)
+            setup = self.install(prefix, "/S")
+            self.assertEqual(setup.wait_exit(INSTALL_TIMEOUT_S), ABORTED, setup.log_tail())
+            self.assertEqual((prefix.values(DESKTOP_KEY), prefix.values(APPS_KEY), os.stat(installed).st_mtime_ns),
+                             before)
+            self.input.key("space")
+            self.assertEqual(saver.wait_exit(EXIT_TIMEOUT_S), 0, saver.log_tail())
+
+
 class PagesTest(InstallerTestCase):
     def test_come_in_the_systems_language_and_open_the_settings_at_the_end(self):
         for language, locale, title in TITLES:
