@@ -87,8 +87,11 @@ def check(root, files, savers, windows_only, epoch):
             say(f"--check: {name}: the same bytes")
     for name, why in found:
         say(f"--check: {name} differs between the two builds: {why}")
+    # The second build's sums stay beside the first's for anyone to compare;
+    # its tree goes, unless something differs and wants looking at.
+    shutil.copy(os.path.join(copy, OUTPUT, SUMS), folder)
     if not found:
-        shutil.rmtree(folder, ignore_errors=True)
+        shutil.rmtree(copy, ignore_errors=True)
     return found
 
 
