@@ -50,8 +50,15 @@ class SaverTestCase(InstallerTestCase):
         saver = prefix.start(self._label("saver"), prefix.value(DESKTOP_KEY, SCREEN_SAVER), "/s")
         wait_until(lambda: self.input.visible_windows(FULL_SCREEN_TITLE), WINDOW_TIMEOUT_S, "the saver's window",
                    seen=lambda: f"none; log ends {saver.log_tail()!r}")
-        wait_until(lambda: not self.screenshot("picture").has_black_row(CENTRED_PICTURE), PICTURE_TIMEOUT_S,
-                   f"whole picture in {CENTRED_PICTURE}")
+        shots = []
+
+        def whole_picture():
+            shots[:] = [self.screenshot("picture")]
+            return not shots[0].has_black_row(CENTRED_PICTURE)
+
+        # The last capture stays only when the picture never came.
+        wait_until(whole_picture, PICTURE_TIMEOUT_S, f"whole picture in {CENTRED_PICTURE}")
+        shots[0].discard()
         return saver
 
 
