@@ -10,6 +10,7 @@
 #include "x11_windows.h"
 
 #include "host/host.h"
+#include "quibac_version.h"
 #include "sdl_dialog.h"
 
 #include <posix_control.h>
@@ -107,6 +108,10 @@ int main(int argc, char** argv) {
     if (options.launch == Launch::Usage) {
         std::fprintf(stderr, "quibac: %s\n%s", options.problem.c_str(), kUsage);
         return kUsageExitCode;
+    }
+    if (options.launch == Launch::Version) {
+        std::printf("quibac %s\n", quibac::kVersion);
+        return 0;
     }
     if (std::getenv("QUIBAC_DEBUG") != nullptr) posix::SetDebugEcho(true);
     // The settings dialog (/c) is drawn in a window of its own on the desktop.
