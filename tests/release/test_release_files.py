@@ -28,6 +28,8 @@ PROGRAM_IN_DEB = "usr/libexec/xscreensaver/quibac"
 # The renderer goes in no release file; the release's Linux build makes it.
 RELEASE_RENDERER = os.path.join(ROOT, "build", "release-work", "linux-run", "quibac-render")
 TEXT_SUFFIX = ".txt"
+# The page's quiet version mark, in the control bar.
+PAGE_VERSION = re.compile(r'<span id="version"[^>]*>([^<]*)</span>')
 
 
 def project_version():
@@ -99,12 +101,18 @@ class ReleaseFilesTest(unittest.TestCase):
         asked = subprocess.run([RELEASE_RENDERER, "--version"], capture_output=True, text=True, timeout=60)
         carried["the renderer"] = (asked.returncode, asked.stdout)
         windows = (numbers, numbers, self.version, self.version)
-        self.assertEqual(carried, {
+        expected = {
             "the 64-bit .scr": windows, "the 32-bit .scr": windows, "the installer": windows,
             "the .deb": f"Package: quibac\nVersion: {self.version}\n",
             "the .deb's program": (0, f"quibac {self.version}\n"),
             "the renderer": (0, f"quibac-render {self.version}\n"),
-        })
+        }
+        if has_web_preset():
+            with tarfile.open(self.release.path(f"quibac-{self.version}-web.tar.gz")) as site:
+                page = site.extractfile(f"quibac-{self.version}-web/index.html").read().decode()
+            carried["the web page"] = PAGE_VERSION.findall(page)
+            expected["the web page"] = [self.version]
+        self.assertEqual(carried, expected)
 
     def test_zip_holds_both_builds_a_readme_and_the_licences_as_windows_text(self):
         infos, members = self.read_zip()
