@@ -2,6 +2,7 @@
 folder of the release's own, for release (QUIBAC_REPRODUCIBLE), and built
 with its output kept in a log."""
 
+import json
 import os
 import shutil
 import subprocess
@@ -23,14 +24,15 @@ class Builder:
         self.logs = os.path.join(work, "logs")
         os.makedirs(self.logs, exist_ok=True)
 
-    def run(self, label, command, cwd=None):
+    def run(self, label, command, cwd=None, extra_environment=None):
         """Runs a command with its output in the label's log; fails with the
         log's last lines."""
         log_path = os.path.join(self.logs, f"{label}.log")
         with open(log_path, "ab") as log:
             log.write(f"$ {' '.join(command)}\n".encode())
             log.flush()
-            done = subprocess.run(command, cwd=cwd or self.root, env=self.environment, stdin=subprocess.DEVNULL,
+            done = subprocess.run(command, cwd=cwd or self.root, env={**self.environment, **(extra_environment or {})},
+                                  stdin=subprocess.DEVNULL,
                                   stdout=log, stderr=subprocess.STDOUT)
         if done.returncode != 0:
             with open(log_path, errors="replace") as log:
@@ -49,10 +51,29 @@ class Builder:
         self.say(f"building {preset}")
         self.run(preset, ["cmake", "--preset", preset, "-B", folder, *RELEASE_OPTIONS])
         jobs = str(os.cpu_count() or 1)
-        self.run(preset, ["cmake", "--build", folder, "-j", jobs, *(["--target", *targets] if targets else [])])
+        # The build runs outside the preset, so it takes the preset's own
+        # environment (the web preset's NODE_PATH) from the presets file.
+        self.run(preset, ["cmake", "--build", folder, "-j", jobs, *(["--target", *targets] if targets else [])],
+                 extra_environment=preset_environment(self.root, preset))
         return folder
 
     def version(self, folder):
         """The project's version, as the build wrote it down."""
         with open(os.path.join(folder, "quibac-version.txt")) as file:
             return file.read().strip()
+
+
+def preset_environment(root, name):
+    """The environment a configure preset sets, with what it inherits (its
+    own values win over those it inherits)."""
+    with open(os.path.join(root, "CMakePresets.json")) as file:
+        presets = {preset["name"]: preset for preset in json.load(file)["configurePresets"]}
+    environment = {}
+    preset = presets.get(name)
+    if preset is None:
+        return environment
+    inherited = preset.get("inherits", [])
+    for parent in [inherited] if isinstance(inherited, str) else inherited:
+        environment.update(preset_environment(root, parent))
+    environment.update(preset.get("environment", {}))
+    return environment
