@@ -150,6 +150,68 @@ const MovementRow kMovementRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cursor, MovementTest, ::testing::ValuesIn(kMovementRows), testing::RowName<MovementRow>);
 
+// ---- lifetime messages from elsewhere ----------------------------------------------
+// Another program can send the window any message. Lifetime messages that do
+// not come from the window's own creation and destruction leave it as it was.
+
+enum class CreationData { None, NoParameters, AnotherState };
+enum class CloseBy { Key, Movement };
+
+struct ForgedRow {
+    const char* name;
+    UINT message;
+    CreationData data;
+    CloseBy closeBy;
+};
+
+class ForgedLifetimeTest : public HostWindowTest, public ::testing::WithParamInterface<ForgedRow> {};
+
+TEST_P(ForgedLifetimeTest, LeavesTheWindowAttachedAndClosingOnInput) {
+    const ForgedRow& row = GetParam();
+    Open(false, false);
+    HostState foreign;  // a state of nothing: no saver, no window
+    CREATESTRUCTA creation{};
+    creation.lpCreateParams = row.data == CreationData::AnotherState ? &foreign : nullptr;
+    creation.lpszName = "Forged";
+    const LPARAM lParam = row.data == CreationData::None ? 0 : reinterpret_cast<LPARAM>(&creation);
+    SendMessageA(window_, row.message, 0, lParam);
+    EXPECT_EQ(HostOf(window_), &host_);
+    EXPECT_FALSE(Reached(row.message)) << "the saver never saw it";
+    EXPECT_EQ(posix::DescribeWindow(window_).title, kFullScreenTitle);
+    if (row.closeBy == CloseBy::Key)
+        posix::PressKey(VK_SPACE, window_);
+    else
+        posix::MoveCursorBy(3, 2);
+    Pump();
+    EXPECT_FALSE(IsWindow(window_)) << "input still closes the saver";
+}
+
+const ForgedRow kForgedRows[] = {
+    {"NcDestroyThenKey", WM_NCDESTROY, CreationData::None, CloseBy::Key},
+    {"NcDestroyThenMovement", WM_NCDESTROY, CreationData::None, CloseBy::Movement},
+    {"NcCreateWithoutCreationData", WM_NCCREATE, CreationData::None, CloseBy::Key},
+    {"NcCreateWithoutParameters", WM_NCCREATE, CreationData::NoParameters, CloseBy::Key},
+    {"NcCreateWithAnotherState", WM_NCCREATE, CreationData::AnotherState, CloseBy::Movement},
+    {"CreateWithAnotherState", WM_CREATE, CreationData::AnotherState, CloseBy::Key},
+};
+
+INSTANTIATE_TEST_SUITE_P(Messages, ForgedLifetimeTest, ::testing::ValuesIn(kForgedRows), testing::RowName<ForgedRow>);
+
+TEST_F(HostWindowTest, SecondCreateNeitherReseedsTheShowNorMovesTheMouseAnchor) {
+    Open(false, false);
+    const uint32_t seed = host_.SaverState->Animation.Random.State;
+    posix::AdvanceVirtualTime(1000);  // a reseed now would give another state
+    posix::SetCursorPosition(testing::kCursorX + 3, testing::kCursorY);
+    CREATESTRUCTA creation{};
+    creation.lpCreateParams = &host_;
+    EXPECT_EQ(SendMessageA(window_, WM_CREATE, 0, reinterpret_cast<LPARAM>(&creation)), 0);
+    EXPECT_FALSE(Reached(WM_CREATE));
+    EXPECT_EQ(host_.SaverState->Animation.Random.State, seed);
+    posix::SetCursorPosition(testing::kCursorX + 5, testing::kCursorY);
+    DefaultSaverProc(window_, WM_MOUSEMOVE, 0, 0);
+    EXPECT_EQ(TakeCloseRequests(), 1) << "5 pixels from where the window was created";
+}
+
 // ---- the preview and the input method ----------------------------------------------------
 
 TEST_F(HostWindowTest, PreviewForwardsHelpToItsParentAndClosesOnlyWhenTold) {
