@@ -24,6 +24,9 @@ struct HostRow {
     Then then;
 };
 
+// How long the preview waits for its parent to take a help request.
+constexpr UINT kHelpAnswerLimitMs = 1000;
+
 bool Always(const HostState&, const WindowMessage&) { return true; }
 bool IfClosing(const HostState& host, const WindowMessage&) { return host.Password.Closing != 0; }
 bool IfPreview(const HostState& host, const WindowMessage&) { return host.PreviewMode; }
@@ -71,11 +74,21 @@ void OnDestroy(HostState& host, const WindowMessage& m) {
 }
 
 // Help and context menus asked for over the preview belong to the settings
-// page around it.
+// page around it, which another program owns. A context menu's lParam is a
+// point and may be posted; help's is a pointer, which Windows refuses to post
+// (and would not carry into another process), so help is sent, for Windows
+// to copy it across, with a limit so that a page that does not answer cannot
+// hold up the preview.
 void ForwardToParent(HostState&, const WindowMessage& m) {
     HWND parent = GetParent(m.window);
-    if (parent != nullptr && IsWindow(parent))
-        PostMessageA(parent, m.message, reinterpret_cast<WPARAM>(parent), m.lParam);
+    if (parent == nullptr || !IsWindow(parent)) return;
+    const auto wParam = reinterpret_cast<WPARAM>(parent);
+    if (m.message == WM_HELP) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(parent, m.message, wParam, m.lParam, SMTO_ABORTIFHUNG, kHelpAnswerLimitMs, &ignored);
+    } else {
+        PostMessageA(parent, m.message, wParam, m.lParam);
+    }
 }
 
 void YieldSlice(HostState&, const WindowMessage&) { Sleep(0); }

@@ -2,7 +2,13 @@
 // what they answer, and when input becomes a close request.
 #include "host_window_fixture.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <future>
+#include <mutex>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 namespace quibac {
@@ -220,22 +226,67 @@ TEST_F(HostWindowTest, PreviewForwardsHelpToItsParentAndClosesOnlyWhenTold) {
     posix::MoveCursor(130, 100);  // over the preview
     posix::ClickMouse(0);
     posix::MoveCursor(230, 180);
-    SendMessageA(window_, WM_HELP, 0, 77);
-    SendMessageA(window_, WM_CONTEXTMENU, 0, 78);
+    HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, 0, window_, 0, {130, 100}};
+    EXPECT_EQ(SendMessageA(window_, WM_HELP, 0, reinterpret_cast<LPARAM>(&help)), 1);
+    EXPECT_EQ(SendMessageA(window_, WM_CONTEXTMENU, 0, MAKELPARAM(130, 100)), 1);
     Pump();
     ASSERT_TRUE(IsWindow(window_)) << "input never closes a preview";
-    int forwarded = 0;
+    std::vector<std::pair<UINT, LPARAM>> forwarded;
     for (const MSG& m : posix::TestWindowMessages(parent_)) {
         if (m.message != WM_HELP && m.message != WM_CONTEXTMENU) continue;
         EXPECT_EQ(m.wParam, reinterpret_cast<WPARAM>(parent_));
-        EXPECT_EQ(m.lParam, m.message == WM_HELP ? 77 : 78);
-        ++forwarded;
+        forwarded.emplace_back(m.message, m.lParam);
     }
-    EXPECT_EQ(forwarded, 2);
+    const std::vector<std::pair<UINT, LPARAM>> expected{{WM_HELP, reinterpret_cast<LPARAM>(&help)},
+                                                        {WM_CONTEXTMENU, MAKELPARAM(130, 100)}};
+    EXPECT_EQ(forwarded, expected) << "help, which cannot be posted, is sent";
 
     posix::DestroyTestWindow(parent_);
     parent_ = nullptr;
     EXPECT_FALSE(IsWindow(window_)) << "the preview goes with its parent";
+}
+
+// The settings page is another program: one that does not look at its
+// messages must not hold the preview up for ever. The page here gives up
+// waiting after a while and then answers; had the preview waited without a
+// limit, that answer would be what ended its wait.
+TEST_F(HostWindowTest, HelpThatItsParentDoesNotTakeIsGivenUpAndThePreviewGoesOn) {
+    constexpr auto kPageGivesUpAfter = std::chrono::seconds(20);
+    std::promise<HWND> made;
+    std::mutex lock;
+    std::condition_variable changed;
+    bool previewDone = false;
+    bool pageGaveUp = false;
+    std::thread page([&] {
+        HWND window = posix::CreateTestWindow(100, 80, 152, 112);
+        ValidateRect(window, nullptr);
+        made.set_value(window);
+        {
+            std::unique_lock<std::mutex> guard(lock);
+            pageGaveUp = !changed.wait_for(guard, kPageGivesUpAfter, [&] { return previewDone; });
+        }
+        MSG msg{};
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {}  // answers what is still sent to it
+        {
+            std::unique_lock<std::mutex> guard(lock);
+            changed.wait(guard, [&] { return previewDone; });
+        }
+        DestroyWindow(window);
+    });
+    HWND parent = made.get_future().get();
+    Open(true, false, 152, 112, parent);
+    HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, 0, window_, 0, {130, 100}};
+    EXPECT_EQ(SendMessageA(window_, WM_HELP, 0, reinterpret_cast<LPARAM>(&help)), 1);
+    Close();  // the preview goes before its parent, whose thread is not this one
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        previewDone = true;
+    }
+    changed.notify_all();
+    page.join();
+    EXPECT_FALSE(pageGaveUp) << "the preview waited until the page answered";
+    for (const MSG& m : posix::TestWindowMessages(parent))
+        EXPECT_NE(m.message, UINT(WM_HELP)) << "help given up on never reaches the page later";
 }
 
 TEST_F(HostWindowTest, PreviewClosesOnWmCloseWithoutAPassword) {

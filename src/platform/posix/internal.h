@@ -175,6 +175,9 @@ void EnsureMessageQueue();
 // Wakes a thread waiting in GetMessageA: something for it may have changed.
 void WakeThread(DWORD thread);
 void ResetMessages();
+// Whether a system message's parameters carry a pointer, which no queue may
+// hold: such messages can only be sent.
+bool CarriesPointer(UINT message, WPARAM wParam);
 // The time and cursor position that a message carries.
 DWORD MessageTime();
 POINT CursorPoint();
