@@ -168,6 +168,29 @@ const ModeRow kModeRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(CommandLines, ModesTest, ::testing::ValuesIn(kModeRows), testing::RowName<ModeRow>);
 
+// ---- the change-password provider missing ------------------------------------------------
+
+struct MissingProviderRow {
+    const char* name;
+    bool libraryThere;  // MPR.DLL without the entry, or no MPR.DLL at all
+};
+
+class MissingProviderTest : public HostTest, public ::testing::WithParamInterface<MissingProviderRow> {};
+
+TEST_P(MissingProviderTest, PasswordChangeDoesNothingAndEndsWithZero) {
+    if (GetParam().libraryThere) posix::ProvideLibrary("MPR.DLL", {});
+    posix::SetWin9x(true);
+    EXPECT_EQ(Run("quibac.scr /a"), 0);
+    EXPECT_EQ(posix::LibraryLoadCalls(), 1);
+    EXPECT_EQ(posix::LoadedLibraries(), 0) << "whatever was loaded is freed";
+    EXPECT_EQ(WindowsLeft(), 0);
+}
+
+const MissingProviderRow kMissingProviderRows[] = {{"NoLibrary", false}, {"LibraryWithoutTheEntry", true}};
+
+INSTANTIATE_TEST_SUITE_P(Provider, MissingProviderTest, ::testing::ValuesIn(kMissingProviderRows),
+                         testing::RowName<MissingProviderRow>);
+
 // ---- a saver that runs already ------------------------------------------------------
 
 LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
