@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <set>
 #include <stdexcept>
 #include <thread>
@@ -44,11 +45,15 @@ protected:
         if (saver != nullptr && show_.load() == nullptr) show_.store(&HostOf(saver)->SaverState->Animation);
         return saver;
     }
+
+public:
     // An idle driver that only waits for the show lets it have the processor.
     static bool WaitAMoment() {
         std::this_thread::sleep_for(std::chrono::microseconds(200));
         return true;
     }
+
+protected:
     std::atomic<const Show*> show_{nullptr};
     std::atomic<int32_t> scenes_{0};
     uint64_t doorAt_ = 0;
@@ -269,6 +274,56 @@ TEST_F(EndToEndTest, FaultInAModeClearsTheRunningMarkAndHostMainReturns) {
     EXPECT_TRUE(marked);
     EXPECT_FALSE(posix::ScreenSaverRunningMark());
     ExpectNothingLeft();
+}
+
+BOOL WINAPI AcceptingVerify(HWND) { return TRUE; }
+
+// On Windows 95/98 the mark keeps the system keys locked: it must not outlive
+// the saver.
+TEST_F(EndToEndTest, NormalFullScreenExitOnWindows9xClearsTheRunningMark) {
+    posix::SetWin9x(true);
+    posix::SetRegistryValue(HKEY_CURRENT_USER, kPasswordSettingsKey, kUsePasswordValue, {1, 0, 0, 0});
+    posix::ProvideLibrary(kVerifierLibrary, {{kVerifierEntry, testing::Entry(AcceptingVerify)}});
+    bool marked = false;
+    posix::SetIdleDriver([&] {
+        HWND saver = Saver();
+        if (saver == nullptr) return false;
+        marked = posix::ScreenSaverRunningMark();
+        posix::PressKey(VK_SPACE, saver);
+        return true;
+    });
+    EXPECT_EQ(Run("quibac.scr /s"), 0);
+    EXPECT_TRUE(marked);
+    EXPECT_FALSE(posix::ScreenSaverRunningMark());
+    EXPECT_EQ(posix::LoadedLibraries(), 0);
+    ExpectNothingLeft();
+}
+
+// A fault on the show thread ends the process there and then, with nothing
+// of the host's own left to run: only the platform's top-level filter, which
+// the host set, can still clear the mark. The process ends, so it runs as a
+// death test, whose child says at its very end what became of the mark.
+void RunSaverWhoseShowFaults() {
+    static bool markedAtTheFault = false;
+    posix::SetWin9x(true);
+    posix::SetRegistryValue(HKEY_CURRENT_USER, kPasswordSettingsKey, kUsePasswordValue, {1, 0, 0, 0});
+    posix::ProvideLibrary(kVerifierLibrary, {{kVerifierEntry, testing::Entry(AcceptingVerify)}});
+    posix::SetThreadStartHook([] {
+        markedAtTheFault = posix::ScreenSaverRunningMark();
+        throw std::runtime_error("the show failed");
+    });
+    posix::SetExitHook([](UINT) {
+        std::fprintf(stderr, "mark at the fault: %s, at the end: %s\n", markedAtTheFault ? "on" : "off",
+                     posix::ScreenSaverRunningMark() ? "on" : "off");
+    });
+    posix::SetIdleDriver(EndToEndTest::WaitAMoment);  // until the fault ends it all
+    HostMain(posix::MainModule(), "/s");
+}
+
+TEST_F(EndToEndTest, FaultOnTheShowThreadClearsTheRunningMarkBeforeTheProcessEnds) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(RunSaverWhoseShowFaults(), ::testing::ExitedWithCode(int(posix::kThreadFaultExitCode & 0xFF)),
+                "mark at the fault: on, at the end: off");
 }
 
 TEST_F(EndToEndTest, MissingOrForeignDatesAnimationEndsTheSaverBeforeItShows) {

@@ -193,6 +193,9 @@ void RecordProcessCommandLine(const std::string& commandLine);
 void ResetProcess();
 // Threads (threads.cpp): forgetting the start hook.
 void ResetThreadStartHook();
+// What the system does with a fault that left a thread's procedure: the
+// top-level filter, then the end of the process. Never returns.
+[[noreturn]] void EndProcessOnThreadFault();
 
 // The primary monitor's rectangle, and forgetting any others.
 RECT PrimaryMonitor();

@@ -7,6 +7,7 @@
 
 #include <posix_control.h>
 
+#include <cxxabi.h>
 #include <pthread.h>
 
 #include <algorithm>
@@ -87,9 +88,16 @@ void* RunThread(void* argument) {
         std::lock_guard<std::mutex> guard(Table().lock);
         hook = Table().startHook;
     }
-    // The hook runs with no lock held: it may block until cancelled.
-    if (hook) hook();
-    const DWORD result = end.object->start(end.object->parameter);
+    DWORD result = 0;
+    try {
+        // The hook runs with no lock held: it may block until cancelled.
+        if (hook) hook();
+        result = end.object->start(end.object->parameter);
+    } catch (abi::__forced_unwind&) {
+        throw;  // TerminateThread's cancellation, unwinding the thread
+    } catch (...) {
+        EndProcessOnThreadFault();
+    }
     // Past its procedure the thread can no longer be terminated.
     pthread_setcancelstate(PTHREAD_CANCEL_DISABLE, nullptr);
     end.result = result;
