@@ -3,9 +3,12 @@
 // behind, whichever way it ends.
 #include "host_fixture.h"
 
+#include "assets/resource_names.h"
+#include "host/host_window.h"
 #include "host/monitor_covers.h"
 #include "host/password.h"
 #include "settings/config_dialog.h"
+#include "support/resource_bytes.h"
 
 #include <posix_control.h>
 
@@ -276,6 +279,67 @@ TEST_F(EndToEndTest, FaultInAModeClearsTheRunningMarkAndHostMainReturns) {
     ExpectNothingLeft();
 }
 
+// ---- the window class, read back while the saver runs --------------------------------
+
+struct ClassRow {
+    const char* name;
+    bool withIcon100;  // the shipped resources have none
+};
+
+class WindowClassTest : public EndToEndTest, public ::testing::WithParamInterface<ClassRow> {
+protected:
+    void TearDown() override {
+        if (module_ != nullptr) posix::DestroyResourceModule(module_);
+        EndToEndTest::TearDown();
+    }
+    // The saver's own resources, and an icon of the id the class asks for.
+    HMODULE ResourcesWithIcon100() {
+        module_ = posix::CreateResourceModule();
+        for (const char* flic : {kDatesFlic, kAdventFlic})
+            posix::AddResource(module_, kFlicResourceType, flic,
+                               testing::ResourceBytes(posix::MainModule(), kFlicResourceType, flic));
+        for (const char* bitmap : {kWalkAnim, kWinkAnim, kQuotes, kAdvert, kQuibLogo})
+            posix::AddResource(module_, RT_BITMAP, bitmap,
+                               testing::ResourceBytes(posix::MainModule(), RT_BITMAP, bitmap));
+        posix::AddResource(module_, RT_GROUP_ICON, MAKEINTRESOURCEA(100), {0, 0, 1, 0, 0, 0});
+        return module_;
+    }
+    HMODULE module_ = nullptr;
+};
+
+TEST_P(WindowClassTest, IsRegisteredAsTheOneRecordForBothKindsOfWindow) {
+    const HMODULE module = GetParam().withIcon100 ? ResourcesWithIcon100() : posix::MainModule();
+    const HICON icon100 = LoadIconA(module, MAKEINTRESOURCEA(100));
+    EXPECT_EQ(icon100 != nullptr, GetParam().withIcon100);
+    WNDCLASSA record{};
+    bool found = false;
+    posix::SetIdleDriver([&] {
+        HWND saver = FindWindowA(kSaverClassName, kFullScreenTitle);
+        if (saver == nullptr) return false;
+        found = GetClassInfoA(module, kSaverClassName, &record) != FALSE;
+        PostMessageA(saver, WM_CLOSE, 0, 0);
+        return true;
+    });
+    EXPECT_EQ(HostMain(module, "/s"), 0);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(record.style, UINT(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC));
+    EXPECT_EQ(record.style, 0x2Bu);
+    EXPECT_EQ(record.lpfnWndProc, &HostWndProc);
+    EXPECT_EQ(record.cbClsExtra, 0);
+    EXPECT_EQ(record.cbWndExtra, 0);
+    EXPECT_EQ(record.hInstance, module);
+    EXPECT_EQ(record.hIcon, icon100) << "the icon of id 100, if any";
+    EXPECT_EQ(record.hCursor, nullptr) << "the cursor is hidden";
+    EXPECT_EQ(record.hbrBackground, GetStockObject(BLACK_BRUSH));
+    EXPECT_EQ(record.lpszMenuName, nullptr);
+    WNDCLASSA after{};
+    EXPECT_FALSE(GetClassInfoA(module, kSaverClassName, &after)) << "unregistered once the saver has run";
+}
+
+const ClassRow kClassRows[] = {{"ShippedResources", false}, {"ResourcesWithAnIcon100", true}};
+
+INSTANTIATE_TEST_SUITE_P(Resources, WindowClassTest, ::testing::ValuesIn(kClassRows), testing::RowName<ClassRow>);
+
 BOOL WINAPI AcceptingVerify(HWND) { return TRUE; }
 
 // On Windows 95/98 the mark keeps the system keys locked: it must not outlive
@@ -331,9 +395,8 @@ TEST_F(EndToEndTest, MissingOrForeignDatesAnimationEndsTheSaverBeforeItShows) {
         std::vector<uint8_t> dates;  // empty: no DATESFLIC at all
         const char* text;
     };
-    const HRSRC real = FindResourceA(posix::MainModule(), "DATESFLIC", "Flic");
-    const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(posix::MainModule(), real)));
-    std::vector<uint8_t> foreign(bytes, bytes + 128);
+    std::vector<uint8_t> foreign = testing::ResourceBytes(posix::MainModule(), "Flic", "DATESFLIC");
+    foreign.resize(128);
     foreign[kFlcMagicAt] = 0x11;  // an FLI, not an FLC
     for (const Case& c : {Case{{}, "\nFindResource failed.\n\n** Failed to init FLC resource! **\n\n"},
                           Case{foreign, kNotOfficialFlc}, Case{{0x12, 0xAF}, kNotOfficialFlc}}) {

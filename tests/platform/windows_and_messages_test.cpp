@@ -68,6 +68,37 @@ TEST_F(WindowsTest, CreationRefusedOrUndoneByTheProcedureGivesNoWindow) {
     EXPECT_EQ(Create(WS_CHILD), nullptr) << "a child needs a parent";
 }
 
+TEST_F(WindowsTest, AClassIsReadBackAsRegisteredForItsOwnInstanceOnly) {
+    std::string menu = "Menu";
+    WNDCLASSA registered{};
+    registered.style = CS_OWNDC | CS_DBLCLKS;
+    registered.lpfnWndProc = LoggingProc;
+    registered.cbWndExtra = 8;
+    registered.hInstance = posix::MainModule();
+    registered.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    registered.lpszMenuName = menu.c_str();
+    registered.lpszClassName = "Described";
+    ASSERT_NE(RegisterClassA(&registered), 0);
+    menu = "gone";  // the class keeps a copy of its own
+
+    const char name[] = "DESCRIBED";
+    WNDCLASSA read{};
+    ASSERT_TRUE(GetClassInfoA(posix::MainModule(), name, &read));
+    EXPECT_EQ(read.style, registered.style);
+    EXPECT_EQ(read.lpfnWndProc, &LoggingProc);
+    EXPECT_EQ(read.cbWndExtra, 8);
+    EXPECT_EQ(read.hInstance, posix::MainModule());
+    EXPECT_EQ(read.hbrBackground, registered.hbrBackground);
+    EXPECT_STREQ(read.lpszMenuName, "Menu");
+    EXPECT_EQ(read.lpszClassName, name) << "the name asked for, as Windows gives it";
+
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_FALSE(GetClassInfoA(nullptr, "Described", &read)) << "another instance's class";
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_CLASS_DOES_NOT_EXIST));
+    EXPECT_TRUE(UnregisterClassA("Described", posix::MainModule()));
+    EXPECT_FALSE(GetClassInfoA(posix::MainModule(), "Described", &read));
+}
+
 TEST_F(WindowsTest, CloseDestroysTheWindowThenItsChildrenAndDropsTheirMessages) {
     HWND parent = Create(WS_POPUP | WS_VISIBLE, nullptr, 100, 200);
     HWND child = Create(WS_CHILD | WS_VISIBLE, parent, 10, 20);

@@ -139,6 +139,10 @@ struct WindowClass {
     WNDPROC procedure = nullptr;
     HINSTANCE instance = nullptr;
     HBRUSH background = nullptr;
+    // The rest of the record as registered, for GetClassInfoA; a menu given
+    // by name is kept in a copy of its own, which the record points at.
+    WNDCLASSA record{};
+    std::shared_ptr<const std::string> menuName;
 };
 // By name (without regard to case) or atom; a class of the given instance
 // wins over one of another instance.

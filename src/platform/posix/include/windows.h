@@ -249,7 +249,7 @@ typedef struct tagWNDCLASSA {
     HBRUSH hbrBackground;
     LPCSTR lpszMenuName;
     LPCSTR lpszClassName;
-} WNDCLASSA;
+} WNDCLASSA, *LPWNDCLASSA;
 
 typedef struct tagCREATESTRUCTA {
     LPVOID lpCreateParams;
@@ -404,6 +404,7 @@ typedef struct tagHELPINFO {
 
 ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass);
 BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance);
+BOOL WINAPI GetClassInfoA(HINSTANCE hInstance, LPCSTR lpClassName, LPWNDCLASSA lpWndClass);
 HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, int X, int Y,
                             int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam);
 BOOL WINAPI DestroyWindow(HWND hWnd);
@@ -558,6 +559,7 @@ LSTATUS WINAPI RegCloseKey(HKEY hKey);
 // ==== the reason the last failing call gave, per thread ============================
 #define ERROR_MESSAGE_SYNC_ONLY 1159L
 #define ERROR_INVALID_WINDOW_HANDLE 1400L
+#define ERROR_CLASS_DOES_NOT_EXIST 1411L
 #define ERROR_TIMEOUT 1460L
 DWORD WINAPI GetLastError(void);
 void WINAPI SetLastError(DWORD dwErrCode);
