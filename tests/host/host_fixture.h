@@ -23,12 +23,6 @@ FARPROC Entry(Function function) {
     return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
 }
 
-// Names table-driven cases after their row.
-template <typename Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
 constexpr int kCursorX = 500;
 constexpr int kCursorY = 400;
 

@@ -99,8 +99,7 @@ const KeyboardRow kKeyboardRows[] = {
     {"TabWrapsToOk", {kTab, kTab, kTab, kEnter}, 1, kSavedZero},
 };
 void PrintTo(const KeyboardRow& row, std::ostream* out) { *out << row.name; }
-std::string KeyboardRowName(const ::testing::TestParamInfo<KeyboardRow>& info) { return info.param.name; }
-INSTANTIATE_TEST_SUITE_P(Rows, ConfigKeyboardTest, ::testing::ValuesIn(kKeyboardRows), KeyboardRowName);
+INSTANTIATE_TEST_SUITE_P(Rows, ConfigKeyboardTest, ::testing::ValuesIn(kKeyboardRows), testing::RowName<KeyboardRow>);
 
 TEST_F(StretchSettingTest, TheDialogNeedsItsTemplate) {
     HMODULE empty = posix::CreateResourceModule();
