@@ -8,6 +8,7 @@
 #include "host/monitor_covers.h"
 #include "host/password.h"
 #include "settings/config_dialog.h"
+#include "support/ini_text.h"
 #include "support/resource_bytes.h"
 
 #include <posix_control.h>
@@ -42,10 +43,16 @@ protected:
             if (show != nullptr && OnShowThread()) scenes_.store(show->Sequencer.ScenesSetUp);
         });
     }
-    // The running full-screen saver, noting its show for the sleep hook.
-    HWND Saver() { return NoteShow(FindWindowA(kSaverClassName, kFullScreenTitle)); }
+    // The drivers note the running saver's show for the sleep hook.
+    void WhileSaverRuns(std::function<bool(HWND saver)> step) {
+        HostTest::WhileSaverRuns([this, step = std::move(step)](HWND saver) { return step(NoteShow(saver)); });
+    }
+    void WhilePreviewRuns(HWND parent, std::function<bool(HWND preview)> step) {
+        HostTest::WhilePreviewRuns(parent,
+                                   [this, step = std::move(step)](HWND preview) { return step(NoteShow(preview)); });
+    }
     HWND NoteShow(HWND saver) {
-        if (saver != nullptr && show_.load() == nullptr) show_.store(&HostOf(saver)->SaverState->Animation);
+        if (show_.load() == nullptr) show_.store(&HostOf(saver)->SaverState->Animation);
         return saver;
     }
 
@@ -66,9 +73,7 @@ TEST_F(EndToEndTest, FullScreenRunsAWholeCycleAndAFivePixelMoveEndsIt) {
     posix::SetLocalDateTime(2026, 12, 24);
     posix::SetDebugCapture(true);
     bool moved = false;
-    posix::SetIdleDriver([&] {
-        HWND saver = Saver();
-        if (saver == nullptr) return false;
+    WhileSaverRuns([&](HWND saver) {
         if (scenes_.load() <= kScenesInACycle && posix::VirtualElapsed() < kGiveUpMs) {
             // Repaint on the window's thread all the while the show draws on
             // its own: the two must never meet on one DC.
@@ -97,10 +102,7 @@ TEST_F(EndToEndTest, PreviewShowsThePictureInsideItsParentAndInputLeavesItRunnin
     int phase = 0;
     bool aliveAfterInput = false;
     std::set<uint32_t> colours;
-    posix::SetIdleDriver([&] {
-        const std::vector<HWND> children = posix::ChildWindows(parent);
-        if (children.empty()) return false;
-        HWND preview = NoteShow(children.front());
+    WhilePreviewRuns(parent, [&](HWND preview) {
         if (phase == 0) {
             // Today's door follows the first walk; give it a moment to play.
             if (scenes_.load() < 2) return WaitAMoment();
@@ -130,7 +132,7 @@ TEST_F(EndToEndTest, PreviewShowsThePictureInsideItsParentAndInputLeavesItRunnin
 TEST_F(EndToEndTest, ConfigurationWritesTheIniFile) {
     posix::ScriptDialog({posix::DialogStep::Click(kStretchBox), posix::DialogStep::Enter()});
     EXPECT_EQ(Run("quibac.scr /c"), 1);
-    EXPECT_EQ(folder_.Read("QUIBAC.INI"), "[Quib Advent Screen Saver]\nStretch=1\n");
+    EXPECT_EQ(folder_.Read(kSettingsFile), testing::StretchIni("1"));
 }
 
 struct PaintFailureRow {
@@ -145,9 +147,7 @@ TEST_P(PaintFailureTest, EndsTheSaverCleanlyWithExitCodeZero) {
     const PaintFailureRow& row = GetParam();
     posix::FailCall(row.call, row.after);
     bool ranOn = false;
-    posix::SetIdleDriver([&] {
-        HWND saver = Saver();
-        if (saver == nullptr) return false;
+    WhileSaverRuns([&](HWND saver) {
         ranOn = true;  // the failure did not end it
         PostMessageA(saver, WM_CLOSE, 0, 0);
         return true;
@@ -171,9 +171,7 @@ INSTANTIATE_TEST_SUITE_P(FirstPaint, PaintFailureTest, ::testing::ValuesIn(kPain
                          testing::RowName<PaintFailureRow>);
 
 TEST_F(EndToEndTest, FailingGetMessageEndsTheLoopAndTheSaver) {
-    posix::SetIdleDriver([&] {
-        HWND saver = Saver();
-        if (saver == nullptr) return false;
+    WhileSaverRuns([&](HWND saver) {
         if (scenes_.load() < 2) return WaitAMoment();
         posix::FailNextGetMessage();
         PostMessageA(saver, WM_NULL, 0, 0);  // ends this GetMessageA; the next one fails
@@ -203,9 +201,7 @@ TEST_F(EndToEndTest, ShowThreadThatWillNotStopIsTerminatedBeforeAnythingIsFreed)
         hung = true;
         for (;;) usleep(1000);  // hangs until terminated
     });
-    posix::SetIdleDriver([&] {
-        HWND saver = Saver();
-        if (saver == nullptr) return false;
+    WhileSaverRuns([&](HWND saver) {
         if (posix::VirtualElapsed() < 2000) return WaitAMoment();
         closing = true;
         if (!hung.load()) return WaitAMoment();  // until the show thread is stuck
@@ -224,9 +220,7 @@ TEST_F(EndToEndTest, OtherMonitorsAreCoveredAndInputOverThemIsTheSaversOnly) {
     const int width = second.right - second.left, height = second.bottom - second.top;
     posix::WindowInfo cover;
     uint32_t lit = 0;
-    posix::SetIdleDriver([&] {
-        HWND saver = Saver();
-        if (saver == nullptr) return false;
+    WhileSaverRuns([&](HWND) {
         if (scenes_.load() < 1) return WaitAMoment();
         HWND found = FindWindowA(kCoverClassName, nullptr);
         if (found == nullptr) return false;
@@ -246,12 +240,9 @@ TEST_F(EndToEndTest, OtherMonitorsAreCoveredAndInputOverThemIsTheSaversOnly) {
 
     HWND parent = posix::CreateTestWindow(200, 150, 152, 112);
     bool coveredInPreview = true;
-    posix::SetIdleDriver([&] {
-        const std::vector<HWND> children = posix::ChildWindows(parent);
-        if (children.empty()) return false;
+    WhilePreviewRuns(parent, [&](HWND preview) {
         coveredInPreview = FindWindowA(kCoverClassName, nullptr) != nullptr;
-        PostMessageA(children.front(), WM_CLOSE, 0, 0);
-        return true;
+        return ClosePreview(preview);
     });
     EXPECT_EQ(Run("quibac.scr /p " + HandleText(parent)), 0);
     EXPECT_FALSE(coveredInPreview);
@@ -266,9 +257,7 @@ TEST_F(EndToEndTest, FaultInAModeClearsTheRunningMarkAndHostMainReturns) {
     posix::SetRegistryValue(HKEY_CURRENT_USER, kPasswordSettingsKey, kUsePasswordValue, {1, 0, 0, 0});
     posix::ProvideLibrary(kVerifierLibrary, {{kVerifierEntry, testing::Entry(FaultingVerify)}});
     bool marked = false;
-    posix::SetIdleDriver([&] {
-        HWND saver = Saver();
-        if (saver == nullptr) return false;
+    WhileSaverRuns([&](HWND saver) {
         marked = posix::ScreenSaverRunningMark();
         posix::PressKey(VK_SPACE, saver);
         return true;
@@ -313,9 +302,7 @@ TEST_P(WindowClassTest, IsRegisteredAsTheOneRecordForBothKindsOfWindow) {
     EXPECT_EQ(icon100 != nullptr, GetParam().withIcon100);
     WNDCLASSA record{};
     bool found = false;
-    posix::SetIdleDriver([&] {
-        HWND saver = FindWindowA(kSaverClassName, kFullScreenTitle);
-        if (saver == nullptr) return false;
+    WhileSaverRuns([&](HWND saver) {
         found = GetClassInfoA(module, kSaverClassName, &record) != FALSE;
         PostMessageA(saver, WM_CLOSE, 0, 0);
         return true;
@@ -349,9 +336,7 @@ TEST_F(EndToEndTest, NormalFullScreenExitOnWindows9xClearsTheRunningMark) {
     posix::SetRegistryValue(HKEY_CURRENT_USER, kPasswordSettingsKey, kUsePasswordValue, {1, 0, 0, 0});
     posix::ProvideLibrary(kVerifierLibrary, {{kVerifierEntry, testing::Entry(AcceptingVerify)}});
     bool marked = false;
-    posix::SetIdleDriver([&] {
-        HWND saver = Saver();
-        if (saver == nullptr) return false;
+    WhileSaverRuns([&](HWND saver) {
         marked = posix::ScreenSaverRunningMark();
         posix::PressKey(VK_SPACE, saver);
         return true;

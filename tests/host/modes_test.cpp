@@ -238,12 +238,9 @@ TEST_F(RunningSaverTest, SecondFullScreenSaverBringsTheFirstToTheFrontAndLoadsNo
 TEST_F(RunningSaverTest, PreviewStartsWhileAFullScreenSaverRuns) {
     HWND parent = posix::CreateTestWindow(100, 80, 152, 112);
     bool shown = false;
-    posix::SetIdleDriver([&] {
-        for (HWND child : posix::ChildWindows(parent)) {
-            shown = true;
-            PostMessageA(child, WM_CLOSE, 0, 0);
-        }
-        return shown;
+    WhilePreviewRuns(parent, [&](HWND preview) {
+        shown = true;
+        return ClosePreview(preview);
     });
     EXPECT_EQ(Run("quibac.scr /p " + HandleText(parent)), 0);
     EXPECT_TRUE(shown);
