@@ -249,25 +249,6 @@ TEST_F(EndToEndTest, OtherMonitorsAreCoveredAndInputOverThemIsTheSaversOnly) {
     posix::DestroyTestWindow(parent);
 }
 
-// The verifier of a test that makes the host meet a fault.
-BOOL WINAPI FaultingVerify(HWND) { throw std::runtime_error("the verifier failed"); }
-
-TEST_F(EndToEndTest, FaultInAModeClearsTheRunningMarkAndHostMainReturns) {
-    posix::SetWin9x(true);
-    posix::SetRegistryValue(HKEY_CURRENT_USER, kPasswordSettingsKey, kUsePasswordValue, {1, 0, 0, 0});
-    posix::ProvideLibrary(kVerifierLibrary, {{kVerifierEntry, testing::Entry(FaultingVerify)}});
-    bool marked = false;
-    WhileSaverRuns([&](HWND saver) {
-        marked = posix::ScreenSaverRunningMark();
-        posix::PressKey(VK_SPACE, saver);
-        return true;
-    });
-    EXPECT_EQ(Run("quibac.scr /s"), kSaverFailedExitCode);
-    EXPECT_TRUE(marked);
-    EXPECT_FALSE(posix::ScreenSaverRunningMark());
-    ExpectNothingLeft();
-}
-
 // ---- the window class, read back while the saver runs --------------------------------
 
 struct ClassRow {
@@ -327,26 +308,49 @@ const ClassRow kClassRows[] = {{"ShippedResources", false}, {"ResourcesWithAnIco
 
 INSTANTIATE_TEST_SUITE_P(Resources, WindowClassTest, ::testing::ValuesIn(kClassRows), testing::RowName<ClassRow>);
 
-BOOL WINAPI AcceptingVerify(HWND) { return TRUE; }
+// ---- the running mark of Windows 95/98 -------------------------------------------------
+// While the mark is on, the system keys are locked: it must not outlive the
+// saver, however the saver ends.
 
-// On Windows 95/98 the mark keeps the system keys locked: it must not outlive
-// the saver.
-TEST_F(EndToEndTest, NormalFullScreenExitOnWindows9xClearsTheRunningMark) {
+BOOL WINAPI AcceptingVerify(HWND) { return TRUE; }
+// The verifier of a test that makes the host meet a fault.
+BOOL WINAPI FaultingVerify(HWND) { throw std::runtime_error("the verifier failed"); }
+
+// Windows 98 with a password in use, asked by the given verifier.
+void UseWin9xPassword(VerifyScreenSavePwdFn verify) {
     posix::SetWin9x(true);
     posix::SetRegistryValue(HKEY_CURRENT_USER, kPasswordSettingsKey, kUsePasswordValue, {1, 0, 0, 0});
-    posix::ProvideLibrary(kVerifierLibrary, {{kVerifierEntry, testing::Entry(AcceptingVerify)}});
+    posix::ProvideLibrary(kVerifierLibrary, {{kVerifierEntry, testing::Entry(verify)}});
+}
+
+struct Win9xEndRow {
+    const char* name;
+    VerifyScreenSavePwdFn verify;  // asked when a key closes the saver
+    int exitCode;
+};
+
+class Win9xEndTest : public EndToEndTest, public ::testing::WithParamInterface<Win9xEndRow> {};
+
+TEST_P(Win9xEndTest, ClearsTheRunningMarkAndLeavesNothing) {
+    UseWin9xPassword(GetParam().verify);
     bool marked = false;
     WhileSaverRuns([&](HWND saver) {
         marked = posix::ScreenSaverRunningMark();
         posix::PressKey(VK_SPACE, saver);
         return true;
     });
-    EXPECT_EQ(Run("quibac.scr /s"), 0);
+    EXPECT_EQ(Run("quibac.scr /s"), GetParam().exitCode);
     EXPECT_TRUE(marked);
     EXPECT_FALSE(posix::ScreenSaverRunningMark());
-    EXPECT_EQ(posix::LoadedLibraries(), 0);
     ExpectNothingLeft();
 }
+
+const Win9xEndRow kWin9xEndRows[] = {
+    {"RightPassword", AcceptingVerify, 0},
+    {"FaultInTheModeThatHostMainHandles", FaultingVerify, kSaverFailedExitCode},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ends, Win9xEndTest, ::testing::ValuesIn(kWin9xEndRows), testing::RowName<Win9xEndRow>);
 
 // A fault on the show thread ends the process there and then, with nothing
 // of the host's own left to run: only the platform's top-level filter, which
@@ -354,9 +358,7 @@ TEST_F(EndToEndTest, NormalFullScreenExitOnWindows9xClearsTheRunningMark) {
 // death test, whose child says at its very end what became of the mark.
 void RunSaverWhoseShowFaults() {
     static bool markedAtTheFault = false;
-    posix::SetWin9x(true);
-    posix::SetRegistryValue(HKEY_CURRENT_USER, kPasswordSettingsKey, kUsePasswordValue, {1, 0, 0, 0});
-    posix::ProvideLibrary(kVerifierLibrary, {{kVerifierEntry, testing::Entry(AcceptingVerify)}});
+    UseWin9xPassword(AcceptingVerify);
     posix::SetThreadStartHook([] {
         markedAtTheFault = posix::ScreenSaverRunningMark();
         throw std::runtime_error("the show failed");
