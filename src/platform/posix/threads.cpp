@@ -7,7 +7,6 @@
 
 #include <posix_control.h>
 
-#include <cxxabi.h>
 #include <pthread.h>
 
 #include <algorithm>
@@ -93,9 +92,15 @@ void* RunThread(void* argument) {
         // The hook runs with no lock held: it may block until cancelled.
         if (hook) hook();
         result = end.object->start(end.object->parameter);
-    } catch (abi::__forced_unwind&) {
-        throw;  // TerminateThread's cancellation, unwinding the thread
     } catch (...) {
+        // TerminateThread's cancellation unwinds the thread through here, and
+        // must go on; anything else is a fault.
+        bool terminated = false;
+        {
+            std::lock_guard<std::mutex> guard(Table().lock);
+            terminated = end.object->terminated;
+        }
+        if (terminated) throw;
         EndProcessOnThreadFault();
     }
     // Past its procedure the thread can no longer be terminated.

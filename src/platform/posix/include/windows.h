@@ -443,7 +443,9 @@ BOOL WINAPI TranslateMessage(const MSG* lpMsg);
 LRESULT WINAPI DispatchMessageA(const MSG* lpMsg);
 BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
-// The flags are taken and not acted on: the layer knows no hung threads.
+// The flags are taken and not acted on: the layer knows no hung threads. The
+// limit is in real time, virtual time or not; a message whose limit passed
+// before its window's thread took it is taken back, never delivered later.
 #define SMTO_NORMAL 0x0000
 #define SMTO_ABORTIFHUNG 0x0002
 typedef DWORD_PTR* PDWORD_PTR;
