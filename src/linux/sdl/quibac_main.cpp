@@ -10,6 +10,7 @@
 #include "x11_windows.h"
 
 #include "host/host.h"
+#include "quibac_version.h"
 #include "sdl_dialog.h"
 
 #include <posix_control.h>
@@ -108,6 +109,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quibac: %s\n%s", options.problem.c_str(), kUsage);
         return kUsageExitCode;
     }
+    if (options.launch == Launch::Version) {
+        std::printf("quibac %s\n", quibac::kVersion);
+        return 0;
+    }
     if (std::getenv("QUIBAC_DEBUG") != nullptr) posix::SetDebugEcho(true);
     // The settings dialog (/c) is drawn in a window of its own on the desktop.
     quibac::UseSdlDialogs();
@@ -118,6 +123,11 @@ int main(int argc, char** argv) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     UseSoftwareWindowSurfaces();
     CatchTermination();
+    // Before SDL starts, so that the handler SDL keeps to put back as it ends
+    // is this one and not Xlib's, which ends the process: the errors of what
+    // was sent to a window destroyed under the program may arrive only as SDL
+    // closes its connections.
+    CountXErrors();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "quibac: no display: %s\n", SDL_GetError());
         return kNoDisplayExitCode;

@@ -242,7 +242,9 @@ HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* pbmih, DWORD flIn
     const bool init = (flInit & CBM_INIT) != 0 && pjBits != nullptr && pbmi != nullptr && iUsage == DIB_RGB_COLORS &&
                       SupportedDib(&pbmi->bmiHeader);
     const size_t count = size_t(width) * size_t(height);
-    bitmap->pixels = init ? std::make_unique_for_overwrite<uint32_t[]>(count) : std::make_unique<uint32_t[]>(count);
+    // new[] without () leaves the pixels unset, as make_unique_for_overwrite
+    // would (which the browser build's library lacks).
+    bitmap->pixels = init ? std::unique_ptr<uint32_t[]>(new uint32_t[count]) : std::make_unique<uint32_t[]>(count);
     if (init) {
         // A snapshot: the bitmap keeps these colours whatever happens later
         // to the DIB's pixels or colour table.
