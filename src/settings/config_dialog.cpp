@@ -22,7 +22,9 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         case IDOK: {  // the OK button, or Enter through the default button
             Settings chosen;
             chosen.Stretch = INT(IsDlgButtonChecked(dialog, kStretchBox));
-            WriteSettings(chosen);
+            // OK ends the dialog as OK whether or not the setting could be
+            // stored: failures are never shown to the user.
+            static_cast<void>(WriteSettings(chosen));
             EndDialog(dialog, kConfigSaved);
             return TRUE;
         }

@@ -26,6 +26,11 @@ bool FindUserCopy(UserCopy& copy) {
 
 bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
+bool IsFolder(const char* path) {
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 // The file ReadSettings reads: the user's copy once it exists.
 const char* SettingsPath(const UserCopy& copy, bool haveCopy) {
     return haveCopy && Exists(copy.file) ? copy.file : kSettingsFile;
@@ -44,17 +49,18 @@ Settings ReadSettings() {
     return settings;
 }
 
-void WriteSettings(const Settings& settings) {
+bool WriteSettings(const Settings& settings) {
     char text[kSettingTextLength];
     wsprintfA(text, "%i", settings.Stretch);
     UserCopy copy;
     const bool haveCopy = FindUserCopy(copy);
     const char* path = SettingsPath(copy, haveCopy);
-    if (WritePrivateProfileStringA(kSettingsSection, kStretchKey, text, path) || path != kSettingsFile || !haveCopy)
-        return;
-    // The Windows directory refused: keep the setting with the user instead.
-    CreateDirectoryA(copy.folder, nullptr);
-    WritePrivateProfileStringA(kSettingsSection, kStretchKey, text, copy.file);
+    if (WritePrivateProfileStringA(kSettingsSection, kStretchKey, text, path)) return true;
+    if (path != kSettingsFile || !haveCopy) return false;
+    // The Windows directory refused: keep the setting with the user instead,
+    // in a folder that is there or can be made.
+    if (!CreateDirectoryA(copy.folder, nullptr) && !IsFolder(copy.folder)) return false;
+    return WritePrivateProfileStringA(kSettingsSection, kStretchKey, text, copy.file) != FALSE;
 }
 
 }  // namespace quibac

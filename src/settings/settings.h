@@ -30,7 +30,9 @@ struct Settings {
 Settings ReadSettings();
 // Writes the settings where ReadSettings will find them: into the user's copy
 // when there is one; else into the Windows directory, and when that fails,
-// into a new user's copy. Nothing reports a write that fails in both places.
-void WriteSettings(const Settings& settings);
+// into a new user's copy. False when the setting is stored nowhere: both
+// places refused it, or the user's folder is too long a path for the buffers
+// or cannot be made. A failed write leaves every file as it was.
+bool WriteSettings(const Settings& settings);
 
 }  // namespace quibac

@@ -4,6 +4,7 @@
 // same script.
 #include "settings/config_dialog.h"
 #include "support/res_file.h"
+#include "support/resource_bytes.h"
 
 #include <posix_control.h>
 
@@ -19,10 +20,7 @@ constexpr DWORD kRuleStyle = 0x50000005;    // WS_CHILD | WS_VISIBLE | SS_GRAYRE
 constexpr WORD kLanguageEnglishUk = 0x0809;
 
 std::vector<uint8_t> EmbeddedTemplate() {
-    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(kConfigDialogId), RT_DIALOG);
-    if (found == nullptr) return {};
-    const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, found)));
-    return std::vector<uint8_t>(bytes, bytes + SizeofResource(nullptr, found));
+    return testing::ResourceBytes(nullptr, RT_DIALOG, MAKEINTRESOURCEA(kConfigDialogId));
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -139,6 +139,10 @@ struct WindowClass {
     WNDPROC procedure = nullptr;
     HINSTANCE instance = nullptr;
     HBRUSH background = nullptr;
+    // The rest of the record as registered, for GetClassInfoA; a menu given
+    // by name is kept in a copy of its own, which the record points at.
+    WNDCLASSA record{};
+    std::shared_ptr<const std::string> menuName;
 };
 // By name (without regard to case) or atom; a class of the given instance
 // wins over one of another instance.
@@ -175,6 +179,9 @@ void EnsureMessageQueue();
 // Wakes a thread waiting in GetMessageA: something for it may have changed.
 void WakeThread(DWORD thread);
 void ResetMessages();
+// Whether a system message's parameters carry a pointer, which no queue may
+// hold: such messages can only be sent.
+bool CarriesPointer(UINT message, WPARAM wParam);
 // The time and cursor position that a message carries.
 DWORD MessageTime();
 POINT CursorPoint();
@@ -190,6 +197,9 @@ void RecordProcessCommandLine(const std::string& commandLine);
 void ResetProcess();
 // Threads (threads.cpp): forgetting the start hook.
 void ResetThreadStartHook();
+// What the system does with a fault that left a thread's procedure: the
+// top-level filter, then the end of the process. Never returns.
+[[noreturn]] void EndProcessOnThreadFault();
 
 // The primary monitor's rectangle, and forgetting any others.
 RECT PrimaryMonitor();

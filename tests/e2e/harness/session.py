@@ -26,6 +26,7 @@ RUN_FOLDERS = ("screenshots", "logs", "control")
 SAVER = "C:\\quibac\\quibac.scr"
 PREVIEW_HOST = "C:\\quibac\\preview_host.exe"
 EXACT_COMMAND = "C:\\quibac\\exact_command.exe"
+SEND_MESSAGE = "C:\\quibac\\send_message.exe"
 SAVER_98 = "C:\\win98\\quibac98.scr"
 PASSWORD_CPL_98 = "C:\\win98\\PASSWORD.CPL"
 
@@ -38,10 +39,11 @@ class Build:
         self.saver = os.path.join(folder, "quibac.scr")
         self.preview_host = os.path.join(programs, "preview_host.exe")
         self.exact_command = os.path.join(programs, "exact_command.exe")
+        self.send_message = os.path.join(programs, "send_message.exe")
         self.password_cpl = os.path.join(programs, "password_cpl.dll")
 
     def missing(self):
-        files = (self.saver, self.preview_host, self.exact_command, self.password_cpl)
+        files = (self.saver, self.preview_host, self.exact_command, self.send_message, self.password_cpl)
         return [path for path in files if not os.path.isfile(path)]
 
 
@@ -86,6 +88,7 @@ class Session:
             SAVER: self.build.saver,
             PREVIEW_HOST: self.build.preview_host,
             EXACT_COMMAND: self.build.exact_command,
+            SEND_MESSAGE: self.build.send_message,
             SAVER_98: self.build.saver,
             PASSWORD_CPL_98: self.build.password_cpl,
         }

@@ -103,6 +103,14 @@ int LoadedLibraries();
 
 // The text GetCommandLineA returns.
 void SetCommandLine(const std::string& commandLine);
+// Called by ExitProcess with the exit code, just before the process ends: the
+// last moment a test (a death test's child) can look at the platform.
+using ExitHook = std::function<void(UINT exitCode)>;
+void SetExitHook(ExitHook hook);
+// An exception that leaves a thread from CreateThread is a fault nothing
+// handled, as on Windows: it goes to UnhandledExceptionFilter, whose filter
+// the program may have set, and then the process ends with this exit code.
+constexpr UINT kThreadFaultExitCode = 0xE06D7363;
 
 // sndPlaySoundA calls.
 int SoundCalls();

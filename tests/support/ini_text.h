@@ -1,0 +1,17 @@
+// QUIBAC.INI's text as the saver writes it, for tests that put a setting in
+// place or look at what was stored.
+#pragma once
+
+#include "settings/settings.h"
+
+#include <string>
+
+namespace quibac::testing {
+
+// The one section with the one key holding value, after any lines given
+// before it.
+inline std::string StretchIni(const std::string& value, const std::string& before = "") {
+    return before + "[" + kSettingsSection + "]\n" + kStretchKey + "=" + value + "\n";
+}
+
+}  // namespace quibac::testing
