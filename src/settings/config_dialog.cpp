@@ -11,17 +11,22 @@ int RunConfigDialog(HWND owner, HINSTANCE instance) {
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
+    {
         // A stored value other than 0 or 1 shows as checked: the button
         // clamps it, just as the saver treats any non-zero value as on.
-        CheckDlgButton(dialog, kStretchBox, UINT(ReadSettings().Stretch));
+        const Settings stored = ReadSettings();
+        CheckDlgButton(dialog, kStretchBox, UINT(stored.Stretch));
+        CheckDlgButton(dialog, kEveryMonitorBox, UINT(stored.EveryMonitor));
         // FALSE: leave the keyboard focus where it is rather than on a
         // control of the platform's choosing.
         return FALSE;
+    }
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK: {  // the OK button, or Enter through the default button
             Settings chosen;
             chosen.Stretch = INT(IsDlgButtonChecked(dialog, kStretchBox));
+            chosen.EveryMonitor = INT(IsDlgButtonChecked(dialog, kEveryMonitorBox));
             WriteSettings(chosen);
             EndDialog(dialog, kConfigSaved);
             return TRUE;

@@ -122,7 +122,7 @@ TEST_F(EndToEndTest, PreviewShowsThePictureInsideItsParentAndInputLeavesItRunnin
 TEST_F(EndToEndTest, ConfigurationWritesTheIniFile) {
     posix::ScriptDialog({posix::DialogStep::Click(kStretchBox), posix::DialogStep::Enter()});
     EXPECT_EQ(Run("quibac.scr /c"), 1);
-    EXPECT_EQ(folder_.Read("QUIBAC.INI"), "[Quib Advent Screen Saver]\nStretch=1\n");
+    EXPECT_EQ(folder_.Read("QUIBAC.INI"), "[Quib Advent Screen Saver]\nStretch=1\nEveryMonitor=0\n");
 }
 
 struct PaintFailureRow {

@@ -14,9 +14,10 @@
 
 namespace quibac::testing {
 
-// The whole file after OK, from an empty start.
-constexpr char kSavedZero[] = "[Quib Advent Screen Saver]\nStretch=0\n";
-constexpr char kSavedOne[] = "[Quib Advent Screen Saver]\nStretch=1\n";
+// The whole file after OK, from an empty start: Stretch off or on, every
+// monitor off.
+constexpr char kSavedZero[] = "[Quib Advent Screen Saver]\nStretch=0\nEveryMonitor=0\n";
+constexpr char kSavedOne[] = "[Quib Advent Screen Saver]\nStretch=1\nEveryMonitor=0\n";
 
 class SettingsTest : public PlatformTest {
 protected:
