@@ -10,8 +10,7 @@ int RunConfigDialog(HWND owner, HINSTANCE instance) {
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG:
-    {
+    case WM_INITDIALOG: {
         // A stored value other than 0 or 1 shows as checked: the button
         // clamps it, just as the saver treats any non-zero value as on.
         const Settings stored = ReadSettings();
