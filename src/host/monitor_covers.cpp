@@ -1,5 +1,6 @@
 #include "host/monitor_covers.h"
 
+#include "host/host_state.h"
 #include "host/monitor_layout.h"
 
 #include <array>
@@ -24,7 +25,9 @@ bool IsSaverInput(UINT message) {
     return false;
 }
 
-Saver* ShowOf(HWND window) { return reinterpret_cast<Saver*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
+MonitorCovers::Cover* CoverOf(HWND window) {
+    return reinterpret_cast<MonitorCovers::Cover*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
 
 // A black cover's whole procedure, and the handler a cover's show passes
 // every message on to.
@@ -57,10 +60,10 @@ MonitorCovers::MonitorCovers(HINSTANCE instance, HWND saver, CoverKind kind) : i
     coverClass.lpszClassName = kCoverClassName;
     registered_ = RegisterClassA(&coverClass) != 0;
     if (!registered_) return;
-    covers_.resize(others.size());
-    for (size_t i = 0; i < others.size(); ++i) {
-        Cover& cover = covers_[i];
-        cover.Area = others[i];
+    for (const RECT& area : others) {
+        Cover& cover = *covers_.emplace_back(std::make_unique<Cover>());
+        cover.Covers = this;
+        cover.Area = area;
         if (kind == CoverKind::Show && CreateCover(cover, true) != nullptr) continue;
         // A show that could not start leaves the monitor black, not bare.
         ForgetShow(cover);
@@ -71,20 +74,27 @@ MonitorCovers::MonitorCovers(HINSTANCE instance, HWND saver, CoverKind kind) : i
 MonitorCovers::~MonitorCovers() {
     // Normally their owner's end has taken them down already; after a fault
     // it has not, and their shows must stop before what they draw with goes.
-    for (Cover& cover : covers_)
-        if (cover.Window != nullptr && IsWindow(cover.Window)) DestroyWindow(cover.Window);
-    for (Cover& cover : covers_) ForgetShow(cover);
+    for (const auto& cover : covers_)
+        if (cover->Window != nullptr && IsWindow(cover->Window)) DestroyWindow(cover->Window);
+    for (const auto& cover : covers_) ForgetShow(*cover);
     if (registered_) UnregisterClassA(kCoverClassName, instance_);
 }
 
 void MonitorCovers::MendLostShows() {
     // Once the saver's window is gone, its covers went with it: nothing to mend.
     if (!IsWindow(saver_)) return;
-    for (Cover& cover : covers_) {
-        if (cover.Show == nullptr || IsWindow(cover.Window)) continue;
-        ForgetShow(cover);
-        CreateCover(cover, false);
+    for (const auto& cover : covers_) {
+        if (cover->Show == nullptr || IsWindow(cover->Window)) continue;
+        ForgetShow(*cover);
+        CreateCover(*cover, false);
     }
+}
+
+void MonitorCovers::StopEveryShow() {
+    for (const auto& cover : covers_)
+        if (cover->Show != nullptr) cover->Show->Animation.ShowRunning = false;
+    const HostState* host = HostOf(saver_);
+    if (host != nullptr && host->SaverState != nullptr) host->SaverState->Animation.ShowRunning = false;
 }
 
 HWND MonitorCovers::CreateCover(Cover& cover, bool withShow) {
@@ -92,7 +102,7 @@ HWND MonitorCovers::CreateCover(Cover& cover, bool withShow) {
     const RECT& r = cover.Area;
     // Owned by the saver's window: destroyed with it, before it.
     cover.Window = CreateWindowExA(kCoverExStyle, kCoverClassName, "", kCoverStyle, r.left, r.top, r.right - r.left,
-                                   r.bottom - r.top, saver_, nullptr, instance_, cover.Show.get());
+                                   r.bottom - r.top, saver_, nullptr, instance_, &cover);
     return cover.Window;
 }
 
@@ -105,16 +115,21 @@ void MonitorCovers::ForgetShow(Cover& cover) {
 }
 
 LRESULT CALLBACK CoverWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // A cover with a show carries it as its creation data, kept in its user
+    // A cover travels as the window's creation data and is kept in its user
     // data from the first message on.
     if (message == WM_NCCREATE) {
         const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
-    Saver* show = ShowOf(window);
+    MonitorCovers::Cover* cover = CoverOf(window);
     if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    if (show != nullptr) return SaverProc(*show, window, message, wParam, lParam);
-    return CoverDefaultProc(window, message, wParam, lParam);
+    if (cover == nullptr || cover->Show == nullptr) return CoverDefaultProc(window, message, wParam, lParam);
+    Saver& show = *cover->Show;
+    // A running show's window goes only with the saver's: every show hears it
+    // at once, so that the close waits for the slowest show, not for one
+    // after another.
+    if (message == WM_DESTROY && show.ShowThreadHandle != nullptr) cover->Covers->StopEveryShow();
+    return SaverProc(show, window, message, wParam, lParam);
 }
 
 }  // namespace quibac

@@ -35,13 +35,19 @@ public:
     // not be built) leaves a black cover in its place, so that no monitor
     // shows the desktop; called after every message the loop dispatches.
     void MendLostShows();
+    // Tells every show, the saver window's own included, to stop, without
+    // waiting for any.
+    void StopEveryShow();
 
-private:
+    // What a cover's window carries as its user data.
     struct Cover {
-        RECT Area;
+        MonitorCovers* Covers = nullptr;
+        RECT Area{};
         HWND Window = nullptr;
         std::unique_ptr<Saver> Show;  // none for a black cover
     };
+
+private:
     HWND CreateCover(Cover& cover, bool withShow);
     // Frees a show whose window is gone, unless its thread would not stop.
     static void ForgetShow(Cover& cover);
@@ -49,7 +55,7 @@ private:
     HINSTANCE instance_;
     HWND saver_;
     bool registered_ = false;
-    std::vector<Cover> covers_;
+    std::vector<std::unique_ptr<Cover>> covers_;
 };
 
 LRESULT CALLBACK CoverWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -10,8 +10,11 @@
 #include <posix_control.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <functional>
+#include <mutex>
+#include <stdexcept>
 #include <thread>
 #include <tuple>
 #include <unordered_set>
@@ -126,15 +129,18 @@ TEST_P(MonitorLayoutTest, EachMonitorHasAWindowOnItWithAPictureOrBlack) {
     std::vector<RECT> windows;
     std::vector<size_t> colours;
     std::vector<bool> black;
+    // One moment's screen: a show between two scenes may show a blank frame.
     const auto shown = [&] {
-        if (ColoursIn(kPrimary) <= kPictureColours) return false;
-        return !everyMonitor || std::all_of(row.others.begin(), row.others.end(),
-                                            [](const RECT& m) { return ColoursIn(m) > kPictureColours; });
+        colours.clear();
+        black.clear();
+        for (const RECT& m : monitors) colours.push_back(ColoursIn(m));
+        for (const RECT& m : row.others) black.push_back(AllBlack(m));
+        return colours[0] > kPictureColours &&
+               (!everyMonitor ||
+                std::all_of(colours.begin(), colours.end(), [](size_t n) { return n > kPictureColours; }));
     };
     const auto look = [&] {
         windows = SaverWindowRects();
-        for (const RECT& m : monitors) colours.push_back(ColoursIn(m));
-        for (const RECT& m : row.others) black.push_back(AllBlack(m));
         if (row.others.size() == 1)
             posix::WriteScreenPng(testing::TestOutputPath(std::string("monitors_two_") +
                                                           (everyMonitor ? "every_monitor" : "black_covers") + "_" +
@@ -185,14 +191,17 @@ TEST_F(EveryMonitorTest, EachShowCentresOrStretchesBySetting) {
         UseSettings(true, stretch);
         bool edgeBlack = false, outsideBlack = false;
         size_t inside = 0;
-        const auto look = [&] {
+        // All at one moment, once the picture is there; stretched, once it
+        // has reached the edges too (the first scene starts from black).
+        const auto shown = [&] {
             edgeBlack = AllBlack(leftEdge);
             outsideBlack = AllBlack(RECT{second.left, second.top, second.right, centred.top}) &&
                            AllBlack(RECT{second.left, centred.bottom, second.right, second.bottom});
             inside = ColoursIn(centred);
+            return inside > kPictureColours && (!stretch || (!edgeBlack && !outsideBlack));
         };
-        EXPECT_EQ(RunUntil([&] { return ColoursIn(centred) > kPictureColours; }, look,
-                           [] { posix::PressKey(VK_SPACE, Saver()); }),
+        EXPECT_EQ(RunUntil(
+                      shown, [] {}, [] { posix::PressKey(VK_SPACE, Saver()); }),
                   0);
         EXPECT_GT(inside, kPictureColours);
         EXPECT_EQ(edgeBlack, !stretch);
@@ -307,6 +316,49 @@ TEST_F(EveryMonitorTest, AMoveWithinTheThresholdOverASecondaryMonitorLeavesEvery
     ExpectNothingLeft();
 }
 
+// While the saver closes, a show that is slow to hear it (a busy machine) is
+// waited for; the other shows have been told as well, so nothing runs on
+// meanwhile and its wait does not run out.
+TEST_F(EveryMonitorTest, ASlowShowIsWaitedForBecauseEveryShowStopsTogether) {
+    const RECT second{1024, 0, 1824, 600};
+    ASSERT_TRUE(posix::SetMonitors({kPrimary, second}));
+    UseSettings(true);
+    std::mutex lock;
+    std::vector<std::thread::id> started;  // the saver's window paints first
+    posix::SetThreadStartHook([&] {
+        std::lock_guard<std::mutex> guard(lock);
+        started.push_back(std::this_thread::get_id());
+    });
+    std::atomic<bool> parkWanted{false}, parked{false}, closing{false}, napped{false};
+    posix::SetSleepHook([&](DWORD) {
+        if (!parkWanted.load() || parked.load()) return;
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            if (started.size() < 2 || std::this_thread::get_id() != started[1]) return;
+        }
+        // The second monitor's show holds still until the close has begun,
+        // then takes half a second of real time: the close's wait of 10 s of
+        // virtual time gives it five, unless another show runs the clock on.
+        parked = true;
+        while (!closing.load()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        napped = true;  // not reached when the nap is cut short by termination
+    });
+    EXPECT_EQ(RunUntil([&] { return ColoursIn(second) > kPictureColours; }, [] {},
+                       [&] {
+                           parkWanted = true;
+                           // A show that never parks fails the test rather than hanging it.
+                           const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+                           while (!parked.load() && std::chrono::steady_clock::now() < giveUp)
+                               std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                           closing = true;
+                           posix::PressKey(VK_SPACE, Saver());
+                       }),
+              0);
+    EXPECT_TRUE(napped.load()) << "the second monitor's show ended by itself, not terminated";
+    ExpectNothingLeft();
+}
+
 // ---- systems and failures ----------------------------------------------------------
 
 TEST_F(EveryMonitorTest, WithoutTheMultiMonitorCallsThereIsOneWindow) {
@@ -341,6 +393,23 @@ TEST_F(EveryMonitorTest, AShowThatCannotBuildItsDrawingLeavesItsMonitorBlackAndT
               0);
     EXPECT_NE(cover, nullptr) << "a cover took the show's place";
     EXPECT_TRUE(black);
+    ExpectNothingLeft();
+}
+
+// The verifier of a test that makes the host meet a fault.
+BOOL WINAPI FaultingVerify(HWND) { throw std::runtime_error("the verifier failed"); }
+
+TEST_F(EveryMonitorTest, AFaultWhileEveryMonitorShowsTakesEveryWindowAndShowDownBeforeTheirStateGoes) {
+    const RECT second{1024, 0, 1824, 600};
+    ASSERT_TRUE(posix::SetMonitors({kPrimary, second}));
+    UseSettings(true);
+    posix::SetWin9x(true);
+    posix::SetRegistryValue(HKEY_CURRENT_USER, kPasswordSettingsKey, kUsePasswordValue, {1, 0, 0, 0});
+    posix::ProvideLibrary(kVerifierLibrary, {{kVerifierEntry, testing::Entry(FaultingVerify)}});
+    EXPECT_EQ(RunUntil([&] { return ColoursIn(second) > kPictureColours; }, [] {},
+                       [&] { posix::PressKey(VK_SPACE, CoverOver(second)); }),
+              kSaverFailedExitCode);
+    EXPECT_EQ(SaverWindowRects().size(), 0u);
     ExpectNothingLeft();
 }
 
