@@ -1,0 +1,130 @@
+"""A private X server with several monitors: Xorg with the dummy video driver,
+one RandR output per monitor, laid out as asked. Xvfb has one output only, so
+neither Wine nor SDL would see a second monitor on it; both see these.
+
+The first monitor is the primary one. The others are placed beside it
+(left, right, above or below), which puts a monitor left of or above it at
+negative coordinates in Windows' terms; X itself has its whole screen at or
+right of and below (0, 0).
+"""
+
+import os
+import select
+import shutil
+import subprocess
+import tempfile
+import time
+from dataclasses import dataclass
+
+START_TIMEOUT_S = 30
+DEPTH = 24
+# The X screen holds every monitor; the driver wants its size up front.
+VIRTUAL_SIZE = (4096, 2048)
+VIDEO_RAM_KB = 256000
+# Whatever the dummy driver's default monitor would refuse, these accept.
+SYNC_RANGE = "5.0-1000.0"
+REFRESH_RANGE = "5.0-200.0"
+XORG = "Xorg"
+DUMMY_DRIVER = "/usr/lib/xorg/modules/drivers/dummy_drv.so"
+
+
+@dataclass(frozen=True)
+class Monitor:
+    width: int
+    height: int
+    # Where it lies relative to the primary one: "left", "right", "above",
+    # "below"; None for the primary one itself.
+    beside: str = None
+
+
+_PLACEMENT = {"left": "LeftOf", "right": "RightOf", "above": "Above", "below": "Below"}
+
+
+def missing():
+    """What the server needs and this machine lacks, as 'name (package)'."""
+    lacking = []
+    if shutil.which(XORG) is None:
+        lacking.append("Xorg (xserver-xorg-core)")
+    if not os.path.exists(DUMMY_DRIVER):
+        lacking.append("the dummy video driver (xserver-xorg-video-dummy)")
+    return lacking
+
+
+def configuration(monitors):
+    """The server's configuration for the layout."""
+    sections = ['Section "ServerFlags"\n    Option "AutoAddDevices" "false"\n    Option "AutoAddGPU" "false"\n'
+                '    Option "DontVTSwitch" "true"\nEndSection\n']
+    device = ['Section "Device"\n    Identifier "dummy"\n    Driver "dummy"\n', f"    VideoRam {VIDEO_RAM_KB}\n"]
+    for index, monitor in enumerate(monitors):
+        lines = [f'Section "Monitor"\n    Identifier "monitor{index}"\n', f"    HorizSync {SYNC_RANGE}\n",
+                 f"    VertRefresh {REFRESH_RANGE}\n",
+                 f'    Option "PreferredMode" "{monitor.width}x{monitor.height}"\n']
+        if index == 0:
+            lines.append('    Option "Primary" "true"\n')
+        else:
+            lines.append(f'    Option "{_PLACEMENT[monitor.beside]}" "monitor0"\n    Option "Enable" "true"\n')
+        sections.append("".join(lines) + "EndSection\n")
+        device.append(f'    Option "Monitor-DUMMY{index}" "monitor{index}"\n')
+    sections.append("".join(device) + "EndSection\n")
+    sections.append(f'Section "Screen"\n    Identifier "screen"\n    Device "dummy"\n    Monitor "monitor0"\n'
+                    f"    DefaultDepth {DEPTH}\n    SubSection \"Display\"\n        Depth {DEPTH}\n"
+                    f"        Virtual {VIRTUAL_SIZE[0]} {VIRTUAL_SIZE[1]}\n    EndSubSection\nEndSection\n")
+    return "\n".join(sections)
+
+
+class MonitorScreen:
+    def __init__(self, process, display, folder):
+        self._process = process
+        self.display = display
+        self._folder = folder
+
+    @classmethod
+    def start(cls, log_path, monitors):
+        folder = tempfile.mkdtemp(prefix="quibac-monitors-")
+        config = os.path.join(folder, "xorg.conf")
+        with open(config, "w") as file:
+            file.write(configuration(monitors))
+        # -displayfd: the first free display number, reported once it
+        # accepts connections; no console of its own, none switched to.
+        read_end, write_end = os.pipe()
+        with open(log_path, "wb") as log:
+            process = subprocess.Popen(
+                [XORG, "-displayfd", str(write_end), "-config", config, "-logfile", os.path.join(folder, "xorg.log"),
+                 "-noreset", "-novtswitch", "-sharevts", "-nolisten", "tcp"],
+                pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=log, stderr=log)
+        os.close(write_end)
+        try:
+            number = _read_display_number(read_end, log_path, process)
+        except Exception:
+            process.kill()
+            process.wait()
+            shutil.rmtree(folder, ignore_errors=True)
+            raise
+        finally:
+            os.close(read_end)
+        return cls(process, f":{number}", folder)
+
+    def stop(self):
+        if self._process.poll() is None:
+            self._process.terminate()
+            try:
+                self._process.wait(timeout=START_TIMEOUT_S)
+            except subprocess.TimeoutExpired:
+                self._process.kill()
+                self._process.wait()
+        shutil.rmtree(self._folder, ignore_errors=True)
+
+
+def _read_display_number(read_end, log_path, process):
+    deadline = time.monotonic() + START_TIMEOUT_S
+    text = b""
+    while not text.endswith(b"\n"):
+        remaining = deadline - time.monotonic()
+        ready = select.select([read_end], [], [], max(remaining, 0))[0] if remaining > 0 else []
+        chunk = os.read(read_end, 64) if ready else b""
+        if not chunk:  # out of time, or the server ended without a number
+            with open(log_path, "rb") as log:
+                raise RuntimeError(f"Xorg did not start (exit {process.poll()}): "
+                                   f"{log.read().decode(errors='replace').strip()[-2000:]}")
+        text += chunk
+    return int(text.strip())
