@@ -8,6 +8,8 @@ negative coordinates in Windows' terms; X itself has its whole screen at or
 right of and below (0, 0).
 """
 
+import ctypes
+import ctypes.util
 import os
 import select
 import shutil
@@ -25,7 +27,6 @@ VIDEO_RAM_KB = 256000
 SYNC_RANGE = "5.0-1000.0"
 REFRESH_RANGE = "5.0-200.0"
 XORG = "Xorg"
-DUMMY_DRIVER = "/usr/lib/xorg/modules/drivers/dummy_drv.so"
 
 
 @dataclass(frozen=True)
@@ -38,16 +39,6 @@ class Monitor:
 
 
 _PLACEMENT = {"left": "LeftOf", "right": "RightOf", "above": "Above", "below": "Below"}
-
-
-def missing():
-    """What the server needs and this machine lacks, as 'name (package)'."""
-    lacking = []
-    if shutil.which(XORG) is None:
-        lacking.append("Xorg (xserver-xorg-core)")
-    if not os.path.exists(DUMMY_DRIVER):
-        lacking.append("the dummy video driver (xserver-xorg-video-dummy)")
-    return lacking
 
 
 def configuration(monitors):
@@ -104,6 +95,10 @@ class MonitorScreen:
             os.close(read_end)
         return cls(process, f":{number}", folder)
 
+    def paint_desktop(self, rgb):
+        """Fills the root window with one colour: the desktop a saver covers."""
+        paint_root(self.display, rgb)
+
     def stop(self):
         if self._process.poll() is None:
             self._process.terminate()
@@ -128,3 +123,26 @@ def _read_display_number(read_end, log_path, process):
                                    f"{log.read().decode(errors='replace').strip()[-2000:]}")
         text += chunk
     return int(text.strip())
+
+
+def paint_root(display, rgb):
+    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XDefaultRootWindow.restype = ctypes.c_ulong
+    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    x11.XSetWindowBackground.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong]
+    x11.XClearWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+    x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    connection = x11.XOpenDisplay(display.encode())
+    if not connection:
+        raise RuntimeError(f"cannot open X display {display}")
+    try:
+        root = x11.XDefaultRootWindow(connection)
+        # A TrueColor screen of depth 24: the pixel value is the colour.
+        x11.XSetWindowBackground(connection, root, rgb)
+        x11.XClearWindow(connection, root)
+        x11.XSync(connection, False)
+    finally:
+        x11.XCloseDisplay(connection)
