@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The configuration dialog in an SDL window on a virtual X screen, driven
 with real key presses: Tab, Space, Enter stores Stretch=1 and exits 1;
-Esc exits 0 and writes nothing.
+Tab, Tab, Space, Enter stores EveryMonitor=1 (the second box is the third
+tab stop); Esc exits 0 and writes nothing.
 
 usage: dialog_under_xvfb.py <quibac> <output folder>   (the program runs with /c)
 The output folder receives a screenshot of the dialog with the box ticked."""
@@ -50,7 +51,7 @@ def wait_for_window(env, program):
     return None
 
 
-def run_case(demo, display, name, keys, expected_exit, expected_stretch, screenshot=None):
+def run_case(demo, display, name, keys, expected_exit, expected_stretch, screenshot=None, expected_line=None):
     """Runs the dialog, presses the keys, and checks the exit code and the file.
     Returns a list of failures."""
     failures = []
@@ -95,6 +96,8 @@ def run_case(demo, display, name, keys, expected_exit, expected_stretch, screens
             failures.append(f"{name}: {INI_NAME} was written: {text!r}")
         if expected_stretch is not None and (text is None or f"Stretch={expected_stretch}" not in text):
             failures.append(f"{name}: {INI_NAME} holds {text!r}, expected Stretch={expected_stretch}")
+        if expected_line is not None and (text is None or expected_line not in text.splitlines()):
+            failures.append(f"{name}: {INI_NAME} holds {text!r}, expected the line {expected_line}")
     return failures
 
 
@@ -108,6 +111,9 @@ def main():
         failures = []
         failures += run_case(demo, display, "tab-space-enter", ["Tab", "space", "Return"], 1, 1,
                              screenshot=os.path.join(output, "dialog_box_ticked.png"))
+        failures += run_case(demo, display, "tab-tab-space-enter", ["Tab", "Tab", "space", "Return"], 1, 0,
+                             screenshot=os.path.join(output, "dialog_every_monitor_ticked.png"),
+                             expected_line="EveryMonitor=1")
         failures += run_case(demo, display, "escape", ["Tab", "Escape"], 0, None)
     finally:
         xvfb.terminate()
