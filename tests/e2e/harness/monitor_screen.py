@@ -95,6 +95,11 @@ class MonitorScreen:
             os.close(read_end)
         return cls(process, f":{number}", folder)
 
+    @property
+    def pid(self):
+        """The server's process, for what it costs."""
+        return self._process.pid
+
     def paint_desktop(self, rgb):
         """Fills the root window with one colour: the desktop a saver covers."""
         paint_root(self.display, rgb)
