@@ -35,10 +35,12 @@ public:
     bool RestartWanted() const { return restartWanted_; }
     // The window went away, or the program was asked to end.
     bool Finished() const { return windowGone_ || endWanted_; }
+    // What one of SDL's events means to the run: input handed to the saver as
+    // Windows would queue it, or the end or restart of the run.
+    void Handle(const SDL_Event& event);
 
 private:
     bool Idle();
-    void Handle(const SDL_Event& event);
     void HandleWindowEvent(const SDL_WindowEvent& event);
     void HandleInput(const SDL_Event& event);
     void CloseSaver();

@@ -168,6 +168,11 @@ int main(int argc, char** argv) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     UseSoftwareWindowSurfaces();
     CatchTermination();
+    // Before SDL starts, so that the handler SDL keeps to put back as it ends
+    // is this one and not Xlib's, which ends the process: the errors of what
+    // was sent to a window destroyed under the program may arrive only as SDL
+    // closes its connections.
+    CountXErrors();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "quibac: no display: %s\n", SDL_GetError());
         return kNoDisplayExitCode;

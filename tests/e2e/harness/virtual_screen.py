@@ -26,8 +26,10 @@ class VirtualScreen:
         read_end, write_end = os.pipe()
         with open(log_path, "wb") as log:
             process = subprocess.Popen(
+                # -noreset: the server would otherwise reset when its last
+                # client goes, and refuse the next one while it does.
                 ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{WIDTH}x{HEIGHT}x{DEPTH}",
-                 "-nolisten", "tcp"],
+                 "-nolisten", "tcp", "-noreset"],
                 pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=log, stderr=log)
         os.close(write_end)
         try:
