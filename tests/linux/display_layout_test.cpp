@@ -44,6 +44,7 @@ const LayoutRow kLayoutRows[] = {
     {"ADisplayTooFarAwayIsLeftOut", {{INT_MAX - 2000, 0, 1024, 768}, {INT_MIN, 0, 800, 600}}, {{0, 0, 1024, 768}}},
 };
 
+void PrintTo(const LayoutRow& row, std::ostream* out) { *out << row.name; }
 std::string LayoutName(const ::testing::TestParamInfo<LayoutRow>& info) { return info.param.name; }
 INSTANTIATE_TEST_SUITE_P(Displays, DisplayLayoutTest, ::testing::ValuesIn(kLayoutRows), LayoutName);
 

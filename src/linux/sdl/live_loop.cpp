@@ -116,7 +116,8 @@ void LiveLoop::HandleWindowEvent(const SDL_WindowEvent& event) {
         // others show their parts scaled to whatever size they are given.
         int width = 0, height = 0;
         presenter_.Size(width, height);
-        const bool primary = event.windowID == SDL_GetWindowID(presenter_.Window());
+        const Presenter* from = PresenterOf(event.windowID);
+        const bool primary = from == nullptr || from == &presenter_;
         if (primary && width > 0 && height > 0 &&
             (width != GetSystemMetrics(SM_CXSCREEN) || height != GetSystemMetrics(SM_CYSCREEN)))
             restartWanted_ = closeWanted_ = true;
