@@ -172,6 +172,8 @@ const LayoutRow kLayoutRows[] = {
     {"OneAboveThePrimary", {RECT{112, -600, 912, 0}}},
 };
 
+void PrintTo(const LayoutRow& row, std::ostream* out) { *out << row.name; }
+
 std::string LayoutName(const ::testing::TestParamInfo<std::tuple<LayoutRow, bool>>& info) {
     return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "EveryMonitor" : "Covered");
 }
@@ -279,6 +281,8 @@ TEST_P(SecondaryClosingTest, InputOverASecondaryMonitorClosesEveryWindowWithZero
     }
     ExpectNothingLeft();
 }
+
+void PrintTo(const ClosingRow& row, std::ostream* out) { *out << row.name; }
 
 const ClosingRow kClosingRows[] = {
     {"KeyOnNt", Input::Key, false},
