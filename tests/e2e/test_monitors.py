@@ -18,8 +18,6 @@ from harness.monitor_screen import Monitor, MonitorScreen
 from harness.screenshots import Region, capture
 from harness.settings_file import FILE_NAME, SECTION
 from harness.waiting import wait_until
-from harness.wine_prefix import WinePrefix
-from harness.x_input import XInput
 
 PRIMARY = Monitor(1024, 768)
 SECOND = Monitor(800, 600, "left")
@@ -71,13 +69,8 @@ class MonitorSession:
             os.makedirs(folder, exist_ok=True)
         build = run_session.Build(run_session.build_folder())
         self.screen = MonitorScreen.start(os.path.join(self.logs, "xorg-monitors.log"), [PRIMARY, SECOND])
-        try:
-            self.input = XInput(self.screen.display)
-            self.prefix = WinePrefix(os.path.join(self.output, "prefix-monitors"), self.screen.display)
-            self.prefix.prepare(os.path.join(self.logs, "wine-setup-monitors.log"))
-        except BaseException:
-            self.screen.stop()
-            raise
+        self.input, self.prefix = run_session.open_prefix(self.screen, os.path.join(self.output, "prefix-monitors"),
+                                                          os.path.join(self.logs, "wine-setup-monitors.log"))
         target = self.prefix.unix_path(run_session.SAVER)
         os.makedirs(os.path.dirname(target), exist_ok=True)
         shutil.copyfile(build.saver, target)
@@ -88,11 +81,7 @@ class MonitorSession:
             file.write(f"[{SECTION}]\nStretch=0\nEveryMonitor={every_monitor}\n")
 
     def close(self):
-        try:
-            self.prefix.stop()
-            self.input.close()
-        finally:
-            self.screen.stop()
+        run_session.close_prefix(self.prefix, self.input, self.screen)
 
 
 _session = None

@@ -1,6 +1,7 @@
 // The program's windows on several displays, on SDL's dummy video driver: each
 // window shows its own part of the screen, whatever part of the screen
 // changed, and a movement over a window lands on that part of the screen.
+#include "dummy_video.h"
 #include "live_loop.h"
 #include "presenter.h"
 
@@ -13,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,15 +27,8 @@ constexpr uint32_t kPrimaryColour = 0x00102030, kLeftColour = 0x00405060, kDrawn
 
 class EveryDisplayTest : public testing::PlatformTest {
 protected:
-    static void SetUpTestSuite() {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        UseSoftwareWindowSurfaces();
-        sdlStarted_ = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == 0;
-    }
-    static void TearDownTestSuite() {
-        if (sdlStarted_) SDL_Quit();
-    }
+    static void SetUpTestSuite() { sdlStarted_ = StartDummyVideo(); }
+    static void TearDownTestSuite() { StopDummyVideo(sdlStarted_); }
     void SetUp() override {
         PlatformTest::SetUp();
         ASSERT_TRUE(sdlStarted_) << SDL_GetError();

@@ -11,14 +11,12 @@ right of and below (0, 0).
 import ctypes
 import ctypes.util
 import os
-import select
 import shutil
-import subprocess
 import tempfile
-import time
 from dataclasses import dataclass
 
-START_TIMEOUT_S = 30
+from .virtual_screen import VirtualScreen, start_server
+
 DEPTH = 24
 # The X screen holds every monitor; the driver wants its size up front.
 VIRTUAL_SIZE = (4096, 2048)
@@ -63,10 +61,9 @@ def configuration(monitors):
     return "\n".join(sections)
 
 
-class MonitorScreen:
+class MonitorScreen(VirtualScreen):
     def __init__(self, process, display, folder):
-        self._process = process
-        self.display = display
+        super().__init__(process, display)
         self._folder = folder
 
     @classmethod
@@ -75,24 +72,14 @@ class MonitorScreen:
         config = os.path.join(folder, "xorg.conf")
         with open(config, "w") as file:
             file.write(configuration(monitors))
-        # -displayfd: the first free display number, reported once it
-        # accepts connections; no console of its own, none switched to.
-        read_end, write_end = os.pipe()
-        with open(log_path, "wb") as log:
-            process = subprocess.Popen(
-                [XORG, "-displayfd", str(write_end), "-config", config, "-logfile", os.path.join(folder, "xorg.log"),
-                 "-noreset", "-novtswitch", "-sharevts", "-nolisten", "tcp"],
-                pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=log, stderr=log)
-        os.close(write_end)
+        # No console of its own, none switched to.
         try:
-            number = _read_display_number(read_end, log_path, process)
+            process, number = start_server(
+                [XORG, "-config", config, "-logfile", os.path.join(folder, "xorg.log"), "-noreset", "-novtswitch",
+                 "-sharevts", "-nolisten", "tcp"], log_path)
         except Exception:
-            process.kill()
-            process.wait()
             shutil.rmtree(folder, ignore_errors=True)
             raise
-        finally:
-            os.close(read_end)
         return cls(process, f":{number}", folder)
 
     @property
@@ -105,29 +92,8 @@ class MonitorScreen:
         paint_root(self.display, rgb)
 
     def stop(self):
-        if self._process.poll() is None:
-            self._process.terminate()
-            try:
-                self._process.wait(timeout=START_TIMEOUT_S)
-            except subprocess.TimeoutExpired:
-                self._process.kill()
-                self._process.wait()
+        super().stop()
         shutil.rmtree(self._folder, ignore_errors=True)
-
-
-def _read_display_number(read_end, log_path, process):
-    deadline = time.monotonic() + START_TIMEOUT_S
-    text = b""
-    while not text.endswith(b"\n"):
-        remaining = deadline - time.monotonic()
-        ready = select.select([read_end], [], [], max(remaining, 0))[0] if remaining > 0 else []
-        chunk = os.read(read_end, 64) if ready else b""
-        if not chunk:  # out of time, or the server ended without a number
-            with open(log_path, "rb") as log:
-                raise RuntimeError(f"Xorg did not start (exit {process.poll()}): "
-                                   f"{log.read().decode(errors='replace').strip()[-2000:]}")
-        text += chunk
-    return int(text.strip())
 
 
 def paint_root(display, rgb):
