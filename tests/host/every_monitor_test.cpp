@@ -26,6 +26,7 @@ namespace {
 using testing::HostTest;
 
 constexpr RECT kPrimary{0, 0, 1024, 768};
+constexpr uint32_t kDesktop = 0x00336699;
 // A picture, not a black or single-colour window: the walk scene alone has
 // the walker, the logo and the white fill.
 constexpr size_t kPictureColours = 16;
@@ -125,6 +126,7 @@ TEST_P(MonitorLayoutTest, EachMonitorHasAWindowOnItWithAPictureOrBlack) {
     std::vector<RECT> monitors{kPrimary};
     monitors.insert(monitors.end(), row.others.begin(), row.others.end());
     ASSERT_TRUE(posix::SetMonitors(monitors));
+    posix::FillScreen(kDesktop);  // so that black is the saver's doing
     UseSettings(everyMonitor);
     std::vector<RECT> windows;
     std::vector<size_t> colours;

@@ -133,6 +133,7 @@ const RefusedRow kRefusedRows[] = {
     {"WiderThanAnyScreen", {kPrimary, RECT{-posix::kMaxScreenSide, 0, 0, 80}}},
 };
 
+void PrintTo(const RefusedRow& row, std::ostream* out) { *out << row.name; }
 std::string RefusedName(const ::testing::TestParamInfo<RefusedRow>& info) { return info.param.name; }
 INSTANTIATE_TEST_SUITE_P(Lists, RefusedMonitorsTest, ::testing::ValuesIn(kRefusedRows), RefusedName);
 
