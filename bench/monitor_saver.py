@@ -25,7 +25,7 @@ sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 sys.dont_write_bytecode = True
 
 from harness.monitor_screen import Monitor, MonitorScreen  # noqa: E402
-from linux_saver import TITLE, process_seconds, resident_mib  # noqa: E402
+from linux_saver import TITLE, watch  # noqa: E402
 
 PROGRAM = os.path.join(ROOT, "build", "linux", "quibac")
 MONITOR_SIZE = (1280, 1024)
@@ -60,24 +60,15 @@ def measure(monitors, seconds, logs):
         try:
             wait_for_windows(screen.display, len(monitors))
             time.sleep(SETTLE_S)
-            server = screen.pid
-            before, server_before, wall = process_seconds(saver.pid), process_seconds(server), time.monotonic()
-            time.sleep(seconds)
-            used = process_seconds(saver.pid) - before
-            server_used = process_seconds(server) - server_before
-            elapsed = time.monotonic() - wall
-            ran = saver.poll() is None
-            resident = resident_mib(saver.pid) if ran else None
+            figures = watch(saver, screen.pid, seconds)
         finally:
             saver.kill()
             saver.wait()
     finally:
         screen.stop()
         shutil.rmtree(config, ignore_errors=True)
-    return {"monitors": len(monitors), "seconds": round(elapsed, 1),
-            "saver_cpu_percent": round(100 * used / elapsed, 2),
-            "xorg_cpu_percent": round(100 * server_used / elapsed, 2), "ran_throughout": ran,
-            "resident_mib": resident}
+    figures["xorg_cpu_percent"] = figures.pop("server_cpu_percent")
+    return {"monitors": len(monitors), **figures}
 
 
 def measure_all(seconds):
