@@ -36,31 +36,45 @@ const char* SettingsPath(const UserCopy& copy, bool haveCopy) {
     return haveCopy && Exists(copy.file) ? copy.file : kSettingsFile;
 }
 
+// Each key as a number; the stored text is read as a signed number, so any
+// non-zero value, even a negative one, means on.
+INT ReadKey(const char* key, INT fallback, const char* path) {
+    return INT(GetPrivateProfileIntA(kSettingsSection, key, fallback, path));
+}
+
+// Both keys into one file; false when the file refused either.
+bool WriteKeys(const Settings& settings, const char* path) {
+    char stretch[kSettingTextLength];
+    char everyMonitor[kSettingTextLength];
+    wsprintfA(stretch, "%i", settings.Stretch);
+    wsprintfA(everyMonitor, "%i", settings.EveryMonitor);
+    return WritePrivateProfileStringA(kSettingsSection, kStretchKey, stretch, path) &&
+           WritePrivateProfileStringA(kSettingsSection, kEveryMonitorKey, everyMonitor, path);
+}
+
 }  // namespace
 
 Settings ReadSettings() {
     UserCopy copy;
     const bool haveCopy = FindUserCopy(copy);
-    // The stored text is read as a signed number: any non-zero value, even a
-    // negative one, means stretched.
+    const char* path = SettingsPath(copy, haveCopy);
     Settings settings;
-    settings.Stretch =
-        INT(GetPrivateProfileIntA(kSettingsSection, kStretchKey, kStretchDefault, SettingsPath(copy, haveCopy)));
+    settings.Stretch = ReadKey(kStretchKey, kStretchDefault, path);
+    settings.EveryMonitor = ReadKey(kEveryMonitorKey, kEveryMonitorDefault, path);
     return settings;
 }
 
 bool WriteSettings(const Settings& settings) {
-    char text[kSettingTextLength];
-    wsprintfA(text, "%i", settings.Stretch);
     UserCopy copy;
     const bool haveCopy = FindUserCopy(copy);
     const char* path = SettingsPath(copy, haveCopy);
-    if (WritePrivateProfileStringA(kSettingsSection, kStretchKey, text, path)) return true;
+    if (WriteKeys(settings, path)) return true;
     if (path != kSettingsFile || !haveCopy) return false;
-    // The Windows directory refused: keep the setting with the user instead,
+    // The Windows directory refused: keep the settings with the user instead,
+    // both keys together, since the user's copy is the one read from now on;
     // in a folder that is there or can be made.
     if (!CreateDirectoryA(copy.folder, nullptr) && !IsFolder(copy.folder)) return false;
-    return WritePrivateProfileStringA(kSettingsSection, kStretchKey, text, copy.file) != FALSE;
+    return WriteKeys(settings, copy.file);
 }
 
 }  // namespace quibac

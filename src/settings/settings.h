@@ -1,6 +1,7 @@
-// The saver's one user setting, Stretch, kept in a private-profile (INI)
-// file: 0 shows the 800 x 600 picture centred, anything else stretches it to
-// the whole window.
+// The saver's user settings, kept in a private-profile (INI) file: Stretch (0
+// shows the 800 x 600 picture centred, anything else stretches it to the
+// whole window) and EveryMonitor (0 shows the calendar on the primary monitor
+// and covers the others in black, anything else shows it on every monitor).
 #pragma once
 
 #include <windows.h>
@@ -18,11 +19,15 @@ constexpr const char kUserSettingsFolder[] = "Quib Advent Screen Saver";
 constexpr const char kSettingsSection[] = "Quib Advent Screen Saver";
 constexpr const char kStretchKey[] = "Stretch";
 constexpr INT kStretchDefault = 0;
+constexpr const char kEveryMonitorKey[] = "EveryMonitor";
+// What every file written before the setting existed means.
+constexpr INT kEveryMonitorDefault = 0;
 // Room for the formatted value; "%i" of any 32-bit number fits with room to spare.
 constexpr size_t kSettingTextLength = 32;
 
 struct Settings {
-    INT Stretch = kStretchDefault;  // as stored; any value but 0 means stretched
+    INT Stretch = kStretchDefault;            // as stored; any value but 0 means stretched
+    INT EveryMonitor = kEveryMonitorDefault;  // as stored; any value but 0 means on
 };
 
 // The settings in the file: the user's copy when there is one, else the

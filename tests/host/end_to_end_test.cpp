@@ -132,7 +132,7 @@ TEST_F(EndToEndTest, PreviewShowsThePictureInsideItsParentAndInputLeavesItRunnin
 TEST_F(EndToEndTest, ConfigurationWritesTheIniFile) {
     posix::ScriptDialog({posix::DialogStep::Click(kStretchBox), posix::DialogStep::Enter()});
     EXPECT_EQ(Run("quibac.scr /c"), 1);
-    EXPECT_EQ(folder_.Read(kSettingsFile), testing::StretchIni("1"));
+    EXPECT_EQ(folder_.Read(kSettingsFile), testing::SavedIni("1"));
 }
 
 struct PaintFailureRow {

@@ -44,7 +44,7 @@ TEST(ConfigDialogResourceTest, TheTemplateHoldsTheDialogControlByControl) {
     EXPECT_EQ(t->x, 0);
     EXPECT_EQ(t->y, 0);
     EXPECT_EQ(t->cx, 234);
-    EXPECT_EQ(t->cy, 119);
+    EXPECT_EQ(t->cy, 136);
     EXPECT_EQ(t->menu, "");
     EXPECT_EQ(t->className, "") << "the platform's dialog class";
     EXPECT_FALSE(t->caption.empty());
@@ -62,6 +62,7 @@ TEST(ConfigDialogResourceTest, TheTemplateHoldsTheDialogControlByControl) {
     } expected[] = {
         {IDOK, "Button", 0x50010001, 177, 7, 50, 14, "OK"},
         {kStretchBox, "Button", 0x50010103, 49, 20, 81, 10, "Stretch to fullscreen"},
+        {kEveryMonitorBox, "Button", 0x50010103, 49, 119, 178, 10, "Show the calendar on every monitor"},
         {-1, "Static", kRuleStyle, 7, 7, 155, 1, ""},
         {-1, "Static", kRuleStyle, 7, 111, 155, 1, ""},
         {IDCANCEL, "Button", 0x50010000, 177, 24, 50, 14, "Cancel"},
@@ -91,9 +92,9 @@ TEST(ConfigDialogResourceTest, TheAboutTextIsSixLinesTwoOfThemEmptyNamingTheProd
     const std::vector<uint8_t> bytes = EmbeddedTemplate();
     const auto t = posix::ParseDialogTemplate(bytes.data(), bytes.size());
     ASSERT_TRUE(t.has_value());
-    ASSERT_EQ(t->items.size(), 7u);
-    const std::vector<std::string> lines = Lines(t->items[6].text);
-    ASSERT_EQ(lines.size(), 6u) << t->items[6].text;
+    ASSERT_EQ(t->items.size(), 8u);
+    const std::vector<std::string> lines = Lines(t->items[7].text);
+    ASSERT_EQ(lines.size(), 6u) << t->items[7].text;
     EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string()), 2);
     EXPECT_EQ(lines.front(), t->caption) << "it opens with the product's name";
     for (const std::string& line : lines)

@@ -16,9 +16,10 @@
 
 namespace quibac::testing {
 
-// The whole file after OK, from an empty start.
-inline const std::string kSavedZero = StretchIni("0");
-inline const std::string kSavedOne = StretchIni("1");
+// The whole file after OK, from an empty start: Stretch off or on, every
+// monitor off.
+inline const std::string kSavedZero = SavedIni("0");
+inline const std::string kSavedOne = SavedIni("1");
 
 class SettingsTest : public PlatformTest {
 protected:

@@ -71,7 +71,8 @@ TEST_F(StretchSettingTest, CancelEscapeAndCloseWriteNothingEvenAfterToggling) {
 }
 
 // The keyboard as on Windows: the dialog opens with the focus on itself, Tab
-// walks OK, the box and Cancel, and Enter presses the focused push button.
+// walks OK, the two boxes and Cancel, and Enter presses the focused push
+// button.
 struct KeyboardRow {
     const char* name;
     std::vector<DialogStep> keys;
@@ -94,10 +95,10 @@ const DialogStep kTab = DialogStep::Key(VK_TAB);
 const DialogStep kEnter = DialogStep::Key(VK_RETURN);
 const KeyboardRow kKeyboardRows[] = {
     // OK, the first tab stop, has the focus when the dialog opens.
-    {"TabToCancelThenEnterCancels", {kTab, kTab, kEnter}, 0, std::nullopt},
+    {"TabToCancelThenEnterCancels", {kTab, kTab, kTab, kEnter}, 0, std::nullopt},
     {"TabToTheBoxSpaceThenEnterSaves", {kTab, DialogStep::Key(VK_SPACE), kEnter}, 1, kSavedOne},
     {"ShiftTabWrapsToCancel", {DialogStep::Key(VK_TAB, true), kEnter}, 0, std::nullopt},
-    {"TabWrapsToOk", {kTab, kTab, kTab, kEnter}, 1, kSavedZero},
+    {"TabWrapsToOk", {kTab, kTab, kTab, kTab, kEnter}, 1, kSavedZero},
 };
 void PrintTo(const KeyboardRow& row, std::ostream* out) { *out << row.name; }
 INSTANTIATE_TEST_SUITE_P(Rows, ConfigKeyboardTest, ::testing::ValuesIn(kKeyboardRows), testing::RowName<KeyboardRow>);
@@ -163,7 +164,7 @@ TEST_F(StretchSettingTest, WriteSettingsFormatsAnyNumber) {
     Settings settings;
     settings.Stretch = INT_MIN;
     WriteSettings(settings);
-    EXPECT_EQ(IniText(), testing::StretchIni("-2147483648"));
+    EXPECT_EQ(IniText(), testing::SavedIni("-2147483648"));
     EXPECT_EQ(ReadSettings().Stretch, INT_MIN);
 }
 
@@ -186,13 +187,14 @@ TEST_F(StretchSettingTest, OkKeepsEveryOtherSectionCommentAndLineEnd) {
     EXPECT_EQ(Configure({DialogStep::Click(kStretchBox), DialogStep::Click(IDOK)}), 1);
     std::string after = before;
     after.replace(after.find("  STRETCH =  0 "), 15, "  STRETCH =  1");
+    after.insert(after.find("Extra=1\r\n") + 9, "EveryMonitor=0\r\n");
     EXPECT_EQ(IniText(), after);
 }
 
 TEST_F(StretchSettingTest, OkAddsTheSectionToAFileWithout) {
     SetIniText("[Other]\r\nKey=Value\r\n");
     EXPECT_EQ(Configure({DialogStep::Click(kStretchBox), DialogStep::Click(IDOK)}), 1);
-    EXPECT_EQ(IniText(), "[Other]\r\nKey=Value\r\n\r\n[Quib Advent Screen Saver]\r\nStretch=1\r\n");
+    EXPECT_EQ(IniText(), "[Other]\r\nKey=Value\r\n\r\n[Quib Advent Screen Saver]\r\nStretch=1\r\nEveryMonitor=0\r\n");
 }
 
 TEST_F(StretchSettingTest, ABinaryFileReadsAsUnsetAndKeepsEveryByte) {

@@ -14,4 +14,9 @@ inline std::string StretchIni(const std::string& value, const std::string& befor
     return before + "[" + kSettingsSection + "]\n" + kStretchKey + "=" + value + "\n";
 }
 
+// The whole file as OK writes it from an empty start: both keys.
+inline std::string SavedIni(const std::string& stretch, const std::string& everyMonitor = "0") {
+    return StretchIni(stretch) + kEveryMonitorKey + "=" + everyMonitor + "\n";
+}
+
 }  // namespace quibac::testing

@@ -129,12 +129,12 @@ bool TargetOf(DeviceContext* dc, Target& t) {
         Screen& screen = TheScreen();
         t.pixels = screen.pixels.data();
         t.stride = screen.width;
-        t.originX = w->x;
-        t.originY = w->y;
-        t.clipLeft = std::max(0, w->x);
-        t.clipTop = std::max(0, w->y);
-        t.clipRight = std::min(screen.width, w->x + w->width);
-        t.clipBottom = std::min(screen.height, w->y + w->height);
+        t.originX = w->x - screen.left;
+        t.originY = w->y - screen.top;
+        t.clipLeft = std::max(0, t.originX);
+        t.clipTop = std::max(0, t.originY);
+        t.clipRight = std::min(screen.width, t.originX + w->width);
+        t.clipBottom = std::min(screen.height, t.originY + w->height);
         t.isWindow = true;
         return true;
     }

@@ -102,16 +102,20 @@ Window* KnownWindow(HWND hwnd);
 inline bool IsKnownWindow(HWND hwnd) { return KnownWindow(hwnd) != nullptr; }
 inline HWND HandleOf(const Window* w) { return w->handle; }
 
-// The screen surface, guarded by GdiLock().
+// The screen surface, guarded by GdiLock(). It covers the virtual screen:
+// pixel (0, 0) of the surface is screen point (left, top), which lies left of
+// or above (0, 0) when a monitor does.
 struct Screen {
+    int left = 0;
+    int top = 0;
     int width = 0;
     int height = 0;
     std::vector<uint32_t> pixels;
 };
 Screen& TheScreen();
 void RecordWindowBlit(int x, int y, int width, int height);
-// Adds a rectangle of the surface (exclusive right and bottom) to the area
-// changed since a live program last took it.
+// Adds a rectangle of the surface (surface pixels, exclusive right and
+// bottom) to the area changed since a live program last took it.
 void NoteChangedArea(int left, int top, int right, int bottom);
 // After the surface is made anew at another size.
 void ResizedScreen();

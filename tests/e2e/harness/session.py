@@ -66,13 +66,8 @@ class Session:
             shutil.rmtree(os.path.join(self.output, name), ignore_errors=True)
             os.makedirs(os.path.join(self.output, name))
         self.screen = VirtualScreen.start(self.log_path("xvfb"))
-        try:
-            self.input = XInput(self.screen.display)
-            self.prefix = WinePrefix(os.path.join(self.output, "prefix"), self.screen.display)
-            self.prefix.prepare(self.log_path("wine-setup"))
-        except BaseException:
-            self.screen.stop()
-            raise
+        self.input, self.prefix = open_prefix(self.screen, os.path.join(self.output, "prefix"),
+                                              self.log_path("wine-setup"))
         self.settings = SettingsFile(self.prefix.drive_c)
         self._install()
 
@@ -98,11 +93,28 @@ class Session:
             shutil.copyfile(source, target)
 
     def close(self):
-        try:
-            self.prefix.stop()
-            self.input.close()
-        finally:
-            self.screen.stop()
+        close_prefix(self.prefix, self.input, self.screen)
+
+
+def open_prefix(screen, folder, log_path):
+    """The input of a screen and a prepared Wine prefix in folder on it; the
+    screen is stopped when either cannot be had."""
+    try:
+        screen_input = XInput(screen.display)
+        prefix = WinePrefix(folder, screen.display)
+        prefix.prepare(log_path)
+    except BaseException:
+        screen.stop()
+        raise
+    return screen_input, prefix
+
+
+def close_prefix(prefix, screen_input, screen):
+    try:
+        prefix.stop()
+        screen_input.close()
+    finally:
+        screen.stop()
 
 
 _current = None

@@ -30,6 +30,8 @@ WindowInfo DescribeWindow(HWND hwnd);
 int LiveWindows();
 // The live child windows of a window, in the order they were created.
 std::vector<HWND> ChildWindows(HWND parent);
+// The live top-level windows, topmost first (as WindowFromPoint would try them).
+std::vector<HWND> TopLevelWindows();
 // The messages that reached a test window's procedure (CreateTestWindow), in
 // order, sent and posted alike.
 std::vector<MSG> TestWindowMessages(HWND hwnd);
