@@ -45,6 +45,20 @@ def resident_mib(pid):
         return round(int(statm.read().split()[1]) * PAGE_BYTES / 2**20, 1)
 
 
+def watch(saver, server_pid, seconds):
+    """Processor shares of a running saver and of its X server over seconds of
+    wall time, whether the saver ran throughout, and its resident memory."""
+    before, server_before, wall = process_seconds(saver.pid), process_seconds(server_pid), time.monotonic()
+    time.sleep(seconds)
+    used = process_seconds(saver.pid) - before
+    server_used = process_seconds(server_pid) - server_before
+    elapsed = time.monotonic() - wall
+    ran = saver.poll() is None
+    return {"seconds": round(elapsed, 1), "saver_cpu_percent": round(100 * used / elapsed, 2),
+            "server_cpu_percent": round(100 * server_used / elapsed, 2), "ran_throughout": ran,
+            "resident_mib": resident_mib(saver.pid) if ran else None}
+
+
 def start_xvfb(width, height):
     read_end, write_end = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
@@ -81,20 +95,13 @@ def measure_native(display, server, seconds, stretch):
     try:
         wait_for_window(display)
         time.sleep(SETTLE_S)
-        before, server_before, wall = process_seconds(saver.pid), process_seconds(server.pid), time.monotonic()
-        time.sleep(seconds)
-        used = process_seconds(saver.pid) - before
-        server_used = process_seconds(server.pid) - server_before
-        elapsed = time.monotonic() - wall
-        ran = saver.poll() is None
-        resident = resident_mib(saver.pid) if ran else None
+        figures = watch(saver, server.pid, seconds)
     finally:
         saver.kill()
         saver.wait()
         shutil.rmtree(config, ignore_errors=True)
-    return {"seconds": round(elapsed, 1), "saver_cpu_percent": round(100 * used / elapsed, 2),
-            "xvfb_cpu_percent": round(100 * server_used / elapsed, 2), "ran_throughout": ran,
-            "resident_mib": resident}
+    figures["xvfb_cpu_percent"] = figures.pop("server_cpu_percent")
+    return figures
 
 
 def main():

@@ -38,7 +38,7 @@ DOOR_SECONDS = range(7, 14)
 # renderer's frames of its first showing.
 ADVERT_DATE = "2026-11-30"
 ADVERT_SECONDS = range(12, 27)
-CONTROL_TEXT_IDS = {"stretch": 1000, "ok": 1, "cancel": 2}
+CONTROL_TEXT_IDS = {"stretch": 1000, "monitors": 1001, "ok": 1, "cancel": 2}
 
 
 def strings_of(code):

@@ -4,6 +4,7 @@
 // held down counts once, losing the focus counts only after having had it,
 // a hack passes nothing on); the events that end or restart a run do so; and
 // the full-screen saver, run as the program runs it, closes on that input.
+#include "dummy_video.h"
 #include "live_loop.h"
 #include "presenter.h"
 
@@ -98,15 +99,8 @@ std::vector<std::string> InputMessages(HWND window) {
 
 class LiveLoopTest : public testing::PlatformTest {
 protected:
-    static void SetUpTestSuite() {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        UseSoftwareWindowSurfaces();
-        sdlStarted_ = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == 0;
-    }
-    static void TearDownTestSuite() {
-        if (sdlStarted_) SDL_Quit();
-    }
+    static void SetUpTestSuite() { sdlStarted_ = StartDummyVideo(); }
+    static void TearDownTestSuite() { StopDummyVideo(sdlStarted_); }
     void SetUp() override {
         PlatformTest::SetUp();
         ASSERT_TRUE(sdlStarted_) << SDL_GetError();

@@ -76,9 +76,14 @@ class MissingToolsTest(unittest.TestCase):
         self.assert_fails_then_skips_on_request(["tests/web/run", os.path.join(ROOT, "build", "web"), BUILD],
                                                 self.only("python3"), ("chromium", "chromedriver"))
 
+    def test_monitors_runner_without_xorg_xdotool_and_imagemagick(self):
+        self.assert_fails_then_skips_on_request(["tests/linux/monitors", BUILD], self.only("python3"),
+                                                ("Xorg", "xdotool", "import"))
+
     def test_end_to_end_run_without_what_the_32_bit_cases_need(self):
         # Only the failing half: the skip asked for would run the whole suite.
-        code, said = run(["tests/e2e/run"], self.only("python3", *XVFB_TOOLS, "convert", "locale"), skip=False)
+        code, said = run(["tests/e2e/run"], self.only("python3", *XVFB_TOOLS, "convert", "locale", "Xorg"),
+                         skip=False)
         self.assertEqual(code, 1, said)
         self.assertIn("FAILED", said)
         self.assertIn("i686-w64-mingw32-objdump", said)

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The configuration dialog in an SDL window on a virtual X screen, driven
 with real key presses: Tab, Space, Enter stores Stretch=1 and exits 1;
-Esc exits 0 and writes nothing. Each key is pressed once the dialog has shown
-what the one before it did, never after a fixed wait.
+Tab, Tab, Space, Enter stores EveryMonitor=1 (the second box is the third
+tab stop); Esc exits 0 and writes nothing. Each key is pressed once the dialog
+has shown what the one before it did, never after a fixed wait.
 
 usage: dialog_under_xvfb.py [--skip-missing] <quibac> <output folder>   (the program runs with /c)
 The output folder receives a screenshot of the dialog with the box ticked.
@@ -57,7 +58,7 @@ def painted(picture):
     return len({picture[i:i + 3] for i in range(0, len(picture), 3)}) > 1
 
 
-def run_case(demo, display, name, keys, expected_exit, expected_stretch, screenshot=None):
+def run_case(demo, display, name, keys, expected_exit, expected_stretch, screenshot=None, expected_line=None):
     """Runs the dialog, presses the keys, and checks the exit code and the file.
     Returns a list of failures."""
     with tempfile.TemporaryDirectory() as config:
@@ -104,6 +105,8 @@ def run_case(demo, display, name, keys, expected_exit, expected_stretch, screens
             failures.append(f"{name}: {INI_NAME} was written: {text!r}")
         if expected_stretch is not None and (text is None or f"Stretch={expected_stretch}" not in text):
             failures.append(f"{name}: {INI_NAME} holds {text!r}, expected Stretch={expected_stretch}")
+        if expected_line is not None and (text is None or expected_line not in text.splitlines()):
+            failures.append(f"{name}: {INI_NAME} holds {text!r}, expected the line {expected_line}")
         return failures
 
 
@@ -122,6 +125,9 @@ def main():
         failures = []
         failures += run_case(demo, screen.display, "tab-space-enter", ["Tab", "space", "Return"], 1, 1,
                              screenshot=os.path.join(output, "dialog_box_ticked.png"))
+        failures += run_case(demo, screen.display, "tab-tab-space-enter", ["Tab", "Tab", "space", "Return"], 1, 0,
+                             screenshot=os.path.join(output, "dialog_every_monitor_ticked.png"),
+                             expected_line="EveryMonitor=1")
         failures += run_case(demo, screen.display, "escape", ["Tab", "Escape"], 0, None)
     finally:
         screen.stop()

@@ -4,6 +4,7 @@
 // same script, in every language.
 #include "settings/config_dialog.h"
 #include "support/res_file.h"
+#include "support/resource_bytes.h"
 
 #include <posix_control.h>
 
@@ -51,7 +52,7 @@ TEST(ConfigDialogResourceTest, TheTemplateHoldsTheDialogControlByControl) {
     EXPECT_EQ(t->x, 0);
     EXPECT_EQ(t->y, 0);
     EXPECT_EQ(t->cx, 234);
-    EXPECT_EQ(t->cy, 119);
+    EXPECT_EQ(t->cy, 136);
     EXPECT_EQ(t->menu, "");
     EXPECT_EQ(t->className, "") << "the platform's dialog class";
     EXPECT_FALSE(t->caption.empty());
@@ -69,6 +70,7 @@ TEST(ConfigDialogResourceTest, TheTemplateHoldsTheDialogControlByControl) {
     } expected[] = {
         {IDOK, "Button", 0x50010001, 177, 7, 50, 14, "OK"},
         {kStretchBox, "Button", 0x50010103, 49, 20, 81, 10, "Stretch to fullscreen"},
+        {kEveryMonitorBox, "Button", 0x50010103, 49, 119, 178, 10, "Show the calendar on every monitor"},
         {-1, "Static", kRuleStyle, 7, 7, 155, 1, ""},
         {-1, "Static", kRuleStyle, 7, 111, 155, 1, ""},
         {IDCANCEL, "Button", 0x50010000, 177, 24, 50, 14, "Cancel"},
@@ -98,9 +100,9 @@ TEST(ConfigDialogResourceTest, TheAboutTextIsSixLinesTwoOfThemEmptyNamingTheProd
     const std::vector<uint8_t> bytes = EmbeddedTemplate();
     const auto t = posix::ParseDialogTemplate(bytes.data(), bytes.size());
     ASSERT_TRUE(t.has_value());
-    ASSERT_EQ(t->items.size(), 7u);
-    const std::vector<std::string> lines = Lines(t->items[6].text);
-    ASSERT_EQ(lines.size(), 6u) << t->items[6].text;
+    ASSERT_EQ(t->items.size(), 8u);
+    const std::vector<std::string> lines = Lines(t->items[7].text);
+    ASSERT_EQ(lines.size(), 6u) << t->items[7].text;
     EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string()), 2);
     EXPECT_EQ(lines.front(), t->caption) << "it opens with the product's name";
     for (const std::string& line : lines)
@@ -114,10 +116,14 @@ TEST(ConfigDialogResourceTest, EveryLanguageHasTheSameControlsInItsOwnWords) {
         const char* locale;
         const char* caption;
         const char* cancel;
+        const char* everyMonitor;
     } cases[] = {
-        {"de", "Quib Advent Bildschirmschoner", "Abbrechen"}, {"pl", "Wygaszacz ekranu Quib Advent", "Anuluj"},
-        {"cs", "Spořič obrazovky Quib Advent", "Storno"},     {"fr", "Écran de veille Quib Advent", "Annuler"},
-        {"da", "Quib Advent-pauseskærm", "Annuller"},         {"es", "Protector de pantalla Quib Advent", "Cancelar"},
+        {"de", "Quib Advent Bildschirmschoner", "Abbrechen", "Kalender auf jedem Bildschirm zeigen"},
+        {"pl", "Wygaszacz ekranu Quib Advent", "Anuluj", "Pokaż kalendarz na każdym monitorze"},
+        {"cs", "Spořič obrazovky Quib Advent", "Storno", "Zobrazit kalendář na každém monitoru"},
+        {"fr", "Écran de veille Quib Advent", "Annuler", "Afficher le calendrier sur chaque écran"},
+        {"da", "Quib Advent-pauseskærm", "Annuller", "Vis kalenderen på hver skærm"},
+        {"es", "Protector de pantalla Quib Advent", "Cancelar", "Mostrar el calendario en cada monitor"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locale);
@@ -130,10 +136,14 @@ TEST(ConfigDialogResourceTest, EveryLanguageHasTheSameControlsInItsOwnWords) {
             EXPECT_EQ(t->items[i].id, english->items[i].id);
             EXPECT_EQ(t->items[i].style, english->items[i].style);
             EXPECT_EQ(t->items[i].x, english->items[i].x);
+            EXPECT_EQ(t->items[i].y, english->items[i].y);
             EXPECT_EQ(t->items[i].cx, english->items[i].cx);
+            EXPECT_EQ(t->items[i].cy, english->items[i].cy);
         }
-        EXPECT_EQ(t->items[4].text, c.cancel);
-        EXPECT_EQ(Lines(t->items[6].text).front(), t->caption) << "the about text opens with the name";
+        EXPECT_EQ(t->cy, english->cy);
+        EXPECT_EQ(t->items[2].text, c.everyMonitor);
+        EXPECT_EQ(t->items[5].text, c.cancel);
+        EXPECT_EQ(Lines(t->items[7].text).front(), t->caption) << "the about text opens with the name";
     }
 }
 

@@ -23,7 +23,8 @@ const char kUsage[] =
     "  --gif FILE         write the frames as one looping animated GIF\n"
     "  --lang CODE        the saver's language: en, de, fr, nl, sv, da, nb, pl, cs, es or it\n"
     "                     (default: the locale's, from LANGUAGE, LC_ALL, LC_MESSAGES and LANG)\n"
-    "  --help             show this text\n";
+    "  --help             show this text\n"
+    "  --version          show the program's version\n";
 const char kUsageHint[] = "Try 'quibac-render --help' for more information.";
 
 namespace {
@@ -141,6 +142,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& arguments, CalendarDa
         }
         if (name == "--help" || name == "-h") {
             o.help = true;
+            return parsed;
+        }
+        if (name == "--version") {
+            o.version = true;
             return parsed;
         }
         if (!seen.insert(name).second) {

@@ -35,6 +35,7 @@ struct RenderOptions {
     std::string gifPath;       // the animated GIF, when set
     std::string language;      // a language code ("de"); empty: the locale's
     bool help = false;
+    bool version = false;
 
     int FrameCount() const { return seconds * fps; }
 };

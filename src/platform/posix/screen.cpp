@@ -84,9 +84,17 @@ namespace posix {
 int ScreenWidth() { return TheScreen().width; }
 int ScreenHeight() { return TheScreen().height; }
 
+RECT ScreenBounds() {
+    Guard guard(GdiLock());
+    const Screen& s = TheScreen();
+    return RECT{s.left, s.top, s.left + s.width, s.top + s.height};
+}
+
 uint32_t ScreenPixel(int x, int y) {
     Guard guard(GdiLock());
     Screen& s = TheScreen();
+    x -= s.left;
+    y -= s.top;
     if (x < 0 || y < 0 || x >= s.width || y >= s.height) return 0;
     return s.pixels[size_t(y) * size_t(s.width) + size_t(x)];
 }
@@ -104,6 +112,9 @@ std::vector<uint32_t> ScreenPixels(int x, int y, int width, int height) {
     // a full-screen copy costs a copy, not a lock per pixel.
     Guard guard(GdiLock());
     const Screen& s = TheScreen();
+    // From here on in surface pixels.
+    x -= s.left;
+    y -= s.top;
     const int64_t left = std::max<int64_t>(x, 0), right = std::min<int64_t>(int64_t(x) + w, s.width);
     const int64_t top = std::max<int64_t>(y, 0), bottom = std::min<int64_t>(int64_t(y) + h, s.height);
     for (int64_t row = top; row < bottom && left < right; ++row) {
@@ -132,28 +143,34 @@ void SetScreenChangeHook(ScreenChangeHook hook) {
 
 void CopyScreen(void* destination, int destinationPitch) {
     Guard guard(GdiLock());
-    CopyScreenArea(RECT{0, 0, TheScreen().width, TheScreen().height}, destination, destinationPitch);
+    CopyScreenArea(ScreenBounds(), destination, destinationPitch);
 }
 
 RECT TakeChangedArea() {
     Guard guard(GdiLock());
     RECT area = Changes().changed;
     Changes().changed = RECT{};
-    return IsEmpty(area) ? RECT{} : area;
+    if (IsEmpty(area)) return RECT{};
+    const Screen& s = TheScreen();
+    return RECT{area.left + s.left, area.top + s.top, area.right + s.left, area.bottom + s.top};
 }
 
 void CopyScreenArea(const RECT& area, void* destination, int destinationPitch) {
     if (destination == nullptr) return;
     Guard guard(GdiLock());
     const Screen& s = TheScreen();
-    const int left = std::max<int>(area.left, 0), right = std::min<int>(area.right, s.width);
-    const int top = std::max<int>(area.top, 0), bottom = std::min<int>(area.bottom, s.height);
+    // The area in surface pixels, in 64 bits: a far-off area must not wrap.
+    const int64_t areaLeft = int64_t(area.left) - s.left, areaTop = int64_t(area.top) - s.top;
+    const int64_t left = std::max<int64_t>(areaLeft, 0),
+                  right = std::min<int64_t>(int64_t(area.right) - s.left, s.width);
+    const int64_t top = std::max<int64_t>(areaTop, 0),
+                  bottom = std::min<int64_t>(int64_t(area.bottom) - s.top, s.height);
     if (left >= right) return;
     // Parts of the area off the surface are left as they were; the rest lands
     // where it lies relative to the area's corner.
-    auto* out = static_cast<uint8_t*>(destination) + ptrdiff_t(left - area.left) * ptrdiff_t(sizeof(uint32_t));
-    for (int y = top; y < bottom; ++y)
-        std::memcpy(out + ptrdiff_t(y - area.top) * destinationPitch,
+    auto* out = static_cast<uint8_t*>(destination) + ptrdiff_t(left - areaLeft) * ptrdiff_t(sizeof(uint32_t));
+    for (int64_t y = top; y < bottom; ++y)
+        std::memcpy(out + ptrdiff_t(y - areaTop) * destinationPitch,
                     s.pixels.data() + size_t(y) * size_t(s.width) + size_t(left),
                     size_t(right - left) * sizeof(uint32_t));
 }
@@ -168,6 +185,7 @@ void ResetPlatform(int screenWidth, int screenHeight) {
     {
         Guard guard(GdiLock());
         Screen& s = TheScreen();
+        s.left = s.top = 0;
         s.width = screenWidth;
         s.height = screenHeight;
         s.pixels.assign(size_t(screenWidth) * size_t(screenHeight), 0);

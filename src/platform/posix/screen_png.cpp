@@ -13,7 +13,10 @@
 
 namespace posix {
 
-bool WriteScreenPng(const std::string& path) { return WriteScreenPng(path, 0, 0, ScreenWidth(), ScreenHeight()); }
+bool WriteScreenPng(const std::string& path) {
+    const RECT bounds = ScreenBounds();
+    return WriteScreenPng(path, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+}
 
 bool WriteScreenPng(const std::string& path, int x, int y, int width, int height) {
     if (width <= 0 || height <= 0) return false;

@@ -9,6 +9,7 @@ import sys
 # Debian keeps the 64-bit loader out of PATH; /usr/bin/wine would pick the
 # 32-bit one, which cannot run where the kernel executes no 32-bit programs.
 WINE_DIRECTORY = "/usr/lib/wine"
+DUMMY_DRIVER = "/usr/lib/xorg/modules/drivers/dummy_drv.so"
 
 
 def _wine_tool(name):
@@ -79,6 +80,9 @@ REQUIRED = {
     "import": ("imagemagick", lambda: shutil.which("import")),
     "convert": ("imagemagick", lambda: shutil.which("convert")),
     "libfaketime": ("libfaketime", faketime_library),
+    # Several monitors (test_monitors): Xorg with its dummy video driver.
+    "Xorg": ("xserver-xorg-core", lambda: shutil.which("Xorg")),
+    "dummy_drv.so": ("xserver-xorg-video-dummy", lambda: os.path.exists(DUMMY_DRIVER)),
 }
 
 
