@@ -4,6 +4,8 @@
 
 #include "presenter.h"
 
+#include "support/platform_fixture.h"
+
 #include <SDL.h>
 
 #include <cstdlib>
@@ -22,5 +24,20 @@ inline bool StartDummyVideo() {
 inline void StopDummyVideo(bool started) {
     if (started) SDL_Quit();
 }
+
+// A platform test whose suite runs on the dummy driver: each test stops at
+// once, naming SDL's complaint, when the driver did not start.
+class DummyVideoTest : public testing::PlatformTest {
+protected:
+    static void SetUpTestSuite() { sdlStarted_ = StartDummyVideo(); }
+    static void TearDownTestSuite() { StopDummyVideo(sdlStarted_); }
+    void SetUp() override {
+        PlatformTest::SetUp();
+        ASSERT_TRUE(sdlStarted_) << SDL_GetError();
+    }
+
+private:
+    static inline bool sdlStarted_ = false;
+};
 
 }  // namespace quibac::linux_sdl

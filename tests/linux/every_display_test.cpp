@@ -25,13 +25,11 @@ constexpr RECT kPrimary{0, 0, 64, 48};
 constexpr RECT kLeft{-40, 0, 0, 30};  // left of the primary monitor, as on Windows
 constexpr uint32_t kPrimaryColour = 0x00102030, kLeftColour = 0x00405060, kDrawn = 0x00A0B0C0;
 
-class EveryDisplayTest : public testing::PlatformTest {
+class EveryDisplayTest : public DummyVideoTest {
 protected:
-    static void SetUpTestSuite() { sdlStarted_ = StartDummyVideo(); }
-    static void TearDownTestSuite() { StopDummyVideo(sdlStarted_); }
     void SetUp() override {
-        PlatformTest::SetUp();
-        ASSERT_TRUE(sdlStarted_) << SDL_GetError();
+        DummyVideoTest::SetUp();
+        if (HasFatalFailure()) return;
         ASSERT_TRUE(posix::SetMonitors({kPrimary, kLeft}));
         primary_ = Open(kPrimary);
         left_ = Open(kLeft);
@@ -83,11 +81,8 @@ protected:
         SetDIBitsToDevice(dc, x, y, 1, 1, 0, 0, 0, 1, bits, &info, DIB_RGB_COLORS);
     }
 
-    static bool sdlStarted_;
     std::unique_ptr<Presenter> primary_, left_;
 };
-
-bool EveryDisplayTest::sdlStarted_ = false;
 
 TEST_F(EveryDisplayTest, EachWindowShowsItsOwnPartOfTheScreen) {
     PaintMonitors();

@@ -97,13 +97,11 @@ std::vector<std::string> InputMessages(HWND window) {
     return seen;
 }
 
-class LiveLoopTest : public testing::PlatformTest {
+class LiveLoopTest : public DummyVideoTest {
 protected:
-    static void SetUpTestSuite() { sdlStarted_ = StartDummyVideo(); }
-    static void TearDownTestSuite() { StopDummyVideo(sdlStarted_); }
     void SetUp() override {
-        PlatformTest::SetUp();
-        ASSERT_TRUE(sdlStarted_) << SDL_GetError();
+        DummyVideoTest::SetUp();
+        if (HasFatalFailure()) return;
         posix::SetProfileDirectory(settings_.path());
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     }
@@ -138,14 +136,11 @@ protected:
         return e;
     }
 
-    static bool sdlStarted_;
     testing::TempFolder settings_;
     std::unique_ptr<Presenter> presenter_;
     std::unique_ptr<LiveLoop> loop_;
     std::deque<SDL_SysWMmsg> xMessages_;
 };
-
-bool LiveLoopTest::sdlStarted_ = false;
 
 struct InputRow {
     const char* name;
