@@ -116,7 +116,8 @@ TEST(ArtScript, EachLanguagesPicturesNameAndDialogStandUnderItsLanguage) {
         for (const char* resource : {"QUOTES BITMAP", "ADVERT BITMAP", "QUIBLOGO BITMAP", "DATESFLIC FLIC"})
             EXPECT_NE(block.find(std::string(resource) + " \"" + code + "/"), std::string::npos) << resource;
         EXPECT_NE(block.find("STRINGTABLE\nBEGIN\n    1 \""), std::string::npos);
-        EXPECT_NE(block.find("2003 DIALOG 0, 0, 234, 119\n"), std::string::npos);
+        EXPECT_NE(block.find("2003 DIALOG 0, 0, 234, 136\n"), std::string::npos);
+        EXPECT_NE(block.find("\", 1001, \"Button\","), std::string::npos) << "the every-monitor box";
     }
     // What every language shares, once, under the neutral language before
     // any other.
