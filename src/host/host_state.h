@@ -4,6 +4,7 @@
 // it through the window's user data.
 #pragma once
 
+#include "host/window_life.h"
 #include "saver/saver.h"
 
 #include <windows.h>
@@ -36,11 +37,6 @@ struct InputState {
     ImmAssociateContextFn ImmAssociateContext = nullptr;
     HIMC SavedImeContext = nullptr;
 };
-
-// How far the saver window's own life has got. Another program can send the
-// window any lifetime message; only the window's own creation and destruction
-// move it on, so forged ones are recognised and ignored.
-enum class WindowLife { Attached, Created, Destroyed };
 
 struct HostState {
     HINSTANCE SaverInstance = nullptr;

@@ -30,11 +30,7 @@ constexpr UINT kHelpAnswerLimitMs = 1000;
 bool Always(const HostState&, const WindowMessage&) { return true; }
 bool IfClosing(const HostState& host, const WindowMessage&) { return host.Password.Closing != 0; }
 bool IfPreview(const HostState& host, const WindowMessage&) { return host.PreviewMode; }
-// Lifetime messages that the window's own life has already gone past, or not
-// yet reached, come from elsewhere: another program can send them.
-bool IfCreated(const HostState& host, const WindowMessage&) { return host.Life != WindowLife::Attached; }
-bool IfDestroyed(const HostState& host, const WindowMessage&) { return host.Life == WindowLife::Destroyed; }
-bool IfNotDestroyed(const HostState& host, const WindowMessage&) { return host.Life != WindowLife::Destroyed; }
+bool IfForged(const HostState& host, const WindowMessage& m) { return IsForgedLifetimeMessage(host.Life, m.message); }
 
 // Task switching, and a second saver, are not let through a running one. The
 // command is compared whole, low bits included.
@@ -101,12 +97,12 @@ constexpr std::array<HostRow, 21> kHostRows{{
     // platform's default handling would take the title from a forged
     // WM_NCCREATE and free it on a forged WM_NCDESTROY, and the saver would
     // load its animation again under the running show.
-    {WM_NCCREATE, IfCreated, nullptr, Then::AnswerOne},
-    {WM_CREATE, IfCreated, nullptr, Then::AnswerZero},
+    {WM_NCCREATE, IfForged, nullptr, Then::AnswerOne},
+    {WM_CREATE, IfForged, nullptr, Then::AnswerZero},
     {WM_CREATE, Always, OnCreate, Then::SaverProc},
-    {WM_DESTROY, IfDestroyed, nullptr, Then::AnswerZero},
+    {WM_DESTROY, IfForged, nullptr, Then::AnswerZero},
     {WM_DESTROY, Always, OnDestroy, Then::SaverProc},
-    {WM_NCDESTROY, IfNotDestroyed, nullptr, Then::AnswerZero},
+    {WM_NCDESTROY, IfForged, nullptr, Then::AnswerZero},
     {WM_NCDESTROY, Always, Detach, Then::SaverProc},
     {WM_SETTEXT, Always, nullptr, Then::AnswerZero},  // the title is how a running saver is found
     {WM_PAINT, IfClosing, nullptr, Then::DefaultProc},
@@ -128,25 +124,13 @@ LRESULT PassToSaver(HostState& host, const WindowMessage& m) {
     return SaverProc(*host.SaverState, m.window, m.message, m.wParam, m.lParam);
 }
 
-// The state travels as the window's creation data and is kept in its user
-// data from its WM_NCCREATE on. Only a window without a state reads creation
-// data: a WM_NCCREATE sent later, by anyone, may carry any pointer at all.
-HostState* AttachOnCreation(HWND window, UINT message, LPARAM lParam) {
-    if (message != WM_NCCREATE || lParam == 0) return nullptr;
-    auto* host = static_cast<HostState*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
-    if (host == nullptr) return nullptr;
-    host->Life = WindowLife::Attached;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(host));
-    return host;
-}
-
 }  // namespace
 
 HostState* HostOf(HWND window) { return reinterpret_cast<HostState*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
 
 LRESULT CALLBACK HostWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     HostState* host = HostOf(window);
-    if (host == nullptr) host = AttachOnCreation(window, message, lParam);
+    if (host == nullptr) host = AttachOnCreation<HostState>(window, message, lParam);
     if (host == nullptr || host->SaverState == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     const WindowMessage m{window, message, wParam, lParam};
     for (const HostRow& row : kHostRows) {

@@ -115,15 +115,18 @@ void MonitorCovers::ForgetShow(Cover& cover) {
 }
 
 LRESULT CALLBACK CoverWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // A cover travels as the window's creation data and is kept in its user
-    // data from the first message on.
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
+    // A cover travels as the window's creation data. Lifetime messages that
+    // another program sends go no further, as for the saver's own window: a
+    // forged creation would re-point the cover or start its show again, a
+    // forged destruction would cut its show off from its window's end.
     MonitorCovers::Cover* cover = CoverOf(window);
+    if (cover == nullptr) cover = AttachOnCreation<MonitorCovers::Cover>(window, message, lParam);
+    if (cover == nullptr) return CoverDefaultProc(window, message, wParam, lParam);
+    if (IsForgedLifetimeMessage(cover->Life, message)) return message == WM_NCCREATE ? TRUE : 0;
+    if (message == WM_CREATE) cover->Life = WindowLife::Created;
+    if (message == WM_DESTROY) cover->Life = WindowLife::Destroyed;
     if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    if (cover == nullptr || cover->Show == nullptr) return CoverDefaultProc(window, message, wParam, lParam);
+    if (cover->Show == nullptr) return CoverDefaultProc(window, message, wParam, lParam);
     Saver& show = *cover->Show;
     // A running show's window goes only with the saver's: every show hears it
     // at once, so that the close waits for the slowest show, not for one

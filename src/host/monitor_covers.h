@@ -7,6 +7,7 @@
 // when it goes.
 #pragma once
 
+#include "host/window_life.h"
 #include "saver/saver.h"
 
 #include <windows.h>
@@ -44,7 +45,8 @@ public:
         MonitorCovers* Covers = nullptr;
         RECT Area{};
         HWND Window = nullptr;
-        std::unique_ptr<Saver> Show;  // none for a black cover
+        WindowLife Life = WindowLife::Attached;  // of the window now over the monitor
+        std::unique_ptr<Saver> Show;             // none for a black cover
     };
 
 private:

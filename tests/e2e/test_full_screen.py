@@ -13,7 +13,12 @@ MARGINS = (Region(0, 0, 112, 768), Region(912, 0, 112, 768), Region(112, 0, 800,
 EDGE_COLUMNS = (Region(0, 0, 2, 768), Region(1022, 0, 2, 768))
 EXIT_TIMEOUT_S = 20
 SAVER_CLASS = "WindowsScreenSaverClass"
+WM_NCCREATE = 0x0081
 WM_NCDESTROY = 0x0082
+# Creation parameters a forged WM_NCCREATE may carry: none, or an address
+# that means nothing in the saver's process.
+NO_PARAMETERS = 0
+FOREIGN_PARAMETERS = 0x10000
 # Changes of the picture that show the show went on after an event: two, as
 # one might still be a frame drawn just before the saver stopped.
 CHANGES_OF_A_RUNNING_SHOW = 2
@@ -69,14 +74,23 @@ class FullScreenTest(E2ETestCase):
         self.input.key("space")
         self.assertEqual(process.wait_exit(EXIT_TIMEOUT_S), 0, process.log_tail())
 
-    def test_key_closes_it_after_another_program_sends_it_wm_ncdestroy(self):
+    def assert_key_closes_it_after_another_program_sends(self, *message):
         process = self.start_full_screen()
         self.wait_for_picture()
-        sender = self.start(SEND_MESSAGE, SAVER_CLASS, FULL_SCREEN_TITLE, str(WM_NCDESTROY))
+        sender = self.start(SEND_MESSAGE, SAVER_CLASS, FULL_SCREEN_TITLE, *(str(number) for number in message))
         self.assertEqual(sender.wait_exit(EXIT_TIMEOUT_S), 0, sender.log_tail())
         self.assertTrue(process.running(), process.log_tail())
         self.input.key("space")
         self.assertEqual(process.wait_exit(EXIT_TIMEOUT_S), 0, process.log_tail())
+
+    def test_key_closes_it_after_another_program_sends_it_wm_ncdestroy(self):
+        self.assert_key_closes_it_after_another_program_sends(WM_NCDESTROY)
+
+    def test_key_closes_it_after_another_program_sends_it_wm_nccreate_without_parameters(self):
+        self.assert_key_closes_it_after_another_program_sends(WM_NCCREATE, 0, NO_PARAMETERS)
+
+    def test_key_closes_it_after_another_program_sends_it_wm_nccreate_with_foreign_parameters(self):
+        self.assert_key_closes_it_after_another_program_sends(WM_NCCREATE, 0, FOREIGN_PARAMETERS)
 
     def test_second_start_leaves_the_running_saver_alone(self):
         first = self.start_full_screen()

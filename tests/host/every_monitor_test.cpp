@@ -365,6 +365,61 @@ TEST_F(EveryMonitorTest, ASlowShowIsWaitedForBecauseEveryShowStopsTogether) {
     ExpectNothingLeft();
 }
 
+// ---- lifetime messages from elsewhere ---------------------------------------------
+// Another program can send a cover any message, as it can the saver's own
+// window. Lifetime messages that are not the cover's own neither re-point
+// it, nor start its show again, nor cut the show off from the window's end:
+// input over it still closes every window, and every show stops.
+
+enum class CreationData { None, NoParameters, AnotherCover };
+
+struct ForgedRow {
+    const char* name;
+    UINT message;
+    CreationData data;
+};
+
+class ForgedCoverTest : public EveryMonitorTest, public ::testing::WithParamInterface<ForgedRow> {};
+
+TEST_P(ForgedCoverTest, LeavesTheCoverItsShowAndClosingAsTheyWere) {
+    const ForgedRow& row = GetParam();
+    const RECT second{1024, 0, 1824, 600};
+    ASSERT_TRUE(posix::SetMonitors({kPrimary, second}));
+    UseSettings(true);
+    MonitorCovers::Cover foreign;  // a cover of nothing: no show, no covers
+    CREATESTRUCTA creation{};
+    creation.lpCreateParams = row.data == CreationData::AnotherCover ? &foreign : nullptr;
+    const LPARAM lParam = row.data == CreationData::None ? 0 : reinterpret_cast<LPARAM>(&creation);
+    HWND cover = nullptr;
+    bool setUpAgain = false;
+    EXPECT_EQ(RunUntil([&] { return ColoursIn(second) > kPictureColours; }, [] {},
+                       [&] {
+                           cover = CoverOver(second);
+                           const auto* own =
+                               reinterpret_cast<const MonitorCovers::Cover*>(GetWindowLongPtrA(cover, GWLP_USERDATA));
+                           UseSettings(true, true);  // what a show set up again would read
+                           SendMessageA(cover, row.message, 0, lParam);
+                           setUpAgain = own->Show->Preferences.Stretch != 0;
+                           posix::PressKey(VK_SPACE, cover);
+                       }),
+              0);
+    EXPECT_NE(cover, nullptr);
+    EXPECT_FALSE(setUpAgain) << "the running show was set up again";
+    EXPECT_FALSE(IsWindow(cover));
+    EXPECT_EQ(SaverWindowRects().size(), 0u);
+    ExpectNothingLeft();
+}
+
+const ForgedRow kForgedRows[] = {
+    {"NcCreateWithoutCreationData", WM_NCCREATE, CreationData::None},
+    {"NcCreateWithoutParameters", WM_NCCREATE, CreationData::NoParameters},
+    {"NcCreateWithAnotherCover", WM_NCCREATE, CreationData::AnotherCover},
+    {"CreateWithAnotherCover", WM_CREATE, CreationData::AnotherCover},
+    {"NcDestroy", WM_NCDESTROY, CreationData::None},
+};
+
+INSTANTIATE_TEST_SUITE_P(Messages, ForgedCoverTest, ::testing::ValuesIn(kForgedRows), testing::RowName<ForgedRow>);
+
 // ---- systems and failures ----------------------------------------------------------
 
 TEST_F(EveryMonitorTest, WithoutTheMultiMonitorCallsThereIsOneWindow) {

@@ -218,6 +218,17 @@ TEST_F(HostWindowTest, SecondCreateNeitherReseedsTheShowNorMovesTheMouseAnchor) 
     EXPECT_EQ(TakeCloseRequests(), 1) << "5 pixels from where the window was created";
 }
 
+// The other side of the forged messages: the window's own end still goes
+// all the way to the saver, its last message included, once each.
+TEST_F(HostWindowTest, OwnDestructionReachesTheSaverUpToItsLastMessage) {
+    Open(false, false);
+    DestroyWindow(window_);
+    std::vector<UINT> lifetime;
+    for (UINT m : ReachedSaver())
+        if (m == WM_DESTROY || m == WM_NCDESTROY) lifetime.push_back(m);
+    EXPECT_EQ(lifetime, (std::vector<UINT>{WM_DESTROY, WM_NCDESTROY}));
+}
+
 // ---- the preview and the input method ----------------------------------------------------
 
 TEST_F(HostWindowTest, PreviewForwardsHelpToItsParentAndClosesOnlyWhenTold) {

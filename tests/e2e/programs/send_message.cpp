@@ -4,11 +4,15 @@
 //
 //   send_message <class> <title> <message> [wParam] [lParam]
 //
-// The numbers are decimal or 0x hexadecimal. Prints "result N" (the window's
-// answer) and exits 0 once the window has answered; exits 1 when there is no
-// such window or it did not answer in time.
+// The numbers are decimal or 0x hexadecimal. WM_NCCREATE and WM_CREATE carry
+// a creation record, as the system's own do, and lParam is then the record's
+// creation parameters: the pointer a forger chooses, which means nothing in
+// the window's process. Prints "result N" (the window's answer) and exits 0
+// once the window has answered; exits 1 when there is no such window or it
+// did not answer in time.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,6 +43,13 @@ int main(int argc, char** argv) {
     if (window == nullptr) {
         std::fprintf(stderr, "send_message: no window of class %s titled %s\n", argv[1], argv[2]);
         return kNoAnswer;
+    }
+    CREATESTRUCTA creation{};
+    if (message == WM_NCCREATE || message == WM_CREATE) {
+        creation.lpCreateParams = reinterpret_cast<LPVOID>(static_cast<uintptr_t>(lParam));
+        creation.lpszName = argv[2];
+        creation.lpszClass = argv[1];
+        lParam = reinterpret_cast<uintptr_t>(&creation);
     }
     DWORD_PTR result = 0;
     if (SendMessageTimeoutA(window, UINT(message), WPARAM(wParam), LPARAM(lParam), SMTO_ABORTIFHUNG, kAnswerLimitMs,
