@@ -71,6 +71,22 @@ def site_weight():
     return plain, compressed
 
 
+def process_kind(pid):
+    """browser, renderer, gpu-process, utility:<sub-type>, zygote, ... or
+    chromedriver, from the process's command line."""
+    try:
+        with open(f"/proc/{pid}/cmdline", "rb") as source:
+            # A child rewrites its title as one line of words.
+            words = source.read().decode(errors="replace").replace("\0", " ").split()
+    except OSError:
+        return "gone"
+    if words and os.path.basename(words[0]).startswith("chromedriver"):
+        return "chromedriver"
+    kind = next((w.split("=", 1)[1] for w in words if w.startswith("--type=")), "browser")
+    sub = next((w.split("=", 1)[1] for w in words if w.startswith("--utility-sub-type=")), None)
+    return f"{kind}:{sub.rsplit('.', 1)[-1]}" if sub else kind
+
+
 def seconds_of(pids):
     """Processor seconds used so far by each process still there."""
     used = {}
@@ -118,8 +134,16 @@ def measure_page(seconds, width, height, folder=SITE, ready=showing):
         # ended took its time with it (the JSON says how many did).
         used = sum(after[pid] - before.get(pid, 0.0) for pid in after)
         ended = sum(1 for pid in before if pid not in after)
+        # Where the time went, by kind of process; chromedriver is the
+        # measurement's own, not a visitor's.
+        split = {}
+        for pid in after:
+            kind = process_kind(pid)
+            split[kind] = round(split.get(kind, 0.0) + 100 * (after[pid] - before.get(pid, 0.0)) / elapsed, 2)
+        driver = split.get("chromedriver", 0.0)
         wait_for_show(browser, ready)
         return {"seconds": round(elapsed, 1), "page_cpu_percent": round(100 * used / elapsed, 2),
+                "browser_cpu_percent": round(100 * used / elapsed - driver, 2), "by_process": split,
                 "processes": len(after), "processes_ended": ended}
     finally:
         if browser:
@@ -140,7 +164,7 @@ def main():
     width, height = (int(n) for n in options.size.split("x"))
     page = measure_page(options.seconds, width, height)
     print(f"page: {page['page_cpu_percent']}% of a core over {page['seconds']:.0f} s at {options.size} "
-          f"({page['processes']} processes)", flush=True)
+          f"({page['processes']} processes): {page['by_process']}", flush=True)
     bare_folder = tempfile.mkdtemp(prefix="quibac-bare-canvas-")
     try:
         with open(os.path.join(bare_folder, "index.html"), "w") as out:
@@ -148,7 +172,7 @@ def main():
         bare = measure_page(options.seconds, width, height, bare_folder, drawing)
     finally:
         shutil.rmtree(bare_folder, ignore_errors=True)
-    print(f"bare canvas at the show's tick: {bare['page_cpu_percent']}% of a core", flush=True)
+    print(f"bare canvas at the show's tick: {bare['page_cpu_percent']}% of a core: {bare['by_process']}", flush=True)
     server, display = linux_saver.start_xvfb(width, height)
     try:
         native = linux_saver.measure_native(display, server, options.seconds, 0)
