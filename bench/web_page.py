@@ -7,9 +7,11 @@ server; then the native program full screen on a private X screen, itself
 and with its X server (bench/linux_saver.py's measurement). Stretch 0.
 
 As a floor for any page, the same browser is also measured showing a bare
-canvas of the same size that redraws a 66 x 66 patch once every tick of the
-show (120 ms): what Chromium itself spends on a canvas that changes that
-often. And the site's weight: every file of build/web/site compressed with
+canvas set up as the page's (the picture's size, centred, opaque and
+desynchronized) that redraws a 66 x 66 patch once every tick of the show
+(120 ms): what Chromium itself spends on a canvas that changes that often.
+Each figure is split by kind of process (browser, renderer, GPU, utility,
+and chromedriver, which is the measurement's and idle while it measures). And the site's weight: every file of build/web/site compressed with
 gzip -9, which is what a first visit transfers (the service worker keeps a
 copy of each).
 
@@ -45,17 +47,22 @@ START_TIMEOUT_S = 90
 SETTLE_S = linux_saver.SETTLE_S
 
 
-# A canvas redrawn at the show's tick, and nothing else.
+# A canvas set up as the page sets up its own (opaque, desynchronized, the
+# picture's size in the middle of the window, as it is when centred), one
+# patch of it redrawn at the show's tick, and nothing else.
 BARE_CANVAS = """<!doctype html><html><body style="margin:0;background:#000">
-<canvas id="show" style="position:fixed;inset:0;width:100%;height:100%"></canvas><script>
+<canvas id="show" style="position:fixed"></canvas><script>
 const canvas = document.getElementById("show");
-canvas.width = innerWidth * devicePixelRatio;
-canvas.height = innerHeight * devicePixelRatio;
-const context = canvas.getContext("2d", { alpha: false });
+canvas.width = 800;
+canvas.height = 600;
+const ratio = devicePixelRatio;
+canvas.style.cssText = `position:fixed;left:${Math.floor((innerWidth * ratio - 800) / 2) / ratio}px;` +
+  `top:${Math.floor((innerHeight * ratio - 600) / 2) / ratio}px;width:${800 / ratio}px;height:${600 / ratio}px`;
+const context = canvas.getContext("2d", { alpha: false, desynchronized: true });
 const patch = context.createImageData(66, 66);
 patch.data.fill(255);
 let n = 0;
-setInterval(() => { patch.data[0] = n++ & 255; context.putImageData(patch, 500, 300); }, 120);
+setInterval(() => { patch.data[0] = n++ & 255; context.putImageData(patch, 300, 200); }, 120);
 </script></body></html>
 """
 
