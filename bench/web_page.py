@@ -7,9 +7,11 @@ server; then the native program full screen on a private X screen, itself
 and with its X server (bench/linux_saver.py's measurement). Stretch 0.
 
 As a floor for any page, the same browser is also measured showing a bare
-canvas of the same size that redraws a 66 x 66 patch once every tick of the
-show (120 ms): what Chromium itself spends on a canvas that changes that
-often. And the site's weight: every file of build/web/site compressed with
+canvas set up as the page's (the picture's size, centred, opaque and
+desynchronized) that redraws a 66 x 66 patch once every tick of the show
+(120 ms): what Chromium itself spends on a canvas that changes that often.
+Each figure is split by kind of process (browser, renderer, GPU, utility,
+and chromedriver, which is the measurement's and idle while it measures). And the site's weight: every file of build/web/site compressed with
 gzip -9, which is what a first visit transfers (the service worker keeps a
 copy of each).
 
@@ -45,17 +47,22 @@ START_TIMEOUT_S = 90
 SETTLE_S = linux_saver.SETTLE_S
 
 
-# A canvas redrawn at the show's tick, and nothing else.
+# A canvas set up as the page sets up its own (opaque, desynchronized, the
+# picture's size in the middle of the window, as it is when centred), one
+# patch of it redrawn at the show's tick, and nothing else.
 BARE_CANVAS = """<!doctype html><html><body style="margin:0;background:#000">
-<canvas id="show" style="position:fixed;inset:0;width:100%;height:100%"></canvas><script>
+<canvas id="show" style="position:fixed"></canvas><script>
 const canvas = document.getElementById("show");
-canvas.width = innerWidth * devicePixelRatio;
-canvas.height = innerHeight * devicePixelRatio;
-const context = canvas.getContext("2d", { alpha: false });
+canvas.width = 800;
+canvas.height = 600;
+const ratio = devicePixelRatio;
+canvas.style.cssText = `position:fixed;left:${Math.floor((innerWidth * ratio - 800) / 2) / ratio}px;` +
+  `top:${Math.floor((innerHeight * ratio - 600) / 2) / ratio}px;width:${800 / ratio}px;height:${600 / ratio}px`;
+const context = canvas.getContext("2d", { alpha: false, desynchronized: true });
 const patch = context.createImageData(66, 66);
 patch.data.fill(255);
 let n = 0;
-setInterval(() => { patch.data[0] = n++ & 255; context.putImageData(patch, 500, 300); }, 120);
+setInterval(() => { patch.data[0] = n++ & 255; context.putImageData(patch, 300, 200); }, 120);
 </script></body></html>
 """
 
@@ -69,6 +76,22 @@ def site_weight():
         plain += len(data)
         compressed += len(gzip.compress(data, compresslevel=9))
     return plain, compressed
+
+
+def process_kind(pid):
+    """browser, renderer, gpu-process, utility:<sub-type>, zygote, ... or
+    chromedriver, from the process's command line."""
+    try:
+        with open(f"/proc/{pid}/cmdline", "rb") as source:
+            # A child rewrites its title as one line of words.
+            words = source.read().decode(errors="replace").replace("\0", " ").split()
+    except OSError:
+        return "gone"
+    if words and os.path.basename(words[0]).startswith("chromedriver"):
+        return "chromedriver"
+    kind = next((w.split("=", 1)[1] for w in words if w.startswith("--type=")), "browser")
+    sub = next((w.split("=", 1)[1] for w in words if w.startswith("--utility-sub-type=")), None)
+    return f"{kind}:{sub.rsplit('.', 1)[-1]}" if sub else kind
 
 
 def seconds_of(pids):
@@ -118,8 +141,16 @@ def measure_page(seconds, width, height, folder=SITE, ready=showing):
         # ended took its time with it (the JSON says how many did).
         used = sum(after[pid] - before.get(pid, 0.0) for pid in after)
         ended = sum(1 for pid in before if pid not in after)
+        # Where the time went, by kind of process; chromedriver is the
+        # measurement's own, not a visitor's.
+        split = {}
+        for pid in after:
+            kind = process_kind(pid)
+            split[kind] = round(split.get(kind, 0.0) + 100 * (after[pid] - before.get(pid, 0.0)) / elapsed, 2)
+        driver = split.get("chromedriver", 0.0)
         wait_for_show(browser, ready)
         return {"seconds": round(elapsed, 1), "page_cpu_percent": round(100 * used / elapsed, 2),
+                "browser_cpu_percent": round(100 * used / elapsed - driver, 2), "by_process": split,
                 "processes": len(after), "processes_ended": ended}
     finally:
         if browser:
@@ -140,7 +171,7 @@ def main():
     width, height = (int(n) for n in options.size.split("x"))
     page = measure_page(options.seconds, width, height)
     print(f"page: {page['page_cpu_percent']}% of a core over {page['seconds']:.0f} s at {options.size} "
-          f"({page['processes']} processes)", flush=True)
+          f"({page['processes']} processes): {page['by_process']}", flush=True)
     bare_folder = tempfile.mkdtemp(prefix="quibac-bare-canvas-")
     try:
         with open(os.path.join(bare_folder, "index.html"), "w") as out:
@@ -148,7 +179,7 @@ def main():
         bare = measure_page(options.seconds, width, height, bare_folder, drawing)
     finally:
         shutil.rmtree(bare_folder, ignore_errors=True)
-    print(f"bare canvas at the show's tick: {bare['page_cpu_percent']}% of a core", flush=True)
+    print(f"bare canvas at the show's tick: {bare['page_cpu_percent']}% of a core: {bare['by_process']}", flush=True)
     server, display = linux_saver.start_xvfb(width, height)
     try:
         native = linux_saver.measure_native(display, server, options.seconds, 0)

@@ -7,8 +7,11 @@
 
 #include <emscripten/em_asm.h>
 #include <emscripten/emscripten.h>
+#include <emscripten/threading.h>
 
 #include <chrono>
+#include <climits>
+#include <cmath>
 
 namespace quibac::web {
 
@@ -35,29 +38,34 @@ PageLink::~PageLink() {
 }
 
 ScreenRequest PageLink::NextScreen() {
-    std::unique_lock<std::mutex> guard(lock_);
-    wake_.wait(guard, [this] { return wanted_.width > 0 && !(wanted_ == running_); });
-    running_ = wanted_;
-    return running_;
+    for (;;) {
+        const uint32_t seen = events_.load();
+        {
+            std::lock_guard<std::mutex> guard(lock_);
+            if (wanted_.width > 0 && !(wanted_ == running_)) {
+                running_ = wanted_;
+                return running_;
+            }
+        }
+        WaitForSignal(seen);
+    }
 }
 
 void PageLink::StartSession(const ScreenRequest& screen) {
-    {
-        std::unique_lock<std::mutex> guard(lock_);
-        // The page may still be reading the last run's frame.
-        wake_.wait(guard, [this] { return !showing_; });
-        changed_ = true;
+    // The page may still be reading the last run's frame.
+    for (;;) {
+        const uint32_t seen = events_.load();
+        if (!showing_.load()) break;
+        WaitForSignal(seen);
     }
+    changed_.store(true);
     closePosted_ = false;
     mirror_.Reset(screen.width, screen.height);
     posix::KeepWindowBlits(false);
     posix::SetScreenChangeHook([this] {
         // On the show's thread, under the platform's lock.
-        {
-            std::lock_guard<std::mutex> guard(lock_);
-            changed_ = true;
-        }
-        wake_.notify_all();
+        changed_.store(true);
+        Signal();
     });
     posix::SetIdleDriver([this] { return Idle(); });
 }
@@ -74,7 +82,7 @@ void PageLink::RequestScreen(const ScreenRequest& screen) {
         std::lock_guard<std::mutex> guard(lock_);
         wanted_ = fitted;
     }
-    wake_.notify_all();
+    Signal();
 }
 
 bool PageLink::RestartWanted() {
@@ -83,29 +91,44 @@ bool PageLink::RestartWanted() {
 }
 
 void PageLink::FrameShown() {
-    {
-        std::lock_guard<std::mutex> guard(lock_);
-        showing_ = false;
-    }
-    wake_.notify_all();
+    showing_.store(false);
+    Signal();
 }
 
+void PageLink::Signal() {
+    events_.fetch_add(1);
+    emscripten_futex_wake(&events_, INT_MAX);
+}
+
+void PageLink::WaitForSignal(uint32_t seen, std::chrono::steady_clock::duration longest) {
+    const double milliseconds = std::chrono::duration<double, std::milli>(longest).count();
+    if (milliseconds > 0) emscripten_futex_wait(&events_, seen, milliseconds);
+}
+
+void PageLink::WaitForSignal(uint32_t seen) { emscripten_futex_wait(&events_, seen, INFINITY); }
+
 bool PageLink::Idle() {
-    bool present = false, restart = false;
-    {
-        std::unique_lock<std::mutex> guard(lock_);
-        wake_.wait_for(guard, kIdleWait, [this] { return (changed_ && !showing_) || !(wanted_ == running_); });
-        if (changed_ && !showing_)
-            wake_.wait_until(guard, lastPresent_ + kFrameInterval, [this] { return !(wanted_ == running_); });
-        restart = !(wanted_ == running_);
-        present = changed_ && !showing_;
-        if (present) changed_ = false, showing_ = true;
+    using Clock = std::chrono::steady_clock;
+    const auto ready = [this] { return changed_.load() && !showing_.load(); };
+    const Clock::time_point give_up = Clock::now() + kIdleWait;
+    for (;;) {
+        const uint32_t seen = events_.load();
+        if (ready() || RestartWanted() || Clock::now() >= give_up) break;
+        WaitForSignal(seen, give_up - Clock::now());
     }
-    // The platform is called with lock_ released: the change hook takes
-    // lock_ under the platform's own lock.
+    // At most one frame per display frame; a restart does not wait for it.
+    while (ready()) {
+        const uint32_t seen = events_.load();
+        if (RestartWanted() || Clock::now() >= lastPresent_ + kFrameInterval) break;
+        WaitForSignal(seen, lastPresent_ + kFrameInterval - Clock::now());
+    }
+    const bool restart = RestartWanted();
+    // What the show draws from here on is for the next present.
+    const bool present = ready() && changed_.exchange(false);
+    if (present) showing_.store(true);
     if (restart) CloseSaver();
     if (present) {
-        lastPresent_ = std::chrono::steady_clock::now();
+        lastPresent_ = Clock::now();
         Present();
     }
     return true;  // never the unattended-loop guard: the page is there

@@ -9,8 +9,8 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <vector>
@@ -43,14 +43,24 @@ private:
     bool Idle();
     void Present();
     void CloseSaver();
+    // Every change of what the window's thread waits for is announced here.
+    // The browser's thread cannot sleep, so it never waits for a lock or a
+    // condition variable on a frame's way: where a waiter held one, it would
+    // spin until the waiter ran again.
+    void Signal();
+    // Sleeps until an announcement after seen (a value of events_), or for
+    // the time given.
+    void WaitForSignal(uint32_t seen, std::chrono::steady_clock::duration longest);
+    void WaitForSignal(uint32_t seen);
 
+    std::atomic<uint32_t> events_{0};
+    std::atomic<bool> changed_{false};  // the show drew since the last present
+    std::atomic<bool> showing_{false};  // the page has a frame still to put up
+    // Guarded by lock_, which the browser's thread takes only to ask for a
+    // screen.
     std::mutex lock_;
-    std::condition_variable wake_;
-    // Guarded by lock_.
     ScreenRequest wanted_;
     ScreenRequest running_;
-    bool changed_ = false;  // the show drew since the last present
-    bool showing_ = false;  // the page has a frame still to put up
     // The window's thread only.
     bool closePosted_ = false;
     std::chrono::steady_clock::time_point lastPresent_;

@@ -18,15 +18,19 @@
   const CHRISTMAS = 25;
   const DECEMBER = 12;
 
+  const root = document.documentElement;
   const canvas = document.getElementById("show");
-  const context = canvas.getContext("2d", { alpha: false });
+  // Opaque, and drawn straight to the screen rather than through the
+  // compositor's copy of the canvas on every change: the show only ever
+  // changes a few rectangles a tick.
+  const context = canvas.getContext("2d", { alpha: false, desynchronized: true });
   const stretchButton = document.getElementById("stretch");
   const fullScreenButton = document.getElementById("fullscreen");
   const notice = document.getElementById("notice");
   const notices = document.getElementById("notices");
 
   let link = 0;           // the show's side of the page, once it is running
-  let image = null;       // the last area drawn, kept for the next of its size
+  let image = null;       // the whole canvas's pixels, into which each changed area is copied
   let pinnedDate = null;  // {year, month, day} when the address pins it
   let stretch = false;
   let resizeTimer = 0;
@@ -124,24 +128,56 @@
   }
   describe();
 
-  // ---- the canvas at the window's device pixels
+  // ---- the canvas: the window's device pixels, or the picture's own size
+  // when it is shown centred in a larger window
 
-  let wanted = { width: 0, height: 0 };
+  // The saver's canvas; a window at least this large shows it centred at
+  // this size unless Stretch is on, with black around it.
+  const PICTURE = { width: 800, height: 600 };
+
+  let wanted = { width: 0, height: 0 };  // the window, in device pixels
+  let asked = null;                      // the screen last asked of the show, and how it is placed
+  let placed = null;                     // the one the canvas is placed for: the last drawn
 
   function measure(entry) {
     const box = entry && entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
     if (box) return { width: box.inlineSize, height: box.blockSize };
     const ratio = window.devicePixelRatio || 1;
-    return { width: Math.round(canvas.clientWidth * ratio), height: Math.round(canvas.clientHeight * ratio) };
+    return { width: Math.round(root.clientWidth * ratio), height: Math.round(root.clientHeight * ratio) };
+  }
+
+  // Centred, the show's screen is the picture alone: the margins are the
+  // page's black, not pixels the show would draw, copy and send each frame.
+  function screenFor(size) {
+    if (!stretch && size.width >= PICTURE.width && size.height >= PICTURE.height)
+      return { width: PICTURE.width, height: PICTURE.height, centred: true };
+    return { width: size.width, height: size.height, centred: false };
+  }
+
+  // Where the canvas sits: filling the window, or at its own device pixels
+  // in the middle (the saver's origin: half the margin, truncated), on whole
+  // device pixels so that nothing is resampled.
+  function place() {
+    if (!placed || !placed.centred) {
+      canvas.style.cssText = "";
+      return;
+    }
+    const ratio = window.devicePixelRatio || 1;
+    const left = Math.max(0, Math.floor((wanted.width - canvas.width) / 2));
+    const top = Math.max(0, Math.floor((wanted.height - canvas.height) / 2));
+    canvas.style.cssText = `left:${left / ratio}px;top:${top / ratio}px;` +
+      `width:${canvas.width / ratio}px;height:${canvas.height / ratio}px`;
   }
 
   function askForScreen() {
-    if (link && wanted.width > 0 && wanted.height > 0)
-      Module._quibac_page_screen(link, wanted.width, wanted.height, stretch ? 1 : 0);
+    if (!link || wanted.width <= 0 || wanted.height <= 0) return;
+    asked = screenFor(wanted);
+    Module._quibac_page_screen(link, asked.width, asked.height, stretch ? 1 : 0);
   }
 
   function resized(size) {
     wanted = size;
+    place();
     clearTimeout(resizeTimer);
     resizeTimer = setTimeout(askForScreen, RESIZE_SETTLE_MS);
   }
@@ -149,9 +185,9 @@
   if (window.ResizeObserver) {
     const observer = new ResizeObserver((entries) => resized(measure(entries[entries.length - 1])));
     try {
-      observer.observe(canvas, { box: "device-pixel-content-box" });
+      observer.observe(root, { box: "device-pixel-content-box" });
     } catch (error) {
-      observer.observe(canvas);
+      observer.observe(root);
     }
   } else {
     window.addEventListener("resize", () => resized(measure(null)));
@@ -171,7 +207,6 @@
     askForScreen();
   });
 
-  const root = document.documentElement;
   const canFullScreen = Boolean(document.fullscreenEnabled && root.requestFullscreen);
   if (!canFullScreen) fullScreenButton.hidden = true;
 
@@ -228,10 +263,19 @@
         canvas.width = width;
         canvas.height = height;
       }
-      if (!image || image.width !== areaWidth || image.height !== areaHeight)
-        image = context.createImageData(areaWidth, areaHeight);
-      image.data.set(pixels);
-      context.putImageData(image, left, top);
+      // Until the show's first frame at the new screen, the last stays as it was.
+      if (asked !== placed && asked && width === asked.width && height === asked.height) {
+        placed = asked;
+        place();
+      }
+      // One image the canvas's size, made once per size: areas of every size
+      // come several times a second, and a new image for each is garbage.
+      if (!image || image.width !== width || image.height !== height) image = context.createImageData(width, height);
+      const rowBytes = areaWidth * 4;
+      for (let row = 0; row < areaHeight; ++row) {
+        image.data.set(pixels.subarray(row * rowBytes, (row + 1) * rowBytes), ((top + row) * width + left) * 4);
+      }
+      context.putImageData(image, 0, 0, left, top, areaWidth, areaHeight);
     },
     stopped(code) {
       say(`The show stopped (${code}); resize the window or press Stretch to start it again`);
