@@ -81,7 +81,7 @@ void SetUpScene(Show& show, Scene scene) {
         PlotCanvasBitmap(FrameOf(d), show.Assets.AdvertPicture.data(), 0, 0, kAdvertWidth, kAdvertHeight);
         break;
     }
-    RevealFrame(d, 0, g.OutputHeight, 0, g.OutputWidth, /*refresh=*/true, &show.ShowRunning);
+    RevealFrame(d, 0, g.OutputHeight, 0, g.OutputWidth, /*refresh=*/true, StopOf(show));
 }
 
 void WalkTick(Show& show) {
