@@ -66,7 +66,7 @@ bool AdvanceScene(Show& show) {
     case Scene::Door:
     case Scene::RandomDoor:
         StepDoor(show, show.Door.ShowDay);
-        PresentFrame(show.Output);
+        PresentChanges(show.Output, 0, 0, show.Output.Geometry.OutputWidth, show.Output.Geometry.OutputHeight);
         return seq.SceneTicks++ > kDoorSceneTicks - 2;
     case Scene::Wink: {
         const bool ended = ++seq.SceneTicks >= kWinkSceneTicks;
@@ -108,6 +108,7 @@ DWORD WINAPI ShowThread(LPVOID parameter) {
     while (show.ShowRunning.load()) {
         const DWORD tickStart = timeGetTime();
         ShowTick(show);
+        SettlePresentation(show.Output);
         WaitSince(tickStart, kTickLength, StopOf(show));
     }
     timeEndPeriod(1);
