@@ -49,18 +49,21 @@ void PresentChanges(Display& display, int32_t x, int32_t y, int32_t width, int32
     const FrameView frame = FrameOf(display);
     ShownPicture& shown = display.Shown;
     if (shown.Repainted.exchange(false)) ForgetShown(shown, 0, g.OutputHeight);
-    const RECT area = UnshownArea(shown, frame, x, y, width, height);
-    if (area.left >= area.right || area.top >= area.bottom) return;
+    const std::vector<RECT> areas = UnshownAreas(shown, frame, x, y, width, height);
+    if (areas.empty()) return;
     {
         const DeviceGuard guard(display.Devices);
-        // The source rectangle of a DIB is placed from its bottom row, top-down
-        // or not: the area's bottom edge is OutputHeight - area.bottom up.
-        SetDIBitsToDevice(display.WindowDC.get(), g.OriginX + area.left, g.OriginY + area.top,
-                          DWORD(area.right - area.left), DWORD(area.bottom - area.top), area.left,
-                          g.OutputHeight - area.bottom, 0, UINT(g.OutputHeight), display.Dib.FrameBuffer,
-                          display.Dib.Info, DIB_RGB_COLORS);
+        for (const RECT& area : areas) {
+            // The source rectangle of a DIB is placed from its bottom row,
+            // top-down or not: the area's bottom edge is OutputHeight -
+            // area.bottom up.
+            SetDIBitsToDevice(display.WindowDC.get(), g.OriginX + area.left, g.OriginY + area.top,
+                              DWORD(area.right - area.left), DWORD(area.bottom - area.top), area.left,
+                              g.OutputHeight - area.bottom, 0, UINT(g.OutputHeight), display.Dib.FrameBuffer,
+                              display.Dib.Info, DIB_RGB_COLORS);
+        }
     }
-    NoteShown(shown, frame, area);
+    for (const RECT& area : areas) NoteShown(shown, frame, area);
     shown.SentThisTick = true;
 }
 

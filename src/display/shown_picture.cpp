@@ -21,8 +21,13 @@ bool IsEmpty(const ColumnSpan& s) { return s.Left >= s.Right; }
 // differ; an empty span when they agree.
 ColumnSpan Differing(const uint8_t* a, const uint8_t* b, int32_t left, int32_t right) {
     if (left >= right || std::memcmp(a + left, b + left, size_t(right - left)) == 0) return {};
+    // Rows are long and changes narrow: step over equal words first.
+    constexpr int32_t kWord = int32_t(sizeof(uint64_t));
+    const auto sameWord = [a, b](int32_t at) { return std::memcmp(a + at, b + at, sizeof(uint64_t)) == 0; };
     int32_t first = left, last = right;
+    while (first + kWord <= right && sameWord(first)) first += kWord;
     while (a[first] == b[first]) ++first;
+    while (last - kWord >= first && sameWord(last - kWord)) last -= kWord;
     while (a[last - 1] == b[last - 1]) --last;
     return {first, last};
 }
@@ -45,25 +50,40 @@ ColumnSpan UnshownColumns(const ColumnSpan& known, const uint8_t* shownRow, cons
 
 }  // namespace
 
-RECT UnshownArea(ShownPicture& shown, const FrameView& frame, int32_t x, int32_t y, int32_t width, int32_t height) {
-    RECT area{0, 0, 0, 0};
-    if (frame.FrameBuffer == nullptr) return area;
+std::vector<RECT> UnshownAreas(ShownPicture& shown, const FrameView& frame, int32_t x, int32_t y, int32_t width,
+                               int32_t height) {
+    std::vector<RECT> areas;
+    if (frame.FrameBuffer == nullptr) return areas;
     Size(shown, frame);
-    const int32_t left = std::max(x, 0), right = std::min(int64_t(x) + width, int64_t(frame.Width));
-    const int32_t top = std::max(y, 0), bottom = std::min(int64_t(y) + height, int64_t(frame.Height));
-    bool any = false;
+    const int32_t left = std::max(x, 0), right = int32_t(std::min(int64_t(x) + width, int64_t(frame.Width)));
+    const int32_t top = std::max(y, 0), bottom = int32_t(std::min(int64_t(y) + height, int64_t(frame.Height)));
+    RECT band{0, 0, 0, 0};  // what of the current band is unshown; empty so far
+    const auto closeBand = [&areas, &band] {
+        if (band.left >= band.right) return;
+        RECT* last = areas.empty() ? nullptr : &areas.back();
+        // A band directly below one of the same columns joins it.
+        if (last != nullptr && last->bottom == band.top && last->left == band.left && last->right == band.right)
+            last->bottom = band.bottom;
+        else
+            areas.push_back(band);
+        band = RECT{0, 0, 0, 0};
+    };
     for (int32_t v = top; v < bottom && left < right; ++v) {
+        if (v % kShownBandRows == 0) closeBand();
         const ColumnSpan unshown =
             UnshownColumns(shown.Known[size_t(v)], shown.Pixels.data() + size_t(v) * size_t(frame.Width),
                            FrameRow(frame, v), left, right);
         if (IsEmpty(unshown)) continue;
-        if (!any) area = RECT{unshown.Left, v, unshown.Right, v + 1};
-        area.left = std::min<LONG>(area.left, unshown.Left);
-        area.right = std::max<LONG>(area.right, unshown.Right);
-        area.bottom = v + 1;
-        any = true;
+        if (band.left >= band.right) {
+            band = RECT{unshown.Left, v, unshown.Right, v + 1};
+            continue;
+        }
+        band.left = std::min<LONG>(band.left, unshown.Left);
+        band.right = std::max<LONG>(band.right, unshown.Right);
+        band.bottom = v + 1;
     }
-    return area;
+    closeBand();
+    return areas;
 }
 
 void NoteShown(ShownPicture& shown, const FrameView& frame, const RECT& area) {

@@ -34,11 +34,17 @@ struct ShownPicture {
     bool SentThisTick = false, Unsettled = false;
 };
 
-// The area of the frame (output pixels, clipped to it) within the rectangle
-// x, y, width, height whose pixels the window may not show yet: everything
-// not known, and the known pixels that differ. Empty when there is nothing to
-// present. Sizes the record for the frame on first use.
-RECT UnshownArea(ShownPicture& shown, const FrameView& frame, int32_t x, int32_t y, int32_t width, int32_t height);
+// Changes are often scattered (two candles, falling snow), so they are
+// gathered band by band of this many output rows: one rectangle a band, and
+// a band below one of the same columns joins it.
+constexpr int32_t kShownBandRows = 8;
+
+// The areas of the frame (output pixels, clipped to it) within the rectangle
+// x, y, width, height whose pixels the window may not show yet (everything
+// not known, and the known pixels that differ), top to bottom; none when
+// there is nothing to present. Sizes the record for the frame on first use.
+std::vector<RECT> UnshownAreas(ShownPicture& shown, const FrameView& frame, int32_t x, int32_t y, int32_t width,
+                               int32_t height);
 // The window now shows the frame buffer's pixels in area.
 void NoteShown(ShownPicture& shown, const FrameView& frame, const RECT& area);
 // Rows top .. top + rows - 1 of the window may show anything now (their

@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     UseSoftwareWindowSurfaces();
     CatchTermination();
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    if (!StartVisibleVideo()) {
         std::fprintf(stderr, "quibac: no display: %s\n", SDL_GetError());
         return kNoDisplayExitCode;
     }
