@@ -1,10 +1,11 @@
-"""Timing what a person sees on an X screen, to the millisecond: a key
-pressed through the XTest extension, the moment a window is unmapped or
-destroyed as the X server reports it, and the moment a process has ended.
+"""Timing what a person sees on an X screen, to the millisecond: captures
+of the whole screen, a key pressed through the XTest extension, the moment a
+window is unmapped or destroyed as the X server reports it, and the moment a
+process has ended.
 
-Spawning xdotool for each press or look costs tens of milliseconds on a busy
-machine, more than the close latencies measured; here the key goes out and
-the events come back on one connection of the bench's own.
+Spawning a program (xdotool, xwd) for each press, look or capture costs
+tens of milliseconds or more on a busy machine, more than the latencies
+measured; here everything goes over one connection of the bench's own.
 """
 
 import ctypes
@@ -14,9 +15,18 @@ import select
 import subprocess
 import time
 
+CONNECT_ATTEMPTS = 5
 _STRUCTURE_NOTIFY_MASK = 1 << 17
 _DESTROY_NOTIFY = 17
 _UNMAP_NOTIFY = 18
+
+
+class _XImageHead(ctypes.Structure):
+    """The leading fields of Xlib's XImage, as far as the pixels need."""
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
+                ("format", ctypes.c_int), ("data", ctypes.POINTER(ctypes.c_char)), ("byte_order", ctypes.c_int),
+                ("bitmap_unit", ctypes.c_int), ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
+                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int), ("bits_per_pixel", ctypes.c_int)]
 
 
 class _XAnyEvent(ctypes.Structure):
@@ -29,6 +39,8 @@ class _XEvent(ctypes.Union):
 
 
 _ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
+_Z_PIXMAP = 2
+_ALL_PLANES = ctypes.c_ulong(~0 & 0xFFFFFFFFFFFFFFFF)
 
 
 class XTiming:
@@ -51,14 +63,27 @@ class XTiming:
         x.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
         x.XSetErrorHandler.argtypes = [_ERROR_HANDLER]
         x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        x.XDefaultRootWindow.restype = ctypes.c_ulong
+        x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        x.XGetImage.restype = ctypes.POINTER(_XImageHead)
+        x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                                ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+        x.XDestroyImage.argtypes = [ctypes.POINTER(_XImageHead)]
         t.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
         # A window may be gone before it is watched: Xlib's own handler would
         # end the bench on the error that gives.
         self._ignore_errors = _ERROR_HANDLER(lambda display, error: 0)
         x.XSetErrorHandler(self._ignore_errors)
-        self.connection = x.XOpenDisplay(display.encode())
-        if not self.connection:
+        # A busy X server now and then drops a new connection.
+        for _ in range(CONNECT_ATTEMPTS):
+            self.connection = x.XOpenDisplay(display.encode())
+            if self.connection:
+                break
+            time.sleep(0.1)
+        else:
             raise RuntimeError(f"cannot open display {display}")
+        self.root = x.XDefaultRootWindow(self.connection)
+        self.size = _screen_size(display)
 
     def close(self):
         if self.connection:
@@ -66,10 +91,21 @@ class XTiming:
             self.connection = None
 
     def visible_windows(self, title):
-        """Ids of the mapped windows whose whole name is title (not timed)."""
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], capture_output=True,
-                               text=True, env={**os.environ, "DISPLAY": self.display_name})
-        return [int(line) for line in found.stdout.split()]
+        return visible_windows(self.display_name, title)
+
+    def rows(self):
+        """The whole screen as it is now: one bytes object of pixels a row."""
+        width, height = self.size
+        image = self.xlib.XGetImage(self.connection, self.root, 0, 0, width, height, _ALL_PLANES, _Z_PIXMAP)
+        if not image:
+            raise RuntimeError("XGetImage failed")
+        try:
+            head = image.contents
+            data = ctypes.string_at(head.data, head.bytes_per_line * head.height)
+            used = width * head.bits_per_pixel // 8
+            return [data[y * head.bytes_per_line:y * head.bytes_per_line + used] for y in range(height)]
+        finally:
+            self.xlib.XDestroyImage(image)
 
     def watch(self, window):
         """From now on the server tells when window is unmapped or destroyed."""
@@ -106,6 +142,24 @@ class XTiming:
             if left <= 0:
                 return None
             select.select([fd], [], [], left)
+
+
+def _screen_size(display):
+    for _ in range(CONNECT_ATTEMPTS):
+        found = subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True, text=True,
+                               env={**os.environ, "DISPLAY": display})
+        if found.returncode == 0:
+            return tuple(int(n) for n in found.stdout.split())
+        time.sleep(0.1)
+    raise RuntimeError(f"cannot read the size of display {display}")
+
+
+def visible_windows(display, title):
+    """Ids of the mapped windows whose whole name is title (not timed; none
+    when the look itself fails, as a dropped connection makes it)."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], capture_output=True,
+                           text=True, env={**os.environ, "DISPLAY": display})
+    return [int(line) for line in found.stdout.split()]
 
 
 def wait_process_end(pid, timeout):
