@@ -29,6 +29,7 @@ sys.dont_write_bytecode = True
 
 import measuring  # noqa: E402
 import x_timing  # noqa: E402
+from measuring import process_seconds, start_xvfb  # noqa: E402,F401  (what the other benches take from here)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
@@ -58,41 +59,65 @@ def wait_for_window(display, saver, log_path):
     raise RuntimeError(f"the saver's window did not appear in {WINDOW_TIMEOUT_S} s: {log_tail(log_path)!r}")
 
 
-def measure_once(program, width, height, seconds, stretch):
-    """One run on a screen of its own; its figures, or why there are none."""
+def watch(saver, server_pid, seconds):
+    """Processor shares of a running saver and of its X server over seconds of
+    wall time, whether the saver ran throughout, and its resident memory."""
+    before, server_before = measuring.process_seconds(saver.pid), measuring.process_seconds(server_pid)
+    wall = time.monotonic()
+    time.sleep(seconds)
+    used = measuring.process_seconds(saver.pid) - before
+    server_used = measuring.process_seconds(server_pid) - server_before
+    elapsed = time.monotonic() - wall
+    ran = saver.poll() is None
+    return {"seconds": round(elapsed, 1), "saver_cpu_percent": round(100 * used / elapsed, 2),
+            "server_cpu_percent": round(100 * server_used / elapsed, 2), "ran_throughout": ran,
+            "resident_mib": measuring.resident_mib(saver.pid) if ran else None}
+
+
+def run_on(program, display, server_pid, seconds, stretch):
+    """The program full screen on display at Stretch stretch, measured after
+    its start-up; raises RuntimeError, with its last words, when it does not
+    show or ends during the run."""
     work = tempfile.mkdtemp(prefix="quibac-bench-")
-    server = saver = None
+    saver = None
     try:
         with open(os.path.join(work, "QUIBAC.INI"), "w") as ini:
             ini.write(f"[Quib Advent Screen Saver]\nStretch={stretch}\n")
-        server, display = measuring.start_xvfb(width, height)
         log_path = os.path.join(work, "saver.log")
         with open(log_path, "w") as log:
             saver = subprocess.Popen([program, "/s"], env={**os.environ, "DISPLAY": display, "XDG_CONFIG_HOME": work},
                                      stdout=log, stderr=subprocess.STDOUT)
         wait_for_window(display, saver, log_path)
         time.sleep(SETTLE_S)
-        before, server_before = measuring.process_seconds(saver.pid), measuring.process_seconds(server.pid)
-        wall = time.monotonic()
-        time.sleep(seconds)
-        used = measuring.process_seconds(saver.pid) - before
-        server_used = measuring.process_seconds(server.pid) - server_before
-        elapsed = time.monotonic() - wall
-        resident = measuring.resident_mib(saver.pid)
-        if saver.poll() is not None:
+        figures = watch(saver, server_pid, seconds)
+        if not figures["ran_throughout"]:
             raise RuntimeError(f"the program ended during the run (exit code {saver.returncode}): "
                                f"{log_tail(log_path)!r}")
-        return {"seconds": round(elapsed, 1), "saver_cpu_percent": round(100 * used / elapsed, 2),
-                "xvfb_cpu_percent": round(100 * server_used / elapsed, 2), "resident_mib": resident}
-    except (RuntimeError, OSError) as error:
-        return {"error": str(error)}
+        figures["xvfb_cpu_percent"] = figures.pop("server_cpu_percent")
+        return figures
     finally:
         if saver is not None:
             saver.kill()
             saver.wait()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+def measure_native(display, server, seconds, stretch):
+    """One run of the program built here on a screen the caller started."""
+    return run_on(PROGRAM, display, server.pid, seconds, stretch)
+
+
+def measure_once(program, width, height, seconds, stretch):
+    """One run on a screen of its own; its figures, or why there are none."""
+    server = None
+    try:
+        server, display = measuring.start_xvfb(width, height)
+        return run_on(program, display, server.pid, seconds, stretch)
+    except (RuntimeError, OSError) as error:
+        return {"error": str(error)}
+    finally:
         if server is not None:
             measuring.stop(server)
-        shutil.rmtree(work, ignore_errors=True)
 
 
 def measure(program, width, height, seconds, runs, stretches):

@@ -18,7 +18,7 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/licences/ DESTINATION share/doc/qui
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quibac)
-set(CPACK_PACKAGE_VERSION 1.0.0)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Quib Advent maintainers")
 set(CPACK_PACKAGE_CONTACT "The Quib Advent maintainers <quibac@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Advent-calendar screen saver, standalone and as an XScreenSaver hack")

@@ -13,8 +13,16 @@ void BuildScalingMaps(ScalingMaps& maps, const OutputGeometry& geometry) {
     const int32_t rows = geometry.OutputHeight > 0 ? geometry.OutputHeight : 0;
     const int32_t padded = (rows + kRevealRowsPerStep - 1) / kRevealRowsPerStep * kRevealRowsPerStep;
     maps.RevealOrder.assign(std::size_t(padded), kRevealSentinel);
-    for (int32_t i = 0; i < rows; ++i)
-        maps.RevealOrder[std::size_t(i)] = geometry.SmallScreen ? i : int32_t(int64_t(kRevealStride) * i % rows);
+    // Where the stride divides the height, stride steps alone come back to
+    // row 0 after rows / stride entries and would reveal only every seventh
+    // row (1050 rows stretched: the advert stayed six-sevenths black for its
+    // whole scene). Each such pass starts one row lower, so every row is
+    // still copied exactly once; other heights keep the plain stride order.
+    const int32_t period = rows % kRevealStride == 0 ? rows / kRevealStride : rows;
+    for (int32_t i = 0; i < rows; ++i) {
+        const int64_t strided = int64_t(kRevealStride) * i + i / period;
+        maps.RevealOrder[std::size_t(i)] = geometry.SmallScreen ? i : int32_t(strided % rows);
+    }
 }
 
 }  // namespace quibac

@@ -37,11 +37,17 @@ struct InputState {
     HIMC SavedImeContext = nullptr;
 };
 
+// How far the saver window's own life has got. Another program can send the
+// window any lifetime message; only the window's own creation and destruction
+// move it on, so forged ones are recognised and ignored.
+enum class WindowLife { Attached, Created, Destroyed };
+
 struct HostState {
     HINSTANCE SaverInstance = nullptr;
     bool IsWin9x = false;
     bool PreviewMode = false;
     HWND SaverWindow = nullptr;
+    WindowLife Life = WindowLife::Attached;
     PasswordGate Password;
     InputState Input;
     std::unique_ptr<Saver> SaverState;

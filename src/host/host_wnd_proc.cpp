@@ -24,9 +24,17 @@ struct HostRow {
     Then then;
 };
 
+// How long the preview waits for its parent to take a help request.
+constexpr UINT kHelpAnswerLimitMs = 1000;
+
 bool Always(const HostState&, const WindowMessage&) { return true; }
 bool IfClosing(const HostState& host, const WindowMessage&) { return host.Password.Closing != 0; }
 bool IfPreview(const HostState& host, const WindowMessage&) { return host.PreviewMode; }
+// Lifetime messages that the window's own life has already gone past, or not
+// yet reached, come from elsewhere: another program can send them.
+bool IfCreated(const HostState& host, const WindowMessage&) { return host.Life != WindowLife::Attached; }
+bool IfDestroyed(const HostState& host, const WindowMessage&) { return host.Life == WindowLife::Destroyed; }
+bool IfNotDestroyed(const HostState& host, const WindowMessage&) { return host.Life != WindowLife::Destroyed; }
 
 // Task switching, and a second saver, are not let through a running one. The
 // command is compared whole, low bits included.
@@ -51,12 +59,14 @@ void DetachInputContext(HostState& host, HWND window) {
 }
 
 void OnCreate(HostState& host, const WindowMessage& m) {
+    host.Life = WindowLife::Created;
     DetachInputContext(host, m.window);
     GetCursorPos(&host.Input.MouseAnchor);
     HideCursorOutsidePreview(host, m);
 }
 
 void OnDestroy(HostState& host, const WindowMessage& m) {
+    host.Life = WindowLife::Destroyed;
     const InputState& input = host.Input;
     if (input.ImmModule != nullptr && input.ImmAssociateContext != nullptr && input.SavedImeContext != nullptr)
         input.ImmAssociateContext(m.window, input.SavedImeContext);
@@ -64,18 +74,40 @@ void OnDestroy(HostState& host, const WindowMessage& m) {
 }
 
 // Help and context menus asked for over the preview belong to the settings
-// page around it.
+// page around it, which another program owns. A context menu's lParam is a
+// point and may be posted; help's is a pointer, which Windows refuses to post
+// (and would not carry into another process), so help is sent, for Windows
+// to copy it across, with a limit so that a page that does not answer cannot
+// hold up the preview.
 void ForwardToParent(HostState&, const WindowMessage& m) {
     HWND parent = GetParent(m.window);
-    if (parent != nullptr && IsWindow(parent))
-        PostMessageA(parent, m.message, reinterpret_cast<WPARAM>(parent), m.lParam);
+    if (parent == nullptr || !IsWindow(parent)) return;
+    const auto wParam = reinterpret_cast<WPARAM>(parent);
+    if (m.message == WM_HELP) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(parent, m.message, wParam, m.lParam, SMTO_ABORTIFHUNG, kHelpAnswerLimitMs, &ignored);
+    } else {
+        PostMessageA(parent, m.message, wParam, m.lParam);
+    }
 }
 
 void YieldSlice(HostState&, const WindowMessage&) { Sleep(0); }
 
-constexpr std::array<HostRow, 16> kHostRows{{
+// The window's last message: nothing of the state is reached through it any more.
+void Detach(HostState&, const WindowMessage& m) { SetWindowLongPtrA(m.window, GWLP_USERDATA, 0); }
+
+constexpr std::array<HostRow, 21> kHostRows{{
+    // Forged lifetime messages are answered here and go no further: the
+    // platform's default handling would take the title from a forged
+    // WM_NCCREATE and free it on a forged WM_NCDESTROY, and the saver would
+    // load its animation again under the running show.
+    {WM_NCCREATE, IfCreated, nullptr, Then::AnswerOne},
+    {WM_CREATE, IfCreated, nullptr, Then::AnswerZero},
     {WM_CREATE, Always, OnCreate, Then::SaverProc},
+    {WM_DESTROY, IfDestroyed, nullptr, Then::AnswerZero},
     {WM_DESTROY, Always, OnDestroy, Then::SaverProc},
+    {WM_NCDESTROY, IfNotDestroyed, nullptr, Then::AnswerZero},
+    {WM_NCDESTROY, Always, Detach, Then::SaverProc},
     {WM_SETTEXT, Always, nullptr, Then::AnswerZero},  // the title is how a running saver is found
     {WM_PAINT, IfClosing, nullptr, Then::DefaultProc},
     {WM_PAINT, Always, HideCursorOutsidePreview, Then::SaverProc},
@@ -97,13 +129,15 @@ LRESULT PassToSaver(HostState& host, const WindowMessage& m) {
 }
 
 // The state travels as the window's creation data and is kept in its user
-// data from the first message on.
+// data from its WM_NCCREATE on. Only a window without a state reads creation
+// data: a WM_NCCREATE sent later, by anyone, may carry any pointer at all.
 HostState* AttachOnCreation(HWND window, UINT message, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
-    return HostOf(window);
+    if (message != WM_NCCREATE || lParam == 0) return nullptr;
+    auto* host = static_cast<HostState*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+    if (host == nullptr) return nullptr;
+    host->Life = WindowLife::Attached;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(host));
+    return host;
 }
 
 }  // namespace
@@ -111,10 +145,10 @@ HostState* AttachOnCreation(HWND window, UINT message, LPARAM lParam) {
 HostState* HostOf(HWND window) { return reinterpret_cast<HostState*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
 
 LRESULT CALLBACK HostWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    HostState* host = AttachOnCreation(window, message, lParam);
+    HostState* host = HostOf(window);
+    if (host == nullptr) host = AttachOnCreation(window, message, lParam);
     if (host == nullptr || host->SaverState == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     const WindowMessage m{window, message, wParam, lParam};
-    if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     for (const HostRow& row : kHostRows) {
         if (row.message != message || !row.when(*host, m)) continue;
         if (row.first != nullptr) row.first(*host, m);

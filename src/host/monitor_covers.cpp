@@ -1,6 +1,7 @@
 #include "host/monitor_covers.h"
 
-#include "host/library_entry.h"
+#include "host/host_state.h"
+#include "host/monitor_layout.h"
 
 #include <array>
 
@@ -8,32 +9,11 @@ namespace quibac {
 
 namespace {
 
-constexpr DWORD kCoverStyle = WS_POPUP | WS_VISIBLE;
+// As the saver's own window: above everything, and a DC of its own, which a
+// show holds from its first paint to its end with its palette selected.
+constexpr DWORD kCoverStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr DWORD kCoverExStyle = WS_EX_TOPMOST;
-
-// Windows 95 and NT 4 know one monitor only and have neither entry.
-constexpr char kUserLibrary[] = "USER32.DLL";
-using EnumDisplayMonitorsFn = BOOL(WINAPI*)(HDC, LPCRECT, MONITORENUMPROC, LPARAM);
-using GetMonitorInfoFn = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
-
-struct CoverContext {
-    HINSTANCE instance;
-    HWND saver;
-    GetMonitorInfoFn getMonitorInfo;
-};
-
-BOOL CALLBACK CoverMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    const auto& context = *reinterpret_cast<const CoverContext*>(data);
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!context.getMonitorInfo(monitor, &info) || (info.dwFlags & MONITORINFOF_PRIMARY) != 0) return TRUE;
-    const RECT& r = info.rcMonitor;
-    // Owned by the saver's window: destroyed with it, never above it in its
-    // own thread's order of things.
-    CreateWindowExA(kCoverExStyle, kCoverClassName, "", kCoverStyle, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                    context.saver, nullptr, context.instance, nullptr);
-    return TRUE;
-}
+constexpr UINT kCoverClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC;
 
 // The input the saver closes on, whichever monitor the user touches.
 constexpr std::array<UINT, 6> kSaverInput{WM_KEYDOWN,     WM_SYSKEYDOWN,  WM_MOUSEMOVE,
@@ -45,40 +25,111 @@ bool IsSaverInput(UINT message) {
     return false;
 }
 
-}  // namespace
-
-bool CoverOtherMonitors(HINSTANCE instance, HWND saver) {
-    const HMODULE user = GetModuleHandleA(kUserLibrary);
-    const auto enumMonitors = EntryOf<EnumDisplayMonitorsFn>(user, "EnumDisplayMonitors");
-    const auto getMonitorInfo = EntryOf<GetMonitorInfoFn>(user, "GetMonitorInfoA");
-    if (enumMonitors == nullptr || getMonitorInfo == nullptr) return false;
-    WNDCLASSA coverClass{};
-    coverClass.lpfnWndProc = CoverWndProc;
-    coverClass.hInstance = instance;
-    coverClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    coverClass.lpszClassName = kCoverClassName;
-    if (RegisterClassA(&coverClass) == 0) return false;
-    CoverContext context{instance, saver, getMonitorInfo};
-    enumMonitors(nullptr, nullptr, CoverMonitor, reinterpret_cast<LPARAM>(&context));
-    return true;
+MonitorCovers::Cover* CoverOf(HWND window) {
+    return reinterpret_cast<MonitorCovers::Cover*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-void ForgetMonitorCovers(HINSTANCE instance) { UnregisterClassA(kCoverClassName, instance); }
-
-LRESULT CALLBACK CoverWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// A black cover's whole procedure, and the handler a cover's show passes
+// every message on to.
+LRESULT CALLBACK CoverDefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETCURSOR) {
         SetCursor(nullptr);
         return TRUE;
     }
     // Passed on as it came: the saver measures movement by the cursor's
     // position on the whole screen, so the same threshold and the same
-    // password gate apply.
+    // password gate apply, and one close ends every window.
     HWND saver = GetWindow(window, GW_OWNER);
     if (IsSaverInput(message) && saver != nullptr) {
         PostMessageA(saver, message, wParam, lParam);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+MonitorCovers::MonitorCovers(HINSTANCE instance, HWND saver, CoverKind kind) : instance_(instance), saver_(saver) {
+    const std::vector<RECT> others = OtherMonitors();
+    if (others.empty()) return;
+    WNDCLASSA coverClass{};
+    coverClass.style = kCoverClassStyle;
+    coverClass.lpfnWndProc = CoverWndProc;
+    coverClass.hInstance = instance;
+    coverClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    coverClass.lpszClassName = kCoverClassName;
+    registered_ = RegisterClassA(&coverClass) != 0;
+    if (!registered_) return;
+    for (const RECT& area : others) {
+        Cover& cover = *covers_.emplace_back(std::make_unique<Cover>());
+        cover.Covers = this;
+        cover.Area = area;
+        if (kind == CoverKind::Show && CreateCover(cover, true) != nullptr) continue;
+        // A show that could not start leaves the monitor black, not bare.
+        ForgetShow(cover);
+        CreateCover(cover, false);
+    }
+}
+
+MonitorCovers::~MonitorCovers() {
+    // Normally their owner's end has taken them down already; after a fault
+    // it has not, and their shows must stop before what they draw with goes.
+    for (const auto& cover : covers_)
+        if (cover->Window != nullptr && IsWindow(cover->Window)) DestroyWindow(cover->Window);
+    for (const auto& cover : covers_) ForgetShow(*cover);
+    if (registered_) UnregisterClassA(kCoverClassName, instance_);
+}
+
+void MonitorCovers::MendLostShows() {
+    // Once the saver's window is gone, its covers went with it: nothing to mend.
+    if (!IsWindow(saver_)) return;
+    for (const auto& cover : covers_) {
+        if (cover->Show == nullptr || IsWindow(cover->Window)) continue;
+        ForgetShow(*cover);
+        CreateCover(*cover, false);
+    }
+}
+
+void MonitorCovers::StopEveryShow() {
+    for (const auto& cover : covers_)
+        if (cover->Show != nullptr) cover->Show->Animation.ShowRunning = false;
+    const HostState* host = HostOf(saver_);
+    if (host != nullptr && host->SaverState != nullptr) host->SaverState->Animation.ShowRunning = false;
+}
+
+HWND MonitorCovers::CreateCover(Cover& cover, bool withShow) {
+    if (withShow) cover.Show = std::make_unique<Saver>(instance_, CoverDefaultProc);
+    const RECT& r = cover.Area;
+    // Owned by the saver's window: destroyed with it, before it.
+    cover.Window = CreateWindowExA(kCoverExStyle, kCoverClassName, "", kCoverStyle, r.left, r.top, r.right - r.left,
+                                   r.bottom - r.top, saver_, nullptr, instance_, &cover);
+    return cover.Window;
+}
+
+void MonitorCovers::ForgetShow(Cover& cover) {
+    // A show thread that would not end even when terminated may still be
+    // drawing with everything the show holds; the process is ending, so
+    // leaving it all is better than freeing it under the thread.
+    if (cover.Show != nullptr && cover.Show->ShowThreadHandle != nullptr) static_cast<void>(cover.Show.release());
+    cover.Show.reset();
+}
+
+LRESULT CALLBACK CoverWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A cover travels as the window's creation data and is kept in its user
+    // data from the first message on.
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    MonitorCovers::Cover* cover = CoverOf(window);
+    if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    if (cover == nullptr || cover->Show == nullptr) return CoverDefaultProc(window, message, wParam, lParam);
+    Saver& show = *cover->Show;
+    // A running show's window goes only with the saver's: every show hears it
+    // at once, so that the close waits for the slowest show, not for one
+    // after another.
+    if (message == WM_DESTROY && show.ShowThreadHandle != nullptr) cover->Covers->StopEveryShow();
+    return SaverProc(show, window, message, wParam, lParam);
 }
 
 }  // namespace quibac

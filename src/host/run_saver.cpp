@@ -1,11 +1,14 @@
 // The two saver modes: one window, full screen or inside the preview parent,
-// and its message loop.
+// and its message loop; full screen, the other monitors are covered too.
 #include "host/host.h"
 
 #include "host/command_line.h"
 #include "host/host_window.h"
 #include "host/monitor_covers.h"
 #include "host/password.h"
+#include "settings/settings.h"
+
+#include <optional>
 
 namespace quibac {
 
@@ -41,7 +44,7 @@ WNDCLASSA SaverClass(HINSTANCE instance) {
 // result. A failing GetMessageA ends the loop too, rather than spinning on
 // it; the window is then taken down so its show stops and everything it
 // holds is freed.
-int RunMessageLoop(HostState& host) {
+int RunMessageLoop(HostState& host, MonitorCovers* covers) {
     MSG message{};
     for (;;) {
         const BOOL got = GetMessageA(&message, nullptr, 0, 0);
@@ -49,6 +52,7 @@ int RunMessageLoop(HostState& host) {
         if (got == -1) break;
         TranslateMessage(&message);
         DispatchMessageA(&message);
+        if (covers != nullptr) covers->MendLostShows();
     }
     if (IsWindow(host.SaverWindow)) DestroyWindow(host.SaverWindow);
     return kSaverFailedExitCode;
@@ -89,10 +93,13 @@ int RunSaver(HostState& host, HWND parent) {
         host.SaverWindow = CreateWindowExA(kind.exStyle, kSaverClassName, kind.title, kind.style, 0, 0, width, height,
                                            parent, nullptr, host.SaverInstance, &host);
         if (host.SaverWindow != nullptr) {
-            const bool covered = !host.PreviewMode && CoverOtherMonitors(host.SaverInstance, host.SaverWindow);
-            if (!host.PreviewMode) SetForegroundWindow(host.SaverWindow);
-            result = RunMessageLoop(host);
-            if (covered) ForgetMonitorCovers(host.SaverInstance);
+            std::optional<MonitorCovers> covers;
+            if (!host.PreviewMode) {
+                const CoverKind covering = ReadSettings().EveryMonitor != 0 ? CoverKind::Show : CoverKind::Black;
+                covers.emplace(host.SaverInstance, host.SaverWindow, covering);
+                SetForegroundWindow(host.SaverWindow);
+            }
+            result = RunMessageLoop(host, covers ? &*covers : nullptr);
         }
         // The process ends with the run anyway; a program that runs the
         // saver more than once (the tests, a renderer) needs the class free.

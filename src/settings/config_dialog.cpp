@@ -10,19 +10,25 @@ int RunConfigDialog(HWND owner, HINSTANCE instance) {
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG:
+    case WM_INITDIALOG: {
         // A stored value other than 0 or 1 shows as checked: the button
         // clamps it, just as the saver treats any non-zero value as on.
-        CheckDlgButton(dialog, kStretchBox, UINT(ReadSettings().Stretch));
+        const Settings stored = ReadSettings();
+        CheckDlgButton(dialog, kStretchBox, UINT(stored.Stretch));
+        CheckDlgButton(dialog, kEveryMonitorBox, UINT(stored.EveryMonitor));
         // FALSE: leave the keyboard focus where it is rather than on a
         // control of the platform's choosing.
         return FALSE;
+    }
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK: {  // the OK button, or Enter through the default button
             Settings chosen;
             chosen.Stretch = INT(IsDlgButtonChecked(dialog, kStretchBox));
-            WriteSettings(chosen);
+            chosen.EveryMonitor = INT(IsDlgButtonChecked(dialog, kEveryMonitorBox));
+            // OK ends the dialog as OK whether or not the settings could be
+            // stored: failures are never shown to the user.
+            static_cast<void>(WriteSettings(chosen));
             EndDialog(dialog, kConfigSaved);
             return TRUE;
         }

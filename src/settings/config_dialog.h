@@ -1,13 +1,14 @@
-// The configuration dialog: one check box for Stretch, OK and Cancel.
+// The configuration dialog: a check box for each setting, OK and Cancel.
 #pragma once
 
 #include <windows.h>
 
 namespace quibac {
 
-// Dialog resource 2003 and its check box.
+// Dialog resource 2003 and its check boxes.
 constexpr WORD kConfigDialogId = 2003;
 constexpr int kStretchBox = 1000;
+constexpr int kEveryMonitorBox = 1001;
 
 // Results of the dialog, which become the process's exit code.
 constexpr INT_PTR kConfigSaved = 1;

@@ -26,9 +26,30 @@ bool FindUserCopy(UserCopy& copy) {
 
 bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
+bool IsFolder(const char* path) {
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 // The file ReadSettings reads: the user's copy once it exists.
 const char* SettingsPath(const UserCopy& copy, bool haveCopy) {
     return haveCopy && Exists(copy.file) ? copy.file : kSettingsFile;
+}
+
+// Each key as a number; the stored text is read as a signed number, so any
+// non-zero value, even a negative one, means on.
+INT ReadKey(const char* key, INT fallback, const char* path) {
+    return INT(GetPrivateProfileIntA(kSettingsSection, key, fallback, path));
+}
+
+// Both keys into one file; false when the file refused either.
+bool WriteKeys(const Settings& settings, const char* path) {
+    char stretch[kSettingTextLength];
+    char everyMonitor[kSettingTextLength];
+    wsprintfA(stretch, "%i", settings.Stretch);
+    wsprintfA(everyMonitor, "%i", settings.EveryMonitor);
+    return WritePrivateProfileStringA(kSettingsSection, kStretchKey, stretch, path) &&
+           WritePrivateProfileStringA(kSettingsSection, kEveryMonitorKey, everyMonitor, path);
 }
 
 }  // namespace
@@ -36,25 +57,24 @@ const char* SettingsPath(const UserCopy& copy, bool haveCopy) {
 Settings ReadSettings() {
     UserCopy copy;
     const bool haveCopy = FindUserCopy(copy);
-    // The stored text is read as a signed number: any non-zero value, even a
-    // negative one, means stretched.
+    const char* path = SettingsPath(copy, haveCopy);
     Settings settings;
-    settings.Stretch =
-        INT(GetPrivateProfileIntA(kSettingsSection, kStretchKey, kStretchDefault, SettingsPath(copy, haveCopy)));
+    settings.Stretch = ReadKey(kStretchKey, kStretchDefault, path);
+    settings.EveryMonitor = ReadKey(kEveryMonitorKey, kEveryMonitorDefault, path);
     return settings;
 }
 
-void WriteSettings(const Settings& settings) {
-    char text[kSettingTextLength];
-    wsprintfA(text, "%i", settings.Stretch);
+bool WriteSettings(const Settings& settings) {
     UserCopy copy;
     const bool haveCopy = FindUserCopy(copy);
     const char* path = SettingsPath(copy, haveCopy);
-    if (WritePrivateProfileStringA(kSettingsSection, kStretchKey, text, path) || path != kSettingsFile || !haveCopy)
-        return;
-    // The Windows directory refused: keep the setting with the user instead.
-    CreateDirectoryA(copy.folder, nullptr);
-    WritePrivateProfileStringA(kSettingsSection, kStretchKey, text, copy.file);
+    if (WriteKeys(settings, path)) return true;
+    if (path != kSettingsFile || !haveCopy) return false;
+    // The Windows directory refused: keep the settings with the user instead,
+    // both keys together, since the user's copy is the one read from now on;
+    // in a folder that is there or can be made.
+    if (!CreateDirectoryA(copy.folder, nullptr) && !IsFolder(copy.folder)) return false;
+    return WriteKeys(settings, copy.file);
 }
 
 }  // namespace quibac

@@ -2,6 +2,7 @@
 // header of December k + 1 in the DateBand, on its transparent background,
 // with marker-coloured numbers in both halves and nothing below the band.
 #include "embedded_player.h"
+#include "support/resource_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -129,13 +130,8 @@ TEST_F(DatesPlayback, EmbeddedResourcesAreTheCommittedFiles) {
     for (const auto& [name, file] :
          {std::pair{"DATESFLIC", "datesflic.flc"}, std::pair{"ADVENTFLIC", "adventflic.flc"}}) {
         SCOPED_TRACE(name);
-        HMODULE module = posix::MainModule();
-        HRSRC found = FindResourceA(module, name, "FLIC");
-        ASSERT_NE(found, nullptr);
-        HGLOBAL loaded = LoadResource(module, found);
-        const auto* bytes = static_cast<const uint8_t*>(LockResource(loaded));
-        ASSERT_NE(bytes, nullptr);
-        const std::vector<uint8_t> embedded(bytes, bytes + SizeofResource(module, found));
+        const std::vector<uint8_t> embedded = testing::ResourceBytes(posix::MainModule(), "FLIC", name);
+        ASSERT_FALSE(embedded.empty());
         EXPECT_TRUE(embedded == testing::AssetBytes(file));
     }
 }

@@ -5,11 +5,10 @@
 
 #include "show/calendar.h"
 #include "support/ffmpeg_decode.h"
+#include "support/run_program.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
 
 namespace quibac {
@@ -115,15 +114,10 @@ TEST_F(DoorPlayback, FfmpegDecodesEveryFrameAsThePlayerDoes) {
 // FFmpeg's own account of reading a file: what it prints at warning level.
 std::string FfmpegWarnings(const char* file) {
     const std::string path = std::string(QUIBAC_SOURCE_DIR) + "/assets/" + file;
-    const std::string command = "ffmpeg -nostdin -hide_banner -v warning -i '" + path + "' -f null - 2>&1";
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return "cannot run ffmpeg";
-    std::array<char, 256> buffer{};
-    while (fgets(buffer.data(), int(buffer.size()), pipe) != nullptr) out += buffer.data();
-    const int status = pclose(pipe);
-    if (status != 0) out += "ffmpeg exited with status " + std::to_string(status);
-    return out;
+    const testing::ProgramRun ffmpeg =
+        testing::RunProgram({"ffmpeg", "-nostdin", "-hide_banner", "-v", "warning", "-i", path, "-f", "null", "-"});
+    if (ffmpeg.exitCode != 0) return ffmpeg.errors + "ffmpeg exited with " + std::to_string(ffmpeg.exitCode);
+    return ffmpeg.output + ffmpeg.errors;
 }
 
 TEST(AnimationFfmpeg, ReadsBothFilesWithoutAWarning) {

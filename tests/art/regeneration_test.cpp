@@ -2,11 +2,12 @@
 // fresh run into an empty folder reproduces every file byte for byte.
 #include "asset_files.h"
 
+#include "support/run_program.h"
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <filesystem>
 #include <set>
@@ -26,10 +27,9 @@ fs::path FreshDir(const std::string& name) {
     return dir;
 }
 
-int RunArtgen(const std::string& args) {
-    const std::string command = std::string("\"") + QUIBAC_ARTGEN + "\" " + args + " >/dev/null 2>&1";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+int RunArtgen(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), QUIBAC_ARTGEN);
+    return testing::RunProgram(arguments).exitCode;
 }
 
 std::set<std::string> FileNames(const fs::path& dir) {
@@ -41,7 +41,7 @@ std::set<std::string> FileNames(const fs::path& dir) {
 
 TEST(ArtRegeneration, FreshRunReproducesEveryCommittedFile) {
     const fs::path out = FreshDir("artgen");
-    ASSERT_EQ(RunArtgen("\"" + out.string() + "\""), 0);
+    ASSERT_EQ(RunArtgen({out.string()}), 0);
 
     const std::set<std::string> made = FileNames(out);
     // The five bitmaps, the icon, the two animations and the script fragment
@@ -63,7 +63,7 @@ TEST(ArtRegeneration, FreshRunReproducesEveryCommittedFile) {
 
 TEST(ArtRegeneration, WithoutPreviewsWritesNoPreviewFolder) {
     const fs::path out = FreshDir("artgen-nopreview");
-    ASSERT_EQ(RunArtgen("--no-previews \"" + out.string() + "\""), 0);
+    ASSERT_EQ(RunArtgen({"--no-previews", out.string()}), 0);
     EXPECT_FALSE(fs::exists(out / "preview"));
     EXPECT_TRUE(fs::exists(out / "walkanim.bmp"));
     fs::remove_all(out);
@@ -71,13 +71,13 @@ TEST(ArtRegeneration, WithoutPreviewsWritesNoPreviewFolder) {
 
 TEST(ArtRegeneration, BadCommandLinesFailCleanly) {
     const fs::path out = FreshDir("artgen-bad");
-    EXPECT_EQ(RunArtgen("--bogus"), 2);
-    EXPECT_EQ(RunArtgen("--draft nothing-of-that-name \"" + (out / "x.png").string() + "\""), 1);
+    EXPECT_EQ(RunArtgen({"--bogus"}), 2);
+    EXPECT_EQ(RunArtgen({"--draft", "nothing-of-that-name", (out / "x.png").string()}), 1);
     EXPECT_FALSE(fs::exists(out / "x.png"));
     // An output folder that cannot be created: a file stands in its way.
     const fs::path blocker = out / "file";
     { std::ofstream(blocker) << "x"; }
-    EXPECT_EQ(RunArtgen("--no-previews \"" + (blocker / "sub").string() + "\""), 1);
+    EXPECT_EQ(RunArtgen({"--no-previews", (blocker / "sub").string()}), 1);
     fs::remove_all(out);
 }
 

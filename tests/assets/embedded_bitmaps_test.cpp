@@ -2,6 +2,7 @@
 // same pixels and colours as the committed files hold.
 #include "assets/bitmap_assets.h"
 #include "support/platform_fixture.h"
+#include "support/resource_bytes.h"
 
 #include <posix_control.h>
 
@@ -21,15 +22,13 @@ class EmbeddedBitmapsTest : public testing::PlatformTest {};
 
 TEST_F(EmbeddedBitmapsTest, ResourcesAreTheFilesWithoutTheirFileHeader) {
     for (const char* name : {"WALKANIM", "WINKANIM", "QUOTES", "ADVERT", "QUIBLOGO"}) {
-        HRSRC found = FindResourceA(posix::MainModule(), name, RT_BITMAP);
-        ASSERT_NE(found, nullptr) << name;
-        const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(posix::MainModule(), found)));
+        const std::vector<uint8_t> bytes = testing::ResourceBytes(posix::MainModule(), RT_BITMAP, name);
+        ASSERT_FALSE(bytes.empty()) << name;
         EXPECT_EQ(bytes[0], 40) << name << ": the info header comes first";
     }
     const std::vector<uint8_t> file = ReadAsset("walkanim.bmp");
     ASSERT_GT(file.size(), 14u);
-    HRSRC walk = FindResourceA(posix::MainModule(), "WALKANIM", RT_BITMAP);
-    EXPECT_EQ(SizeofResource(posix::MainModule(), walk), file.size() - 14);
+    EXPECT_EQ(testing::ResourceBytes(posix::MainModule(), RT_BITMAP, "WALKANIM").size(), file.size() - 14);
 }
 
 TEST_F(EmbeddedBitmapsTest, WalkerLoadsTopRowFirstWithTheFilesColours) {

@@ -92,11 +92,19 @@ TEST(RevealOrder, Stride7VisitsEveryRowOnceAt600) {
     for (int v : VisitCounts(maps, 600)) EXPECT_EQ(v, 1);
 }
 
-TEST(RevealOrder, HeightsDivisibleBy7VisitOnlyMultiplesOf7) {
-    ScalingMaps maps;
-    BuildScalingMaps(maps, ComputeOutputGeometry(933, 700, true));
-    const std::vector<int> visits = VisitCounts(maps, 700);
-    for (int row = 0; row < 700; ++row) EXPECT_EQ(visits[size_t(row)], row % 7 == 0 ? 7 : 0) << row;
+TEST(RevealOrder, HeightsThe7StrideDividesStillVisitEveryRowOnce) {
+    for (const auto& [width, height] : {std::pair{933, 700}, std::pair{1680, 1050}, std::pair{1400, 1050},
+                                        std::pair{1960, 1176}, std::pair{400, 7}}) {
+        SCOPED_TRACE(::testing::Message() << width << "x" << height);
+        ScalingMaps maps;
+        BuildScalingMaps(maps, ComputeOutputGeometry(width, height, true));
+        for (int v : VisitCounts(maps, height)) EXPECT_EQ(v, 1);
+        // Each pass keeps the stride and starts one row below the last.
+        const int period = height / 7;
+        EXPECT_EQ(maps.RevealOrder[1], period > 1 ? 7 : 1);
+        EXPECT_EQ(maps.RevealOrder[size_t(period)], 1);
+        EXPECT_EQ(maps.RevealOrder[size_t(period) + 1], period > 1 ? 8 : 2);
+    }
 }
 
 TEST(RevealOrder, SmallScreenGoesTopToBottomAndPadsTheLastStep) {

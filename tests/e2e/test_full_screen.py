@@ -2,7 +2,7 @@
 input that closes it and the input that does not, a second start while it
 runs, and the chunk trace on the debug output."""
 
-from harness import FULL_SCREEN_TITLE, POINTER_HOME, E2ETestCase, Region
+from harness import FULL_SCREEN_TITLE, POINTER_HOME, SEND_MESSAGE, E2ETestCase, Region
 from harness.wine_trace import DEBUG_STRING_CHANNEL, debug_strings
 from harness.waiting import wait_until
 
@@ -12,6 +12,8 @@ MARGINS = (Region(0, 0, 112, 768), Region(912, 0, 112, 768), Region(112, 0, 800,
 # A stretched picture reaches the screen's edges: its outermost columns.
 EDGE_COLUMNS = (Region(0, 0, 2, 768), Region(1022, 0, 2, 768))
 EXIT_TIMEOUT_S = 20
+SAVER_CLASS = "WindowsScreenSaverClass"
+WM_NCDESTROY = 0x0082
 # Changes of the picture that show the show went on after an event: two, as
 # one might still be a frame drawn just before the saver stopped.
 CHANGES_OF_A_RUNNING_SHOW = 2
@@ -64,6 +66,15 @@ class FullScreenTest(E2ETestCase):
     def test_key_closes_it(self):
         process = self.start_full_screen()
         self.wait_for_picture()
+        self.input.key("space")
+        self.assertEqual(process.wait_exit(EXIT_TIMEOUT_S), 0, process.log_tail())
+
+    def test_key_closes_it_after_another_program_sends_it_wm_ncdestroy(self):
+        process = self.start_full_screen()
+        self.wait_for_picture()
+        sender = self.start(SEND_MESSAGE, SAVER_CLASS, FULL_SCREEN_TITLE, str(WM_NCDESTROY))
+        self.assertEqual(sender.wait_exit(EXIT_TIMEOUT_S), 0, sender.log_tail())
+        self.assertTrue(process.running(), process.log_tail())
         self.input.key("space")
         self.assertEqual(process.wait_exit(EXIT_TIMEOUT_S), 0, process.log_tail())
 

@@ -61,8 +61,27 @@ class PreviewTest(E2ETestCase):
                    "context menu handed on to the parent", seen=host.log_tail)
         self.assertIsNone(self.control_file("exit"), "the preview ended on input")
 
+        self.close_preview(host)
+
+    def close_preview(self, host):
         open(os.path.join(self.folder, "close"), "w").close()
         exit_code = wait_until(lambda: self.control_file("exit"), EXIT_TIMEOUT_S, "end of the preview",
                                seen=host.log_tail)
         self.assertEqual(exit_code, "0")
         self.assertEqual(host.wait_exit(EXIT_TIMEOUT_S), 0, host.log_tail())
+
+    def test_help_asked_over_the_preview_reaches_the_parent_with_what_it_carried(self):
+        # Windows will not post help (its lParam is a pointer) to another
+        # process, so a preview that posts it hands on nothing at all.
+        self.folder, windows_folder = self.control_folder("help")
+        host = self.start(PREVIEW_HOST, SAVER, str(PREVIEW_WIDTH), str(PREVIEW_HEIGHT), windows_folder)
+        parent = wait_until(lambda: self.control_file("parent"), START_TIMEOUT_S, "parent window",
+                            seen=host.log_tail)
+        open(os.path.join(self.folder, "help"), "w").close()
+        asked = wait_until(lambda: self.control_file("asked"), START_TIMEOUT_S, "help asked of the preview",
+                           seen=host.log_tail)
+        forwarded = wait_until(lambda: [line for line in (self.control_file("forwarded") or "").splitlines()
+                                        if line.startswith("WM_HELP")],
+                               START_TIMEOUT_S, "help handed on to the parent", seen=host.log_tail)
+        self.assertEqual(forwarded, [f"WM_HELP {parent} {asked}"])
+        self.close_preview(host)

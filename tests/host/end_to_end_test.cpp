@@ -3,9 +3,13 @@
 // behind, whichever way it ends.
 #include "host_fixture.h"
 
+#include "assets/resource_names.h"
+#include "host/host_window.h"
 #include "host/monitor_covers.h"
 #include "host/password.h"
 #include "settings/config_dialog.h"
+#include "support/ini_text.h"
+#include "support/resource_bytes.h"
 
 #include <posix_control.h>
 
@@ -13,6 +17,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <set>
 #include <stdexcept>
 #include <thread>
@@ -38,17 +43,27 @@ protected:
             if (show != nullptr && OnShowThread()) scenes_.store(show->Sequencer.ScenesSetUp);
         });
     }
-    // The running full-screen saver, noting its show for the sleep hook.
-    HWND Saver() { return NoteShow(FindWindowA(kSaverClassName, kFullScreenTitle)); }
+    // The drivers note the running saver's show for the sleep hook.
+    void WhileSaverRuns(std::function<bool(HWND saver)> step) {
+        HostTest::WhileSaverRuns([this, step = std::move(step)](HWND saver) { return step(NoteShow(saver)); });
+    }
+    void WhilePreviewRuns(HWND parent, std::function<bool(HWND preview)> step) {
+        HostTest::WhilePreviewRuns(parent,
+                                   [this, step = std::move(step)](HWND preview) { return step(NoteShow(preview)); });
+    }
     HWND NoteShow(HWND saver) {
-        if (saver != nullptr && show_.load() == nullptr) show_.store(&HostOf(saver)->SaverState->Animation);
+        if (show_.load() == nullptr) show_.store(&HostOf(saver)->SaverState->Animation);
         return saver;
     }
+
+public:
     // An idle driver that only waits for the show lets it have the processor.
     static bool WaitAMoment() {
         std::this_thread::sleep_for(std::chrono::microseconds(200));
         return true;
     }
+
+protected:
     std::atomic<const Show*> show_{nullptr};
     std::atomic<int32_t> scenes_{0};
     uint64_t doorAt_ = 0;
@@ -58,9 +73,7 @@ TEST_F(EndToEndTest, FullScreenRunsAWholeCycleAndAFivePixelMoveEndsIt) {
     posix::SetLocalDateTime(2026, 12, 24);
     posix::SetDebugCapture(true);
     bool moved = false;
-    posix::SetIdleDriver([&] {
-        HWND saver = Saver();
-        if (saver == nullptr) return false;
+    WhileSaverRuns([&](HWND saver) {
         if (scenes_.load() <= kScenesInACycle && posix::VirtualElapsed() < kGiveUpMs) {
             // Repaint on the window's thread all the while the show draws on
             // its own: the two must never meet on one DC.
@@ -89,10 +102,7 @@ TEST_F(EndToEndTest, PreviewShowsThePictureInsideItsParentAndInputLeavesItRunnin
     int phase = 0;
     bool aliveAfterInput = false;
     std::set<uint32_t> colours;
-    posix::SetIdleDriver([&] {
-        const std::vector<HWND> children = posix::ChildWindows(parent);
-        if (children.empty()) return false;
-        HWND preview = NoteShow(children.front());
+    WhilePreviewRuns(parent, [&](HWND preview) {
         if (phase == 0) {
             // Today's door follows the first walk; give it a moment to play.
             if (scenes_.load() < 2) return WaitAMoment();
@@ -122,7 +132,7 @@ TEST_F(EndToEndTest, PreviewShowsThePictureInsideItsParentAndInputLeavesItRunnin
 TEST_F(EndToEndTest, ConfigurationWritesTheIniFile) {
     posix::ScriptDialog({posix::DialogStep::Click(kStretchBox), posix::DialogStep::Enter()});
     EXPECT_EQ(Run("quibac.scr /c"), 1);
-    EXPECT_EQ(folder_.Read("QUIBAC.INI"), "[Quib Advent Screen Saver]\nStretch=1\n");
+    EXPECT_EQ(folder_.Read(kSettingsFile), testing::SavedIni("1"));
 }
 
 struct PaintFailureRow {
@@ -137,9 +147,7 @@ TEST_P(PaintFailureTest, EndsTheSaverCleanlyWithExitCodeZero) {
     const PaintFailureRow& row = GetParam();
     posix::FailCall(row.call, row.after);
     bool ranOn = false;
-    posix::SetIdleDriver([&] {
-        HWND saver = Saver();
-        if (saver == nullptr) return false;
+    WhileSaverRuns([&](HWND saver) {
         ranOn = true;  // the failure did not end it
         PostMessageA(saver, WM_CLOSE, 0, 0);
         return true;
@@ -163,9 +171,7 @@ INSTANTIATE_TEST_SUITE_P(FirstPaint, PaintFailureTest, ::testing::ValuesIn(kPain
                          testing::RowName<PaintFailureRow>);
 
 TEST_F(EndToEndTest, FailingGetMessageEndsTheLoopAndTheSaver) {
-    posix::SetIdleDriver([&] {
-        HWND saver = Saver();
-        if (saver == nullptr) return false;
+    WhileSaverRuns([&](HWND saver) {
         if (scenes_.load() < 2) return WaitAMoment();
         posix::FailNextGetMessage();
         PostMessageA(saver, WM_NULL, 0, 0);  // ends this GetMessageA; the next one fails
@@ -195,9 +201,7 @@ TEST_F(EndToEndTest, ShowThreadThatWillNotStopIsTerminatedBeforeAnythingIsFreed)
         hung = true;
         for (;;) usleep(1000);  // hangs until terminated
     });
-    posix::SetIdleDriver([&] {
-        HWND saver = Saver();
-        if (saver == nullptr) return false;
+    WhileSaverRuns([&](HWND saver) {
         if (posix::VirtualElapsed() < 2000) return WaitAMoment();
         closing = true;
         if (!hung.load()) return WaitAMoment();  // until the show thread is stuck
@@ -216,9 +220,7 @@ TEST_F(EndToEndTest, OtherMonitorsAreCoveredAndInputOverThemIsTheSaversOnly) {
     const int width = second.right - second.left, height = second.bottom - second.top;
     posix::WindowInfo cover;
     uint32_t lit = 0;
-    posix::SetIdleDriver([&] {
-        HWND saver = Saver();
-        if (saver == nullptr) return false;
+    WhileSaverRuns([&](HWND) {
         if (scenes_.load() < 1) return WaitAMoment();
         HWND found = FindWindowA(kCoverClassName, nullptr);
         if (found == nullptr) return false;
@@ -238,37 +240,141 @@ TEST_F(EndToEndTest, OtherMonitorsAreCoveredAndInputOverThemIsTheSaversOnly) {
 
     HWND parent = posix::CreateTestWindow(200, 150, 152, 112);
     bool coveredInPreview = true;
-    posix::SetIdleDriver([&] {
-        const std::vector<HWND> children = posix::ChildWindows(parent);
-        if (children.empty()) return false;
+    WhilePreviewRuns(parent, [&](HWND preview) {
         coveredInPreview = FindWindowA(kCoverClassName, nullptr) != nullptr;
-        PostMessageA(children.front(), WM_CLOSE, 0, 0);
-        return true;
+        return ClosePreview(preview);
     });
     EXPECT_EQ(Run("quibac.scr /p " + HandleText(parent)), 0);
     EXPECT_FALSE(coveredInPreview);
     posix::DestroyTestWindow(parent);
 }
 
+// ---- the window class, read back while the saver runs --------------------------------
+
+struct ClassRow {
+    const char* name;
+    bool withIcon100;  // the shipped resources have none
+};
+
+class WindowClassTest : public EndToEndTest, public ::testing::WithParamInterface<ClassRow> {
+protected:
+    void TearDown() override {
+        if (module_ != nullptr) posix::DestroyResourceModule(module_);
+        EndToEndTest::TearDown();
+    }
+    // The saver's own resources, and an icon of the id the class asks for.
+    HMODULE ResourcesWithIcon100() {
+        module_ = posix::CreateResourceModule();
+        for (const char* flic : {kDatesFlic, kAdventFlic})
+            posix::AddResource(module_, kFlicResourceType, flic,
+                               testing::ResourceBytes(posix::MainModule(), kFlicResourceType, flic));
+        for (const char* bitmap : {kWalkAnim, kWinkAnim, kQuotes, kAdvert, kQuibLogo})
+            posix::AddResource(module_, RT_BITMAP, bitmap,
+                               testing::ResourceBytes(posix::MainModule(), RT_BITMAP, bitmap));
+        posix::AddResource(module_, RT_GROUP_ICON, MAKEINTRESOURCEA(100), {0, 0, 1, 0, 0, 0});
+        return module_;
+    }
+    HMODULE module_ = nullptr;
+};
+
+TEST_P(WindowClassTest, IsRegisteredAsTheOneRecordForBothKindsOfWindow) {
+    const HMODULE module = GetParam().withIcon100 ? ResourcesWithIcon100() : posix::MainModule();
+    const HICON icon100 = LoadIconA(module, MAKEINTRESOURCEA(100));
+    EXPECT_EQ(icon100 != nullptr, GetParam().withIcon100);
+    WNDCLASSA record{};
+    bool found = false;
+    WhileSaverRuns([&](HWND saver) {
+        found = GetClassInfoA(module, kSaverClassName, &record) != FALSE;
+        PostMessageA(saver, WM_CLOSE, 0, 0);
+        return true;
+    });
+    EXPECT_EQ(HostMain(module, "/s"), 0);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(record.style, UINT(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC));
+    EXPECT_EQ(record.style, 0x2Bu);
+    EXPECT_EQ(record.lpfnWndProc, &HostWndProc);
+    EXPECT_EQ(record.cbClsExtra, 0);
+    EXPECT_EQ(record.cbWndExtra, 0);
+    EXPECT_EQ(record.hInstance, module);
+    EXPECT_EQ(record.hIcon, icon100) << "the icon of id 100, if any";
+    EXPECT_EQ(record.hCursor, nullptr) << "the cursor is hidden";
+    EXPECT_EQ(record.hbrBackground, GetStockObject(BLACK_BRUSH));
+    EXPECT_EQ(record.lpszMenuName, nullptr);
+    WNDCLASSA after{};
+    EXPECT_FALSE(GetClassInfoA(module, kSaverClassName, &after)) << "unregistered once the saver has run";
+}
+
+const ClassRow kClassRows[] = {{"ShippedResources", false}, {"ResourcesWithAnIcon100", true}};
+
+INSTANTIATE_TEST_SUITE_P(Resources, WindowClassTest, ::testing::ValuesIn(kClassRows), testing::RowName<ClassRow>);
+
+// ---- the running mark of Windows 95/98 -------------------------------------------------
+// While the mark is on, the system keys are locked: it must not outlive the
+// saver, however the saver ends.
+
+BOOL WINAPI AcceptingVerify(HWND) { return TRUE; }
 // The verifier of a test that makes the host meet a fault.
 BOOL WINAPI FaultingVerify(HWND) { throw std::runtime_error("the verifier failed"); }
 
-TEST_F(EndToEndTest, FaultInAModeClearsTheRunningMarkAndHostMainReturns) {
+// Windows 98 with a password in use, asked by the given verifier.
+void UseWin9xPassword(VerifyScreenSavePwdFn verify) {
     posix::SetWin9x(true);
     posix::SetRegistryValue(HKEY_CURRENT_USER, kPasswordSettingsKey, kUsePasswordValue, {1, 0, 0, 0});
-    posix::ProvideLibrary(kVerifierLibrary, {{kVerifierEntry, testing::Entry(FaultingVerify)}});
+    posix::ProvideLibrary(kVerifierLibrary, {{kVerifierEntry, testing::Entry(verify)}});
+}
+
+struct Win9xEndRow {
+    const char* name;
+    VerifyScreenSavePwdFn verify;  // asked when a key closes the saver
+    int exitCode;
+};
+
+class Win9xEndTest : public EndToEndTest, public ::testing::WithParamInterface<Win9xEndRow> {};
+
+TEST_P(Win9xEndTest, ClearsTheRunningMarkAndLeavesNothing) {
+    UseWin9xPassword(GetParam().verify);
     bool marked = false;
-    posix::SetIdleDriver([&] {
-        HWND saver = Saver();
-        if (saver == nullptr) return false;
+    WhileSaverRuns([&](HWND saver) {
         marked = posix::ScreenSaverRunningMark();
         posix::PressKey(VK_SPACE, saver);
         return true;
     });
-    EXPECT_EQ(Run("quibac.scr /s"), kSaverFailedExitCode);
+    EXPECT_EQ(Run("quibac.scr /s"), GetParam().exitCode);
     EXPECT_TRUE(marked);
     EXPECT_FALSE(posix::ScreenSaverRunningMark());
     ExpectNothingLeft();
+}
+
+const Win9xEndRow kWin9xEndRows[] = {
+    {"RightPassword", AcceptingVerify, 0},
+    {"FaultInTheModeThatHostMainHandles", FaultingVerify, kSaverFailedExitCode},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ends, Win9xEndTest, ::testing::ValuesIn(kWin9xEndRows), testing::RowName<Win9xEndRow>);
+
+// A fault on the show thread ends the process there and then, with nothing
+// of the host's own left to run: only the platform's top-level filter, which
+// the host set, can still clear the mark. The process ends, so it runs as a
+// death test, whose child says at its very end what became of the mark.
+void RunSaverWhoseShowFaults() {
+    static bool markedAtTheFault = false;
+    UseWin9xPassword(AcceptingVerify);
+    posix::SetThreadStartHook([] {
+        markedAtTheFault = posix::ScreenSaverRunningMark();
+        throw std::runtime_error("the show failed");
+    });
+    posix::SetExitHook([](UINT) {
+        std::fprintf(stderr, "mark at the fault: %s, at the end: %s\n", markedAtTheFault ? "on" : "off",
+                     posix::ScreenSaverRunningMark() ? "on" : "off");
+    });
+    posix::SetIdleDriver(EndToEndTest::WaitAMoment);  // until the fault ends it all
+    HostMain(posix::MainModule(), "/s");
+}
+
+TEST_F(EndToEndTest, FaultOnTheShowThreadClearsTheRunningMarkBeforeTheProcessEnds) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(RunSaverWhoseShowFaults(), ::testing::ExitedWithCode(int(posix::kThreadFaultExitCode & 0xFF)),
+                "mark at the fault: on, at the end: off");
 }
 
 TEST_F(EndToEndTest, MissingOrForeignDatesAnimationEndsTheSaverBeforeItShows) {
@@ -276,9 +382,8 @@ TEST_F(EndToEndTest, MissingOrForeignDatesAnimationEndsTheSaverBeforeItShows) {
         std::vector<uint8_t> dates;  // empty: no DATESFLIC at all
         const char* text;
     };
-    const HRSRC real = FindResourceA(posix::MainModule(), "DATESFLIC", "Flic");
-    const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(posix::MainModule(), real)));
-    std::vector<uint8_t> foreign(bytes, bytes + 128);
+    std::vector<uint8_t> foreign = testing::ResourceBytes(posix::MainModule(), "Flic", "DATESFLIC");
+    foreign.resize(128);
     foreign[kFlcMagicAt] = 0x11;  // an FLI, not an FLC
     for (const Case& c : {Case{{}, "\nFindResource failed.\n\n** Failed to init FLC resource! **\n\n"},
                           Case{foreign, kNotOfficialFlc}, Case{{0x12, 0xAF}, kNotOfficialFlc}}) {

@@ -12,8 +12,11 @@
 #include <posix_windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace quibac::testing {
 
@@ -21,12 +24,6 @@ namespace quibac::testing {
 template <typename Function>
 FARPROC Entry(Function function) {
     return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
-}
-
-// Names table-driven cases after their row.
-template <typename Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
 }
 
 constexpr int kCursorX = 500;
@@ -71,6 +68,24 @@ protected:
         EXPECT_EQ(posix::LiveThreads(), 0);
         EXPECT_EQ(posix::OpenThreadHandles(), 0);
     }
+    // Idle drivers for a saver that is running: step is called with its window
+    // once the window is there, and returns true to have the queue looked at
+    // again. Until then the driver has nothing to do.
+    static void WhileSaverRuns(std::function<bool(HWND saver)> step) {
+        posix::SetIdleDriver([step = std::move(step)] {
+            HWND saver = FindWindowA(kSaverClassName, kFullScreenTitle);
+            return saver != nullptr && step(saver);
+        });
+    }
+    static void WhilePreviewRuns(HWND parent, std::function<bool(HWND preview)> step) {
+        posix::SetIdleDriver([parent, step = std::move(step)] {
+            const std::vector<HWND> children = posix::ChildWindows(parent);
+            return !children.empty() && step(children.front());
+        });
+    }
+    // Closes the preview as the settings page around it does; a step that
+    // ends with it has the queue looked at again.
+    static bool ClosePreview(HWND preview) { return PostMessageA(preview, WM_CLOSE, 0, 0) != FALSE; }
     // Whether the caller runs on another thread than the test's own: in a
     // sleep hook, the show's.
     bool OnShowThread() const { return std::this_thread::get_id() != testThread_; }

@@ -31,8 +31,9 @@ protected:
     }
 
     // The full-screen window (loading the verifier first, as the host does),
-    // or the preview inside a parent of the given size.
-    void Open(bool preview, bool win9x, int parentWidth = 152, int parentHeight = 112) {
+    // or the preview inside a parent of the given size: a test window of the
+    // fixture's own, or the given one, which the test looks after itself.
+    void Open(bool preview, bool win9x, int parentWidth = 152, int parentHeight = 112, HWND parent = nullptr) {
         posix::SetWin9x(win9x);
         host_.SaverInstance = posix::MainModule();
         host_.IsWin9x = win9x;
@@ -44,13 +45,13 @@ protected:
         saverClass.hInstance = host_.SaverInstance;
         saverClass.lpszClassName = kSaverClassName;
         ASSERT_NE(RegisterClassA(&saverClass), 0);
-        if (preview) parent_ = posix::CreateTestWindow(100, 80, parentWidth, parentHeight);
+        if (preview && parent == nullptr) parent_ = posix::CreateTestWindow(100, 80, parentWidth, parentHeight);
         const int width = preview ? parentWidth : posix::ScreenWidth();
         const int height = preview ? parentHeight : posix::ScreenHeight();
         window_ =
             CreateWindowExA(preview ? 0 : WS_EX_TOPMOST, kSaverClassName, preview ? kPreviewTitle : kFullScreenTitle,
-                            preview ? WS_CHILD | WS_VISIBLE : WS_POPUP | WS_VISIBLE, 0, 0, width, height, parent_,
-                            nullptr, host_.SaverInstance, &host_);
+                            preview ? WS_CHILD | WS_VISIBLE : WS_POPUP | WS_VISIBLE, 0, 0, width, height,
+                            parent != nullptr ? parent : parent_, nullptr, host_.SaverInstance, &host_);
         ASSERT_NE(window_, nullptr);
         host_.SaverWindow = window_;
         // No first paint unless a test asks for one: it would start the show.

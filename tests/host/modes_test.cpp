@@ -168,6 +168,29 @@ const ModeRow kModeRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(CommandLines, ModesTest, ::testing::ValuesIn(kModeRows), testing::RowName<ModeRow>);
 
+// ---- the change-password provider missing ------------------------------------------------
+
+struct MissingProviderRow {
+    const char* name;
+    bool libraryThere;  // MPR.DLL without the entry, or no MPR.DLL at all
+};
+
+class MissingProviderTest : public HostTest, public ::testing::WithParamInterface<MissingProviderRow> {};
+
+TEST_P(MissingProviderTest, PasswordChangeDoesNothingAndEndsWithZero) {
+    if (GetParam().libraryThere) posix::ProvideLibrary("MPR.DLL", {});
+    posix::SetWin9x(true);
+    EXPECT_EQ(Run("quibac.scr /a"), 0);
+    EXPECT_EQ(posix::LibraryLoadCalls(), 1);
+    EXPECT_EQ(posix::LoadedLibraries(), 0) << "whatever was loaded is freed";
+    EXPECT_EQ(WindowsLeft(), 0);
+}
+
+const MissingProviderRow kMissingProviderRows[] = {{"NoLibrary", false}, {"LibraryWithoutTheEntry", true}};
+
+INSTANTIATE_TEST_SUITE_P(Provider, MissingProviderTest, ::testing::ValuesIn(kMissingProviderRows),
+                         testing::RowName<MissingProviderRow>);
+
 // ---- a saver that runs already ------------------------------------------------------
 
 LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -215,12 +238,9 @@ TEST_F(RunningSaverTest, SecondFullScreenSaverBringsTheFirstToTheFrontAndLoadsNo
 TEST_F(RunningSaverTest, PreviewStartsWhileAFullScreenSaverRuns) {
     HWND parent = posix::CreateTestWindow(100, 80, 152, 112);
     bool shown = false;
-    posix::SetIdleDriver([&] {
-        for (HWND child : posix::ChildWindows(parent)) {
-            shown = true;
-            PostMessageA(child, WM_CLOSE, 0, 0);
-        }
-        return shown;
+    WhilePreviewRuns(parent, [&](HWND preview) {
+        shown = true;
+        return ClosePreview(preview);
     });
     EXPECT_EQ(Run("quibac.scr /p " + HandleText(parent)), 0);
     EXPECT_TRUE(shown);

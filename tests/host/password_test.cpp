@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace quibac {
@@ -17,6 +18,7 @@ struct Verifier {
     std::vector<BOOL> answers;
     int calls = 0;
     std::function<void(HWND)> whilePromptIsUp;
+    uint32_t takesMs = 0;  // how long the user takes to answer, in virtual time
 };
 Verifier g_verifier;
 
@@ -25,6 +27,7 @@ BOOL WINAPI TestVerify(HWND window) {
     const BOOL answer = v.calls < int(v.answers.size()) ? v.answers[size_t(v.calls)] : FALSE;
     ++v.calls;
     if (v.whilePromptIsUp) v.whilePromptIsUp(window);
+    posix::AdvanceVirtualTime(v.takesMs);
     return answer;
 }
 
@@ -63,9 +66,15 @@ TEST_F(PasswordTest, FirstRequestAsksAtOnceAndAWrongAnswerKeepsTheSaverWithTheCu
     EXPECT_EQ(TakeCloseRequests(), 0);
 }
 
-TEST_F(PasswordTest, BurstAsksOnceAndRequestsWithin200MsAfterTheAnswerAreRefused) {
+// The 200 ms count from the end of a verification, however long the user
+// took over the prompt: a verifier that answers at once, and one that takes
+// 500 ms of virtual time.
+class RateLimitTest : public PasswordTest, public ::testing::WithParamInterface<uint32_t> {};
+
+TEST_P(RateLimitTest, BurstAsksOnceAndRequestsWithin200MsAfterTheAnswerAreRefused) {
     UsePassword({1, 0, 0, 0});
     g_verifier.answers = {FALSE, TRUE};
+    g_verifier.takesMs = GetParam();
     Open(false, true);
     for (int i = 0; i < 3; ++i) PostMessageA(window_, WM_CLOSE, 0, 0);
     Pump();
@@ -81,6 +90,8 @@ TEST_F(PasswordTest, BurstAsksOnceAndRequestsWithin200MsAfterTheAnswerAreRefused
     EXPECT_FALSE(posix::ScreenSaverRunningMark());
 }
 
+INSTANTIATE_TEST_SUITE_P(VerifierTakesMs, RateLimitTest, ::testing::Values(0u, 500u));
+
 TEST_F(PasswordTest, RequestWhileThePromptIsUpIsRefusedWithoutAskingAgain) {
     UsePassword({1, 0, 0, 0});
     g_verifier.answers = {TRUE};
@@ -92,6 +103,66 @@ TEST_F(PasswordTest, RequestWhileThePromptIsUpIsRefusedWithoutAskingAgain) {
     EXPECT_EQ(g_verifier.calls, 1);
     EXPECT_FALSE(Running());
 }
+
+TEST_F(PasswordTest, AtMostTwoTimerMessagesQueuedBeforeThePromptAreDiscarded) {
+    UsePassword({1, 0, 0, 0});
+    const struct {
+        int queued;
+        int leftWhilePromptIsUp;
+    } cases[] = {{1, 0}, {2, 0}, {3, 1}, {5, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.queued) + " timer messages queued");
+        g_verifier = Verifier();
+        int left = -1;
+        g_verifier.whilePromptIsUp = [&](HWND window) {
+            left = 0;
+            MSG timer{};
+            while (PeekMessageA(&timer, window, WM_TIMER, WM_TIMER, PM_REMOVE)) ++left;
+        };
+        posix::AdvanceVirtualTime(kPasswordRetryMs);  // past the last case's verification
+        Open(false, true);
+        PostMessageA(window_, WM_CLOSE, 0, 0);
+        for (int i = 0; i < c.queued; ++i) PostMessageA(window_, WM_TIMER, WPARAM(i + 1), 0);
+        Pump();
+        EXPECT_EQ(g_verifier.calls, 1);
+        EXPECT_EQ(left, c.leftWhilePromptIsUp);
+        Close();
+    }
+}
+
+// VerifyPasswordMsg, as the gate sends it and as anyone else may.
+struct VerifyMessageRow {
+    const char* name;
+    bool win9x;
+    bool withVerifier;
+    BOOL verifierAnswer;
+    LRESULT answer;
+    int verifierCalls;
+};
+
+class VerifyMessageTest : public PasswordTest, public ::testing::WithParamInterface<VerifyMessageRow> {};
+
+TEST_P(VerifyMessageTest, IsAnsweredByTheVerifierOnWindows9xOnly) {
+    const VerifyMessageRow& row = GetParam();
+    UsePassword({1, 0, 0, 0});
+    if (!row.withVerifier) posix::ProvideLibrary(kVerifierLibrary, {});
+    g_verifier.answers = {row.verifierAnswer};
+    Open(false, row.win9x);
+    EXPECT_EQ(SendMessageA(window_, VerifyPasswordMsg, 0, 0), row.answer);
+    EXPECT_EQ(g_verifier.calls, row.verifierCalls);
+    EXPECT_TRUE(Running()) << "the answer alone closes nothing";
+}
+
+const VerifyMessageRow kVerifyMessageRows[] = {
+    {"RightPassword", true, true, TRUE, 1, 1},
+    {"WrongPassword", true, true, FALSE, 0, 1},
+    {"RawAnswerKept", true, true, 7, 7, 1},
+    {"NoVerifier", true, false, FALSE, 1, 0},
+    {"OnNtThePlatformsDefault", false, true, TRUE, 0, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Answers, VerifyMessageTest, ::testing::ValuesIn(kVerifyMessageRows),
+                         testing::RowName<VerifyMessageRow>);
 
 TEST_F(PasswordTest, RateLimitCountsAcrossTheWrapOfTheTickCounter) {
     UsePassword({1, 0, 0, 0});

@@ -2,7 +2,13 @@
 // what they answer, and when input becomes a close request.
 #include "host_window_fixture.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <future>
+#include <mutex>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 namespace quibac {
@@ -150,6 +156,68 @@ const MovementRow kMovementRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cursor, MovementTest, ::testing::ValuesIn(kMovementRows), testing::RowName<MovementRow>);
 
+// ---- lifetime messages from elsewhere ----------------------------------------------
+// Another program can send the window any message. Lifetime messages that do
+// not come from the window's own creation and destruction leave it as it was.
+
+enum class CreationData { None, NoParameters, AnotherState };
+enum class CloseBy { Key, Movement };
+
+struct ForgedRow {
+    const char* name;
+    UINT message;
+    CreationData data;
+    CloseBy closeBy;
+};
+
+class ForgedLifetimeTest : public HostWindowTest, public ::testing::WithParamInterface<ForgedRow> {};
+
+TEST_P(ForgedLifetimeTest, LeavesTheWindowAttachedAndClosingOnInput) {
+    const ForgedRow& row = GetParam();
+    Open(false, false);
+    HostState foreign;  // a state of nothing: no saver, no window
+    CREATESTRUCTA creation{};
+    creation.lpCreateParams = row.data == CreationData::AnotherState ? &foreign : nullptr;
+    creation.lpszName = "Forged";
+    const LPARAM lParam = row.data == CreationData::None ? 0 : reinterpret_cast<LPARAM>(&creation);
+    SendMessageA(window_, row.message, 0, lParam);
+    EXPECT_EQ(HostOf(window_), &host_);
+    EXPECT_FALSE(Reached(row.message)) << "the saver never saw it";
+    EXPECT_EQ(posix::DescribeWindow(window_).title, kFullScreenTitle);
+    if (row.closeBy == CloseBy::Key)
+        posix::PressKey(VK_SPACE, window_);
+    else
+        posix::MoveCursorBy(3, 2);
+    Pump();
+    EXPECT_FALSE(IsWindow(window_)) << "input still closes the saver";
+}
+
+const ForgedRow kForgedRows[] = {
+    {"NcDestroyThenKey", WM_NCDESTROY, CreationData::None, CloseBy::Key},
+    {"NcDestroyThenMovement", WM_NCDESTROY, CreationData::None, CloseBy::Movement},
+    {"NcCreateWithoutCreationData", WM_NCCREATE, CreationData::None, CloseBy::Key},
+    {"NcCreateWithoutParameters", WM_NCCREATE, CreationData::NoParameters, CloseBy::Key},
+    {"NcCreateWithAnotherState", WM_NCCREATE, CreationData::AnotherState, CloseBy::Movement},
+    {"CreateWithAnotherState", WM_CREATE, CreationData::AnotherState, CloseBy::Key},
+};
+
+INSTANTIATE_TEST_SUITE_P(Messages, ForgedLifetimeTest, ::testing::ValuesIn(kForgedRows), testing::RowName<ForgedRow>);
+
+TEST_F(HostWindowTest, SecondCreateNeitherReseedsTheShowNorMovesTheMouseAnchor) {
+    Open(false, false);
+    const uint32_t seed = host_.SaverState->Animation.Random.State;
+    posix::AdvanceVirtualTime(1000);  // a reseed now would give another state
+    posix::SetCursorPosition(testing::kCursorX + 3, testing::kCursorY);
+    CREATESTRUCTA creation{};
+    creation.lpCreateParams = &host_;
+    EXPECT_EQ(SendMessageA(window_, WM_CREATE, 0, reinterpret_cast<LPARAM>(&creation)), 0);
+    EXPECT_FALSE(Reached(WM_CREATE));
+    EXPECT_EQ(host_.SaverState->Animation.Random.State, seed);
+    posix::SetCursorPosition(testing::kCursorX + 5, testing::kCursorY);
+    DefaultSaverProc(window_, WM_MOUSEMOVE, 0, 0);
+    EXPECT_EQ(TakeCloseRequests(), 1) << "5 pixels from where the window was created";
+}
+
 // ---- the preview and the input method ----------------------------------------------------
 
 TEST_F(HostWindowTest, PreviewForwardsHelpToItsParentAndClosesOnlyWhenTold) {
@@ -158,22 +226,67 @@ TEST_F(HostWindowTest, PreviewForwardsHelpToItsParentAndClosesOnlyWhenTold) {
     posix::MoveCursor(130, 100);  // over the preview
     posix::ClickMouse(0);
     posix::MoveCursor(230, 180);
-    SendMessageA(window_, WM_HELP, 0, 77);
-    SendMessageA(window_, WM_CONTEXTMENU, 0, 78);
+    HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, 0, window_, 0, {130, 100}};
+    EXPECT_EQ(SendMessageA(window_, WM_HELP, 0, reinterpret_cast<LPARAM>(&help)), 1);
+    EXPECT_EQ(SendMessageA(window_, WM_CONTEXTMENU, 0, MAKELPARAM(130, 100)), 1);
     Pump();
     ASSERT_TRUE(IsWindow(window_)) << "input never closes a preview";
-    int forwarded = 0;
+    std::vector<std::pair<UINT, LPARAM>> forwarded;
     for (const MSG& m : posix::TestWindowMessages(parent_)) {
         if (m.message != WM_HELP && m.message != WM_CONTEXTMENU) continue;
         EXPECT_EQ(m.wParam, reinterpret_cast<WPARAM>(parent_));
-        EXPECT_EQ(m.lParam, m.message == WM_HELP ? 77 : 78);
-        ++forwarded;
+        forwarded.emplace_back(m.message, m.lParam);
     }
-    EXPECT_EQ(forwarded, 2);
+    const std::vector<std::pair<UINT, LPARAM>> expected{{WM_HELP, reinterpret_cast<LPARAM>(&help)},
+                                                        {WM_CONTEXTMENU, MAKELPARAM(130, 100)}};
+    EXPECT_EQ(forwarded, expected) << "help, which cannot be posted, is sent";
 
     posix::DestroyTestWindow(parent_);
     parent_ = nullptr;
     EXPECT_FALSE(IsWindow(window_)) << "the preview goes with its parent";
+}
+
+// The settings page is another program: one that does not look at its
+// messages must not hold the preview up for ever. The page here gives up
+// waiting after a while and then answers; had the preview waited without a
+// limit, that answer would be what ended its wait.
+TEST_F(HostWindowTest, HelpThatItsParentDoesNotTakeIsGivenUpAndThePreviewGoesOn) {
+    constexpr auto kPageGivesUpAfter = std::chrono::seconds(20);
+    std::promise<HWND> made;
+    std::mutex lock;
+    std::condition_variable changed;
+    bool previewDone = false;
+    bool pageGaveUp = false;
+    std::thread page([&] {
+        HWND window = posix::CreateTestWindow(100, 80, 152, 112);
+        ValidateRect(window, nullptr);
+        made.set_value(window);
+        {
+            std::unique_lock<std::mutex> guard(lock);
+            pageGaveUp = !changed.wait_for(guard, kPageGivesUpAfter, [&] { return previewDone; });
+        }
+        MSG msg{};
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {}  // answers what is still sent to it
+        {
+            std::unique_lock<std::mutex> guard(lock);
+            changed.wait(guard, [&] { return previewDone; });
+        }
+        DestroyWindow(window);
+    });
+    HWND parent = made.get_future().get();
+    Open(true, false, 152, 112, parent);
+    HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, 0, window_, 0, {130, 100}};
+    EXPECT_EQ(SendMessageA(window_, WM_HELP, 0, reinterpret_cast<LPARAM>(&help)), 1);
+    Close();  // the preview goes before its parent, whose thread is not this one
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        previewDone = true;
+    }
+    changed.notify_all();
+    page.join();
+    EXPECT_FALSE(pageGaveUp) << "the preview waited until the page answered";
+    for (const MSG& m : posix::TestWindowMessages(parent))
+        EXPECT_NE(m.message, UINT(WM_HELP)) << "help given up on never reaches the page later";
 }
 
 TEST_F(HostWindowTest, PreviewClosesOnWmCloseWithoutAPassword) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -21,6 +22,8 @@ TEST(LaunchOptionsTest, ModeLettersAndHackOptionsChooseHowAndWhereTheProgramRuns
         unsigned long windowId;
         std::string commandText;
         bool windowed, ownPreview;
+        // The hack's Stretch as given; none leaves the saver's default.
+        std::optional<bool> stretch = std::nullopt;
     } rows[] = {
         {{}, nullptr, Launch::Windows, HackTarget::OwnWindow, 0, "", false, false},
         {{"/s"}, nullptr, Launch::Windows, HackTarget::OwnWindow, 0, "/s", false, false},
@@ -40,7 +43,17 @@ TEST(LaunchOptionsTest, ModeLettersAndHackOptionsChooseHowAndWhereTheProgramRuns
          false,
          false},
         {{"-window"}, "0x2a", Launch::Hack, HackTarget::OwnWindow, 0, "", false, false},
-        {{"-stretch"}, nullptr, Launch::Hack, HackTarget::OwnWindow, 0, "", false, false},
+        {{"-stretch"}, nullptr, Launch::Hack, HackTarget::OwnWindow, 0, "", false, false, true},
+        {{"-root", "--no-stretch"}, nullptr, Launch::Hack, HackTarget::VirtualRoot, 0, "", false, false, false},
+        {{"-window", "-no-stretch", "-stretch"},
+         nullptr,
+         Launch::Hack,
+         HackTarget::OwnWindow,
+         0,
+         "",
+         false,
+         false,
+         true},
         {{"-bogus"}, nullptr, Launch::Usage, HackTarget::OwnWindow, 0, "", false, false},
         {{"-window-id"}, nullptr, Launch::Usage, HackTarget::OwnWindow, 0, "", false, false},
         {{"-window-id", "0"}, nullptr, Launch::Usage, HackTarget::OwnWindow, 0, "", false, false},
@@ -68,6 +81,7 @@ TEST(LaunchOptionsTest, ModeLettersAndHackOptionsChooseHowAndWhereTheProgramRuns
         EXPECT_EQ(options.commandText, row.commandText);
         EXPECT_EQ(options.windowed, row.windowed);
         EXPECT_EQ(options.ownPreview, row.ownPreview);
+        EXPECT_EQ(options.stretch, row.stretch);
     }
 }
 

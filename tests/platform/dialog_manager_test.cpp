@@ -456,8 +456,7 @@ const FocusRow kFocusRows[] = {
     {"ShiftTabWraps", TRUE, 0, {kBackTab, kBackTab}, IDCANCEL, 100 + IDCANCEL},
 };
 void PrintTo(const FocusRow& row, std::ostream* out) { *out << row.name; }
-std::string FocusRowName(const ::testing::TestParamInfo<FocusRow>& info) { return info.param.name; }
-INSTANTIATE_TEST_SUITE_P(Rows, DialogFocusTest, ::testing::ValuesIn(kFocusRows), FocusRowName);
+INSTANTIATE_TEST_SUITE_P(Rows, DialogFocusTest, ::testing::ValuesIn(kFocusRows), testing::RowName<FocusRow>);
 
 // ---- ending -----------------------------------------------------------------------
 

@@ -221,6 +221,51 @@ TEST_F(GdiTest, ACallOnADcWhileAnotherThreadsCallOnItIsInProgressIsMisuse) {
     }
 }
 
+// Windows fails a call on a DC that has been released or deleted; the saver
+// making one has let its resources go in the wrong order.
+TEST_F(GdiTest, ACallOnADcAlreadyReleasedOrDeletedIsMisuse) {
+    HWND window = posix::CreateTestWindow(0, 0, 8, 8);
+    const LOGPALETTE logPalette{0x300, 1, {{1, 2, 3, 0}}};
+    HPALETTE palette = CreatePalette(&logPalette);
+    HDC live = GetDC(window);
+    HBITMAP bitmap = CreateCompatibleBitmap(live, 4, 4);
+    HDC released = GetDC(window);
+    ReleaseDC(window, released);
+    HDC deleted = CreateCompatibleDC(live);
+    DeleteDC(deleted);
+    const TestDib dib(true);
+    const std::function<void(HDC)> calls[] = {
+        [&](HDC dc) { SelectPalette(dc, palette, FALSE); },
+        [](HDC dc) { RealizePalette(dc); },
+        [&](HDC dc) { SelectObject(dc, bitmap); },
+        [](HDC dc) { CreateCompatibleBitmap(dc, 4, 4); },
+        [](HDC dc) { CreateCompatibleDC(dc); },
+        [&](HDC dc) {
+            SetDIBitsToDevice(dc, 0, 0, kDibSide, kDibSide, 0, 0, 0, kDibSide, dib.bits.data(), dib.info(),
+                              DIB_RGB_COLORS);
+        },
+        [&](HDC dc) { BitBlt(live, 0, 0, 4, 4, dc, 0, 0, SRCCOPY); },
+        [&](HDC dc) { BitBlt(dc, 0, 0, 4, 4, live, 0, 0, SRCCOPY); },
+    };
+    for (HDC gone : {released, deleted}) {
+        for (size_t i = 0; i < std::size(calls); ++i) {
+            SCOPED_TRACE("call " + std::to_string(i) + (gone == released ? " on a released DC" : " on a deleted DC"));
+            const int before = posix::GdiMisuseCount();
+            calls[i](gone);
+            EXPECT_EQ(posix::GdiMisuseCount(), before + 1);
+        }
+    }
+    const int before = posix::GdiMisuseCount();
+    HDC screenCompatible = CreateCompatibleDC(nullptr);
+    EXPECT_NE(screenCompatible, nullptr);
+    EXPECT_EQ(posix::GdiMisuseCount(), before) << "a DC compatible with the screen needs none";
+    DeleteDC(screenCompatible);
+    DeleteObject(bitmap);
+    ReleaseDC(window, live);
+    DeleteObject(palette);
+    posix::ResetPlatform();  // the misuse is this test's to count, not the fixture's
+}
+
 // ---- the screen shown live ---------------------------------------------------------
 
 TEST_F(GdiTest, OnlyDrawingThatReachesAWindowWakesALiveScreenWhichCopiesOutWithItsOwnPitch) {

@@ -7,7 +7,9 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdio>
 #include <mutex>
+#include <stdexcept>
 #include <thread>
 
 namespace quibac {
@@ -81,6 +83,32 @@ TEST_F(SystemTest, AThreadStartHookHoldsTheNewThreadBeforeItsProcedureRuns) {
     EXPECT_EQ(WaitForSingleObject(thread, INFINITE), WAIT_OBJECT_0);
     EXPECT_TRUE(ran.load());
     EXPECT_TRUE(CloseHandle(thread));
+}
+
+// An exception leaving a thread's procedure is a fault nothing handled: the
+// program's top-level filter sees it, then the process ends with its code.
+// The filter may be the program's last word, so whatever answer it gives,
+// the process ends.
+void ThreadWhoseProcedureThrows(LONG filterAnswer) {
+    static LONG s_answer;
+    s_answer = filterAnswer;
+    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* fault) -> LONG {
+        std::fprintf(stderr, "filter saw %#lx\n", static_cast<unsigned long>(fault->ExceptionRecord->ExceptionCode));
+        return s_answer;
+    });
+    posix::SetExitHook([](UINT code) { std::fprintf(stderr, "exit %#x\n", code); });
+    HANDLE thread = CreateThread(
+        nullptr, 0, [](LPVOID) -> DWORD { throw std::runtime_error("fault"); }, nullptr, 0, nullptr);
+    WaitForSingleObject(thread, INFINITE);
+}
+
+TEST_F(SystemTest, AnExceptionLeavingAThreadGoesToTheFilterAndEndsTheProcess) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (LONG answer : {EXCEPTION_EXECUTE_HANDLER, EXCEPTION_CONTINUE_SEARCH}) {
+        EXPECT_EXIT(ThreadWhoseProcedureThrows(answer),
+                    ::testing::ExitedWithCode(int(posix::kThreadFaultExitCode & 0xFF)),
+                    "filter saw 0xe06d7363\nexit 0xe06d7363");
+    }
 }
 
 TEST_F(SystemTest, ATimedWaitInVirtualTimeEndsOnTheVirtualClock) {

@@ -6,6 +6,9 @@
 #include <posix_windows.h>
 
 #include <algorithm>
+#include <future>
+#include <string>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -63,6 +66,37 @@ TEST_F(WindowsTest, CreationRefusedOrUndoneByTheProcedureGivesNoWindow) {
         EXPECT_EQ(posix::LiveWindows(), 0);
     }
     EXPECT_EQ(Create(WS_CHILD), nullptr) << "a child needs a parent";
+}
+
+TEST_F(WindowsTest, AClassIsReadBackAsRegisteredForItsOwnInstanceOnly) {
+    std::string menu = "Menu";
+    WNDCLASSA registered{};
+    registered.style = CS_OWNDC | CS_DBLCLKS;
+    registered.lpfnWndProc = LoggingProc;
+    registered.cbWndExtra = 8;
+    registered.hInstance = posix::MainModule();
+    registered.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    registered.lpszMenuName = menu.c_str();
+    registered.lpszClassName = "Described";
+    ASSERT_NE(RegisterClassA(&registered), 0);
+    menu = "gone";  // the class keeps a copy of its own
+
+    const char name[] = "DESCRIBED";
+    WNDCLASSA read{};
+    ASSERT_TRUE(GetClassInfoA(posix::MainModule(), name, &read));
+    EXPECT_EQ(read.style, registered.style);
+    EXPECT_EQ(read.lpfnWndProc, &LoggingProc);
+    EXPECT_EQ(read.cbWndExtra, 8);
+    EXPECT_EQ(read.hInstance, posix::MainModule());
+    EXPECT_EQ(read.hbrBackground, registered.hbrBackground);
+    EXPECT_STREQ(read.lpszMenuName, "Menu");
+    EXPECT_EQ(read.lpszClassName, name) << "the name asked for, as Windows gives it";
+
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_FALSE(GetClassInfoA(nullptr, "Described", &read)) << "another instance's class";
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_CLASS_DOES_NOT_EXIST));
+    EXPECT_TRUE(UnregisterClassA("Described", posix::MainModule()));
+    EXPECT_FALSE(GetClassInfoA(posix::MainModule(), "Described", &read));
 }
 
 TEST_F(WindowsTest, CloseDestroysTheWindowThenItsChildrenAndDropsTheirMessages) {
@@ -124,6 +158,89 @@ TEST_F(WindowsTest, ASendFromAnotherThreadIsAnsweredInsideGetMessage) {
     EXPECT_TRUE(GetExitCodeThread(thread, &answer));
     EXPECT_EQ(answer, DWORD(TRUE));
     EXPECT_TRUE(CloseHandle(thread));
+}
+
+// Windows refuses to post a system message whose parameters carry a pointer,
+// to any window, since the memory may be gone before the message comes out;
+// such messages can only be sent.
+TEST_F(WindowsTest, PostingASystemMessageThatCarriesAPointerFailsAndQueuesNothing) {
+    constexpr UINT kDeviceChange = 0x0219, kCopyData = 0x004A, kAskFormatName = 0x030C;
+    const struct {
+        UINT message;
+        WPARAM wParam;
+        bool refused;
+    } cases[] = {
+        {WM_HELP, 0, true},
+        {WM_SETTEXT, 0, true},
+        {WM_NCCREATE, 0, true},
+        {WM_CREATE, 0, true},
+        {kCopyData, 0, true},
+        {kAskFormatName, 0, true},
+        {kDeviceChange, 0x8000, true},
+        {kDeviceChange, 0x0007, false},
+        {WM_CONTEXTMENU, 0, false},
+        {WM_CLOSE, 0, false},
+        {WM_NULL, 0, false},
+        {WM_USER + WM_HELP, 0, false},
+        {WM_APP + WM_SETTEXT, 0, false},
+    };
+    HWND window = posix::CreateTestWindow(0, 0, 64, 48);
+    ValidateRect(window, nullptr);
+    HELPINFO pointed{};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("message " + std::to_string(c.message));
+        SetLastError(ERROR_SUCCESS);
+        EXPECT_EQ(PostMessageA(window, c.message, c.wParam, reinterpret_cast<LPARAM>(&pointed)),
+                  c.refused ? FALSE : TRUE);
+        EXPECT_EQ(GetLastError(), c.refused ? DWORD(ERROR_MESSAGE_SYNC_ONLY) : DWORD(ERROR_SUCCESS));
+        MSG msg{};
+        EXPECT_EQ(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) != FALSE, !c.refused);
+        EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+    }
+    EXPECT_FALSE(PostMessageA(nullptr, WM_SETTEXT, 0, 0)) << "nor to the thread itself";
+}
+
+// A send with a limit: answered at once on the window's own thread, by its
+// thread's loop from another, and taken back unanswered from a thread that
+// does not look at its messages in time, never to reach it later.
+TEST_F(WindowsTest, SendWithALimitIsAnsweredOrTakenBack) {
+    HWND own = posix::CreateTestWindow(0, 0, 64, 48);
+    DWORD_PTR result = 0;
+    EXPECT_EQ(SendMessageTimeoutA(own, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("here"), SMTO_NORMAL, 0, &result), TRUE);
+    EXPECT_EQ(result, DWORD_PTR(TRUE));
+    EXPECT_EQ(posix::DescribeWindow(own).title, "here");
+
+    std::promise<HWND> made;
+    std::promise<void> look;
+    std::thread busy([&] {
+        HWND window = posix::CreateTestWindow(100, 0, 64, 48);
+        ValidateRect(window, nullptr);
+        made.set_value(window);
+        look.get_future().wait();
+        MSG msg{};
+        GetMessageA(&msg, nullptr, 0, 0);  // answers what was sent meanwhile, ends with a post
+        DestroyWindow(window);
+    });
+    HWND other = made.get_future().get();
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_EQ(SendMessageTimeoutA(other, WM_APP + 1, 0, 0, SMTO_ABORTIFHUNG, 20, &result), FALSE);
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_TIMEOUT));
+    look.set_value();
+    result = 0;
+    EXPECT_EQ(
+        SendMessageTimeoutA(other, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("there"), SMTO_NORMAL, 600000, &result),
+        TRUE);
+    EXPECT_EQ(result, DWORD_PTR(TRUE));
+    PostMessageA(other, WM_APP + 2, 0, 0);
+    busy.join();
+    std::vector<UINT> seen;
+    for (const MSG& m : posix::TestWindowMessages(other)) seen.push_back(m.message);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), UINT(WM_APP + 1)), 0) << "taken back: it never arrives";
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), UINT(WM_SETTEXT)), 1);
+
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_EQ(SendMessageTimeoutA(other, WM_APP, 0, 0, SMTO_NORMAL, 10, &result), FALSE) << "the window is gone";
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_WINDOW_HANDLE));
 }
 
 TEST_F(WindowsTest, GetMessageGivesMinusOneWhenToldToFailOrWhenTheUserWalksAway) {

@@ -2,13 +2,11 @@
 // compile to exactly the templates windres makes, file resources are tabled
 // by name and type, and anything it cannot compile exactly stops the build.
 #include "support/res_file.h"
+#include "support/run_program.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <map>
 #include <sstream>
 
@@ -25,14 +23,9 @@ class ResembedTest : public ::testing::Test {
 protected:
     Outcome Run(const std::string& script) {
         folder_.Write("script.rc", script);
-        const std::string command = std::string(QUIBAC_RESEMBED) + " " + folder_.Path("script.rc") + " " +
-                                    folder_.Path("out.cpp") + " 2>" + folder_.Path("errors.txt");
-        Outcome o;
-        const int status = std::system(command.c_str());
-        o.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        o.generated = folder_.Read("out.cpp");
-        o.errors = folder_.Read("errors.txt");
-        return o;
+        const testing::ProgramRun run =
+            testing::RunProgram({QUIBAC_RESEMBED, folder_.Path("script.rc"), folder_.Path("out.cpp")});
+        return {run.exitCode, folder_.Read("out.cpp"), run.errors};
     }
     // The compiled resources of the generated table, by "typeId/name".
     static std::map<std::string, std::vector<uint8_t>> CompiledData(const std::string& generated) {
@@ -96,9 +89,9 @@ TEST_F(ResembedTest, DialogsCompileToExactlyWhatWindresMakes) {
     const auto ours = CompiledData(o.generated);
     ASSERT_EQ(ours.size(), 2u);
 #ifdef QUIBAC_WINDRES
-    const std::string command =
-        std::string(QUIBAC_WINDRES) + " -O res " + folder_.Path("script.rc") + " " + folder_.Path("script.res");
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    const testing::ProgramRun windres =
+        testing::RunProgram({QUIBAC_WINDRES, "-O", "res", folder_.Path("script.rc"), folder_.Path("script.res")});
+    ASSERT_EQ(windres.exitCode, 0) << windres.errors;
     const auto theirs = testing::ReadResFile(folder_.Path("script.res"));
     for (int id : {101, 202}) {
         const testing::ResEntry* e = testing::FindRes(theirs, 5, id);

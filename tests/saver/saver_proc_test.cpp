@@ -2,6 +2,7 @@
 // first paint builds (once), and what destruction frees.
 #include "saver/saver.h"
 #include "settings/settings.h"
+#include "support/ini_text.h"
 #include "support/platform_fixture.h"
 #include "support/temp_folder.h"
 
@@ -61,22 +62,22 @@ protected:
 
 struct GeometryRow {
     int width, height;
-    const char* ini;  // nullptr: no INI file
+    const char* stretch;  // the stored value; nullptr: no INI file
     int32_t outputWidth, outputHeight, originX, originY;
     bool smallScreen;
 };
 
 TEST_F(SaverProcTest, CreationWorksOutTheGeometryFromTheWindowAndTheSetting) {
     const GeometryRow rows[] = {
-        {799, 600, "Stretch=0", 799, 600, 0, 0, false},      {800, 599, "Stretch=0", 800, 599, 0, 0, false},
-        {800, 600, "Stretch=0", 800, 600, 0, 0, false},      {1024, 768, "Stretch=0", 800, 600, 112, 84, false},
-        {1025, 769, nullptr, 800, 600, 112, 84, false},      {1280, 1024, "Stretch=1", 1280, 1024, 0, 0, false},
-        {1280, 1024, "Stretch=-3", 1280, 1024, 0, 0, false}, {319, 200, "Stretch=0", 319, 200, 0, 0, true},
-        {320, 200, "Stretch=0", 320, 200, 0, 0, false},
+        {799, 600, "0", 799, 600, 0, 0, false},         {800, 599, "0", 800, 599, 0, 0, false},
+        {800, 600, "0", 800, 600, 0, 0, false},         {1024, 768, "0", 800, 600, 112, 84, false},
+        {1025, 769, nullptr, 800, 600, 112, 84, false}, {1280, 1024, "1", 1280, 1024, 0, 0, false},
+        {1280, 1024, "-3", 1280, 1024, 0, 0, false},    {319, 200, "0", 319, 200, 0, 0, true},
+        {320, 200, "0", 320, 200, 0, 0, false},
     };
     for (const GeometryRow& row : rows) {
-        const std::string ini = row.ini != nullptr ? std::string("[Quib Advent Screen Saver]\n") + row.ini + "\n" : "";
-        if (row.ini != nullptr)
+        const std::string ini = row.stretch != nullptr ? testing::StretchIni(row.stretch) : "";
+        if (row.stretch != nullptr)
             folder_.Write(kSettingsFile, ini);
         else
             std::filesystem::remove(folder_.Path(kSettingsFile));

@@ -4,6 +4,7 @@
 // same script.
 #include "settings/config_dialog.h"
 #include "support/res_file.h"
+#include "support/resource_bytes.h"
 
 #include <posix_control.h>
 
@@ -19,10 +20,7 @@ constexpr DWORD kRuleStyle = 0x50000005;    // WS_CHILD | WS_VISIBLE | SS_GRAYRE
 constexpr WORD kLanguageEnglishUk = 0x0809;
 
 std::vector<uint8_t> EmbeddedTemplate() {
-    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(kConfigDialogId), RT_DIALOG);
-    if (found == nullptr) return {};
-    const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, found)));
-    return std::vector<uint8_t>(bytes, bytes + SizeofResource(nullptr, found));
+    return testing::ResourceBytes(nullptr, RT_DIALOG, MAKEINTRESOURCEA(kConfigDialogId));
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -46,7 +44,7 @@ TEST(ConfigDialogResourceTest, TheTemplateHoldsTheDialogControlByControl) {
     EXPECT_EQ(t->x, 0);
     EXPECT_EQ(t->y, 0);
     EXPECT_EQ(t->cx, 234);
-    EXPECT_EQ(t->cy, 119);
+    EXPECT_EQ(t->cy, 136);
     EXPECT_EQ(t->menu, "");
     EXPECT_EQ(t->className, "") << "the platform's dialog class";
     EXPECT_FALSE(t->caption.empty());
@@ -64,6 +62,7 @@ TEST(ConfigDialogResourceTest, TheTemplateHoldsTheDialogControlByControl) {
     } expected[] = {
         {IDOK, "Button", 0x50010001, 177, 7, 50, 14, "OK"},
         {kStretchBox, "Button", 0x50010103, 49, 20, 81, 10, "Stretch to fullscreen"},
+        {kEveryMonitorBox, "Button", 0x50010103, 49, 119, 178, 10, "Show the calendar on every monitor"},
         {-1, "Static", kRuleStyle, 7, 7, 155, 1, ""},
         {-1, "Static", kRuleStyle, 7, 111, 155, 1, ""},
         {IDCANCEL, "Button", 0x50010000, 177, 24, 50, 14, "Cancel"},
@@ -93,9 +92,9 @@ TEST(ConfigDialogResourceTest, TheAboutTextIsSixLinesTwoOfThemEmptyNamingTheProd
     const std::vector<uint8_t> bytes = EmbeddedTemplate();
     const auto t = posix::ParseDialogTemplate(bytes.data(), bytes.size());
     ASSERT_TRUE(t.has_value());
-    ASSERT_EQ(t->items.size(), 7u);
-    const std::vector<std::string> lines = Lines(t->items[6].text);
-    ASSERT_EQ(lines.size(), 6u) << t->items[6].text;
+    ASSERT_EQ(t->items.size(), 8u);
+    const std::vector<std::string> lines = Lines(t->items[7].text);
+    ASSERT_EQ(lines.size(), 6u) << t->items[7].text;
     EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string()), 2);
     EXPECT_EQ(lines.front(), t->caption) << "it opens with the product's name";
     for (const std::string& line : lines)

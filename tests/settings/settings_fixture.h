@@ -5,18 +5,21 @@
 
 #include "settings/config_dialog.h"
 #include "settings/settings.h"
+#include "support/ini_text.h"
 #include "support/platform_fixture.h"
 #include "support/temp_folder.h"
 
 #include <posix_control.h>
 
+#include <string>
 #include <vector>
 
 namespace quibac::testing {
 
-// The whole file after OK, from an empty start.
-constexpr char kSavedZero[] = "[Quib Advent Screen Saver]\nStretch=0\n";
-constexpr char kSavedOne[] = "[Quib Advent Screen Saver]\nStretch=1\n";
+// The whole file after OK, from an empty start: Stretch off or on, every
+// monitor off.
+inline const std::string kSavedZero = SavedIni("0");
+inline const std::string kSavedOne = SavedIni("1");
 
 class SettingsTest : public PlatformTest {
 protected:

@@ -8,6 +8,7 @@
 
 #include <climits>
 #include <filesystem>
+#include <optional>
 #include <random>
 
 namespace quibac {
@@ -57,7 +58,7 @@ TEST_F(StretchSettingTest, CancelEscapeAndCloseWriteNothingEvenAfterToggling) {
         EXPECT_EQ(Configure({DialogStep::Click(kStretchBox), way}), 0);
         EXPECT_FALSE(IniExists()) << "no file is created";
     }
-    const std::string kept = "; mine\n[Quib Advent Screen Saver]\nStretch=1\n";
+    const std::string kept = testing::StretchIni("1", "; mine\n");
     SetIniText(kept);
     const ino_t inode = IniInode();
     for (const DialogStep& way : ways) {
@@ -70,12 +71,13 @@ TEST_F(StretchSettingTest, CancelEscapeAndCloseWriteNothingEvenAfterToggling) {
 }
 
 // The keyboard as on Windows: the dialog opens with the focus on itself, Tab
-// walks OK, the box and Cancel, and Enter presses the focused push button.
+// walks OK, the two boxes and Cancel, and Enter presses the focused push
+// button.
 struct KeyboardRow {
     const char* name;
     std::vector<DialogStep> keys;
     int exitCode;
-    const char* saved;  // the whole file afterwards; nullptr for none
+    std::optional<std::string> saved;  // the whole file afterwards, if any
 };
 
 class ConfigKeyboardTest : public StretchSettingTest, public ::testing::WithParamInterface<KeyboardRow> {};
@@ -83,8 +85,8 @@ class ConfigKeyboardTest : public StretchSettingTest, public ::testing::WithPara
 TEST_P(ConfigKeyboardTest, SavesOrCancelsAsTheFocusSays) {
     const KeyboardRow& row = GetParam();
     EXPECT_EQ(Configure(row.keys), row.exitCode);
-    if (row.saved != nullptr)
-        EXPECT_EQ(IniText(), row.saved);
+    if (row.saved)
+        EXPECT_EQ(IniText(), *row.saved);
     else
         EXPECT_FALSE(IniExists());
 }
@@ -93,14 +95,13 @@ const DialogStep kTab = DialogStep::Key(VK_TAB);
 const DialogStep kEnter = DialogStep::Key(VK_RETURN);
 const KeyboardRow kKeyboardRows[] = {
     // OK, the first tab stop, has the focus when the dialog opens.
-    {"TabToCancelThenEnterCancels", {kTab, kTab, kEnter}, 0, nullptr},
+    {"TabToCancelThenEnterCancels", {kTab, kTab, kTab, kEnter}, 0, std::nullopt},
     {"TabToTheBoxSpaceThenEnterSaves", {kTab, DialogStep::Key(VK_SPACE), kEnter}, 1, kSavedOne},
-    {"ShiftTabWrapsToCancel", {DialogStep::Key(VK_TAB, true), kEnter}, 0, nullptr},
-    {"TabWrapsToOk", {kTab, kTab, kTab, kEnter}, 1, kSavedZero},
+    {"ShiftTabWrapsToCancel", {DialogStep::Key(VK_TAB, true), kEnter}, 0, std::nullopt},
+    {"TabWrapsToOk", {kTab, kTab, kTab, kTab, kEnter}, 1, kSavedZero},
 };
 void PrintTo(const KeyboardRow& row, std::ostream* out) { *out << row.name; }
-std::string KeyboardRowName(const ::testing::TestParamInfo<KeyboardRow>& info) { return info.param.name; }
-INSTANTIATE_TEST_SUITE_P(Rows, ConfigKeyboardTest, ::testing::ValuesIn(kKeyboardRows), KeyboardRowName);
+INSTANTIATE_TEST_SUITE_P(Rows, ConfigKeyboardTest, ::testing::ValuesIn(kKeyboardRows), testing::RowName<KeyboardRow>);
 
 TEST_F(StretchSettingTest, TheDialogNeedsItsTemplate) {
     HMODULE empty = posix::CreateResourceModule();
@@ -138,23 +139,23 @@ TEST_F(StretchSettingTest, TheProcedureLeavesEverythingButOkAndCancelToThePlatfo
 TEST_F(StretchSettingTest, AnyNonZeroValueStretchesAndShowsChecked) {
     const char* on[] = {"1", "7", "-3", "1x", " 7", "\"1\"", "0x10", "1234567890123456789012345678901234567890"};
     for (const char* value : on) {
-        SetIniText(std::string("[Quib Advent Screen Saver]\nStretch=") + value + "\n");
+        SetIniText(testing::StretchIni(value));
         EXPECT_NE(ReadSettings().Stretch, 0) << value;
         EXPECT_EQ(BoxWhenOpened(), UINT(BST_CHECKED)) << value;
     }
     const char* off[] = {"0", "abc", "", "-0", "0x", "+", "4294967296"};
     for (const char* value : off) {
-        SetIniText(std::string("[Quib Advent Screen Saver]\nStretch=") + value + "\n");
+        SetIniText(testing::StretchIni(value));
         EXPECT_EQ(ReadSettings().Stretch, 0) << value;
         EXPECT_EQ(BoxWhenOpened(), UINT(BST_UNCHECKED)) << value;
     }
 }
 
 TEST_F(StretchSettingTest, OkAfterAStrangeValueStoresWhatTheBoxShowed) {
-    SetIniText("[Quib Advent Screen Saver]\nStretch=-3\n");
+    SetIniText(testing::StretchIni("-3"));
     EXPECT_EQ(Configure({DialogStep::Click(IDOK)}), 1);
     EXPECT_EQ(IniText(), kSavedOne);
-    SetIniText("[Quib Advent Screen Saver]\nStretch=abc\n");
+    SetIniText(testing::StretchIni("abc"));
     EXPECT_EQ(Configure({DialogStep::Click(IDOK)}), 1);
     EXPECT_EQ(IniText(), kSavedZero);
 }
@@ -163,7 +164,7 @@ TEST_F(StretchSettingTest, WriteSettingsFormatsAnyNumber) {
     Settings settings;
     settings.Stretch = INT_MIN;
     WriteSettings(settings);
-    EXPECT_EQ(IniText(), "[Quib Advent Screen Saver]\nStretch=-2147483648\n");
+    EXPECT_EQ(IniText(), testing::SavedIni("-2147483648"));
     EXPECT_EQ(ReadSettings().Stretch, INT_MIN);
 }
 
@@ -186,13 +187,14 @@ TEST_F(StretchSettingTest, OkKeepsEveryOtherSectionCommentAndLineEnd) {
     EXPECT_EQ(Configure({DialogStep::Click(kStretchBox), DialogStep::Click(IDOK)}), 1);
     std::string after = before;
     after.replace(after.find("  STRETCH =  0 "), 15, "  STRETCH =  1");
+    after.insert(after.find("Extra=1\r\n") + 9, "EveryMonitor=0\r\n");
     EXPECT_EQ(IniText(), after);
 }
 
 TEST_F(StretchSettingTest, OkAddsTheSectionToAFileWithout) {
     SetIniText("[Other]\r\nKey=Value\r\n");
     EXPECT_EQ(Configure({DialogStep::Click(kStretchBox), DialogStep::Click(IDOK)}), 1);
-    EXPECT_EQ(IniText(), "[Other]\r\nKey=Value\r\n\r\n[Quib Advent Screen Saver]\r\nStretch=1\r\n");
+    EXPECT_EQ(IniText(), "[Other]\r\nKey=Value\r\n\r\n[Quib Advent Screen Saver]\r\nStretch=1\r\nEveryMonitor=0\r\n");
 }
 
 TEST_F(StretchSettingTest, ABinaryFileReadsAsUnsetAndKeepsEveryByte) {
@@ -208,7 +210,7 @@ TEST_F(StretchSettingTest, ABinaryFileReadsAsUnsetAndKeepsEveryByte) {
 }
 
 TEST_F(StretchSettingTest, AFileThatCannotBeReplacedStaysIntactAndOkStillEndsWithOne) {
-    const std::string kept = "; mine\n[Quib Advent Screen Saver]\nStretch=0\n";
+    const std::string kept = testing::StretchIni("0", "; mine\n");
     ASSERT_EQ(mkdir(folder_.Path("ro").c_str(), 0755), 0);
     folder_.Write("ro/QUIBAC.INI", kept);
     ASSERT_EQ(chmod(folder_.Path("ro").c_str(), 0555), 0);

@@ -1,6 +1,7 @@
 // The calendar's state for the local date: open days, the pre-rolled header
 // band, the door colours, and the daily check.
 #include "show/calendar.h"
+#include "support/resource_bytes.h"
 #include "support/show_fixture.h"
 
 namespace quibac {
@@ -150,10 +151,7 @@ TEST_F(CalendarTest, OpenColoursAreFilledOnceFromOtherDays) {
 
 TEST_F(CalendarTest, MissingDoorAnimationIsReportedAndTheShowGoesOn) {
     HMODULE datesOnly = posix::CreateResourceModule();
-    const HRSRC dates = FindResourceA(module_, "DATESFLIC", "Flic");
-    const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(module_, dates)));
-    posix::AddResource(datesOnly, "Flic", "DATESFLIC",
-                       std::vector<uint8_t>(bytes, bytes + SizeofResource(module_, dates)));
+    posix::AddResource(datesOnly, "Flic", "DATESFLIC", testing::ResourceBytes(module_, "Flic", "DATESFLIC"));
     posix::SetDebugCapture(true);
     {
         testing::ShowHarness h(800, 600, false, datesOnly);

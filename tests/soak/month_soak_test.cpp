@@ -75,10 +75,7 @@ TEST_F(MonthSoak, FromTheFirstOfDecemberToNewYear) {
     uint64_t lastElapsed = 0;
     auto lastProgress = std::chrono::steady_clock::now();
     const auto began = lastProgress;
-    posix::SetIdleDriver([&] {
-        const std::vector<HWND> children = posix::ChildWindows(parent);
-        if (children.empty()) return false;
-        HWND preview = children.front();
+    WhilePreviewRuns(parent, [&](HWND preview) {
         if (show_.load() == nullptr) show_.store(&HostOf(preview)->SaverState->Animation);
         const uint64_t elapsed = posix::VirtualElapsed() - start_;
         const auto now = std::chrono::steady_clock::now();
@@ -89,8 +86,7 @@ TEST_F(MonthSoak, FromTheFirstOfDecemberToNewYear) {
         stalled = now - lastProgress > kStallLimit;
         if (elapsed >= kRunMs || stalled) {
             stop_.store(true);
-            PostMessageA(preview, WM_CLOSE, 0, 0);
-            return true;
+            return ClosePreview(preview);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
         return true;

@@ -1,22 +1,15 @@
 #include "support/ffmpeg_decode.h"
 
+#include "support/run_program.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <sstream>
-
-#include <unistd.h>
 
 namespace quibac::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<uint8_t> ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // A fresh folder of our own under the system's temporary folder.
 fs::path MakeWorkFolder() {
@@ -35,27 +28,22 @@ FfmpegDecoding DecodeWithFfmpeg(const std::vector<uint8_t>& file, int width, int
         return result;
     }
     const fs::path input = work / "input.flc";
-    const fs::path output = work / "frames.raw";
-    const fs::path log = work / "ffmpeg.log";
     {
         std::ofstream out(input, std::ios::binary);
         out.write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
     }
     // pal8 keeps the indices as they are; passthrough keeps one output frame
     // per stored frame, whatever the timestamps say.
-    std::ostringstream command;
-    command << "ffmpeg -nostdin -hide_banner -loglevel error -y -f flic -i '" << input.string()
-            << "' -fps_mode passthrough -f rawvideo -pix_fmt pal8 '" << output.string() << "' 2>'" << log.string()
-            << "'";
-    const int status = std::system(command.str().c_str());
-    const std::vector<uint8_t> raw = ReadAll(output);
-    const std::vector<uint8_t> messages = ReadAll(log);
+    const ProgramRun ffmpeg =
+        RunProgram({"ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-f", "flic", "-i", input.string(),
+                    "-fps_mode", "passthrough", "-f", "rawvideo", "-pix_fmt", "pal8", "-"});
     fs::remove_all(work);
 
-    if (status != 0) {
-        result.Error = "ffmpeg failed: " + std::string(messages.begin(), messages.end());
+    if (ffmpeg.exitCode != 0) {
+        result.Error = "ffmpeg failed: " + ffmpeg.errors;
         return result;
     }
+    const std::string& raw = ffmpeg.output;
     // Each raw pal8 frame is the packed indices followed by 256 palette
     // entries of four bytes (blue, green, red, alpha).
     const size_t pixels = size_t(width) * size_t(height);
@@ -68,13 +56,13 @@ FfmpegDecoding DecodeWithFfmpeg(const std::vector<uint8_t>& file, int width, int
         FfmpegFrame frame;
         frame.Indices.assign(raw.begin() + std::ptrdiff_t(at), raw.begin() + std::ptrdiff_t(at + pixels));
         for (size_t k = 0; k < 256; ++k) {
-            const uint8_t* e = raw.data() + at + pixels + 4 * k;
+            const auto* e = reinterpret_cast<const uint8_t*>(raw.data()) + at + pixels + 4 * k;
             frame.Palette[k] = (uint32_t(e[2]) << 16) | (uint32_t(e[1]) << 8) | e[0];
         }
         result.Frames.push_back(std::move(frame));
     }
     result.Ok = true;
-    if (!messages.empty()) result.Error = std::string(messages.begin(), messages.end());
+    result.Error = ffmpeg.errors;
     return result;
 }
 

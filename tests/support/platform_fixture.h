@@ -37,6 +37,12 @@ private:
     int blocksAtStart_ = 0;
 };
 
+// Names table-driven cases after their row's name.
+template <typename Row>
+std::string RowName(const ::testing::TestParamInfo<Row>& row) {
+    return row.param.name;
+}
+
 // A path under the build tree where a test may leave pictures for a person to
 // look at; the folder is created on demand.
 std::string TestOutputPath(const std::string& name);

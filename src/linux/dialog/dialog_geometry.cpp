@@ -33,8 +33,12 @@ DialogGeometry LayOutDialog(const posix::DialogTemplateInfo& layout, BaseUnits u
     const bool hasCaption = (layout.style & WS_CAPTION) == WS_CAPTION;
     const int border = FrameMetrics::kBorder;
     const int captionHeight = hasCaption ? FrameMetrics::kCaptionHeight : 0;
+    const bool hasClose = hasCaption && (layout.style & WS_SYSMENU) != 0;
+    // However narrow the template, the close button stays in the window,
+    // where a click can reach it.
+    const int minClientWidth = hasClose ? FrameMetrics::kCloseWidth + 2 * FrameMetrics::kCloseMargin : kMinClientSide;
     const PixelRect size = DialogUnitsToPixels(units, 0, 0, layout.cx, layout.cy);
-    const int clientWidth = std::clamp(size.w, kMinClientSide, kMaxWindowSide - 2 * border);
+    const int clientWidth = std::clamp(size.w, minClientWidth, kMaxWindowSide - 2 * border);
     const int clientHeight = std::clamp(size.h, kMinClientSide, kMaxWindowSide - 2 * border - captionHeight);
 
     g.windowWidth = clientWidth + 2 * border;
@@ -42,7 +46,7 @@ DialogGeometry LayOutDialog(const posix::DialogTemplateInfo& layout, BaseUnits u
     g.client = {border, border + captionHeight, clientWidth, clientHeight};
     if (hasCaption) {
         g.caption = {border, border, clientWidth, captionHeight};
-        if (layout.style & WS_SYSMENU)
+        if (hasClose)
             g.closeButton = {g.caption.x + g.caption.w - FrameMetrics::kCloseMargin - FrameMetrics::kCloseWidth,
                              g.caption.y + FrameMetrics::kCloseMargin, FrameMetrics::kCloseWidth,
                              FrameMetrics::kCloseHeight};

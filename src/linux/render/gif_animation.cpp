@@ -150,6 +150,12 @@ std::string GifAnimation::AddFrame(const std::vector<uint32_t>& pixels, const In
         return Fail("frame " + std::to_string(frames_));
 
     ColorMapObject* local = indexed.table == globalTable_ ? nullptr : MakeMap(indexed.table);
+    // giflib keeps a copy of a frame's own table, and drops it without
+    // freeing it when the next frame has none.
+    if (local == nullptr && gif_->Image.ColorMap != nullptr) {
+        GifFreeMapObject(gif_->Image.ColorMap);
+        gif_->Image.ColorMap = nullptr;
+    }
     const int described = EGifPutImageDesc(gif_, r.x, r.y, r.width, r.height, false, local);
     if (local != nullptr) GifFreeMapObject(local);
     if (described != GIF_OK) return Fail("frame " + std::to_string(frames_));

@@ -18,7 +18,8 @@ const char kUsage[] =
     "  --seed S           the millisecond count the saver seeds its random numbers with (default: 1)\n"
     "  --out DIR          write the frames as DIR/frame-00000.png, ... (DIR must exist)\n"
     "  --gif FILE         write the frames as one looping animated GIF\n"
-    "  --help             show this text\n";
+    "  --help             show this text\n"
+    "  --version          show the program's version\n";
 const char kUsageHint[] = "Try 'quibac-render --help' for more information.";
 
 namespace {
@@ -116,6 +117,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& arguments, CalendarDa
         }
         if (name == "--help" || name == "-h") {
             o.help = true;
+            return parsed;
+        }
+        if (name == "--version") {
+            o.version = true;
             return parsed;
         }
         if (!seen.insert(name).second) {

@@ -34,6 +34,7 @@ struct RenderOptions {
     std::string framesFolder;  // PNG frames go here when set
     std::string gifPath;       // the animated GIF, when set
     bool help = false;
+    bool version = false;
 
     int FrameCount() const { return seconds * fps; }
 };

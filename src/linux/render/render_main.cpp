@@ -6,6 +6,7 @@
 #include "options.h"
 #include "output_paths.h"
 #include "progress.h"
+#include "quibac_version.h"
 #include "saver_capture.h"
 #include "settings/settings.h"
 
@@ -116,6 +117,10 @@ int main(int argc, char** argv) {
         ParseOptions(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc), Today());
     if (parsed.options.help) {
         std::fputs(kUsage, stdout);
+        return kDone;
+    }
+    if (parsed.options.version) {
+        std::printf("quibac-render %s\n", quibac::kVersion);
         return kDone;
     }
     if (!parsed.error.empty()) return BadArguments(parsed.error);

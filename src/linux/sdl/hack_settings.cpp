@@ -22,6 +22,10 @@ std::string TemporaryFolderTemplate() {
 }  // namespace
 
 HackSettings::HackSettings(bool stretch) : stretch_(stretch) {
+    if (const char* appData = std::getenv(kAppDataVariable)) {
+        appData_ = appData;
+        unsetenv(kAppDataVariable);
+    }
     std::string pattern = TemporaryFolderTemplate();
     std::vector<char> writable(pattern.begin(), pattern.end());
     writable.push_back('\0');
@@ -29,6 +33,7 @@ HackSettings::HackSettings(bool stretch) : stretch_(stretch) {
 }
 
 HackSettings::~HackSettings() {
+    if (appData_) setenv(kAppDataVariable, appData_->c_str(), 1);
     if (folder_.empty()) return;
     const std::string file = posix::ProfilePath(kSettingsFile);
     posix::SetProfileDirectory("");

@@ -6,14 +6,18 @@
 // touched.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace quibac::linux_sdl {
 
 class HackSettings {
 public:
+    // Also hides APPDATA for the run: the saver would read a copy of the
+    // user's file under it before the run's own, and write the hack's
+    // setting into it.
     explicit HackSettings(bool stretch);
-    ~HackSettings();  // removes the run's file and folder
+    ~HackSettings();  // removes the run's file and folder, and gives APPDATA back
     HackSettings(const HackSettings&) = delete;
     HackSettings& operator=(const HackSettings&) = delete;
 
@@ -24,6 +28,7 @@ public:
 private:
     bool stretch_;
     std::string folder_;  // empty when no folder could be made
+    std::optional<std::string> appData_;
 };
 
 }  // namespace quibac::linux_sdl

@@ -18,7 +18,8 @@ const char kUsage[] =
     "  -window-id ID as a hack, in the window ID (decimal or 0x hexadecimal)\n"
     "  -stretch, -no-stretch  the Stretch setting\n"
     "  --date YYYY-MM-DD, --seed S  the show of that date, from that seed, as\n"
-    "                quibac-render shows it with the same two options\n";
+    "                quibac-render shows it with the same two options\n"
+    "  --version     the program's version\n";
 
 namespace {
 
@@ -79,6 +80,10 @@ LaunchOptions ReadLaunchOptions(const std::vector<std::string>& arguments, const
     std::optional<unsigned long> givenId;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
+        if (argument == "--version") {
+            options.launch = Launch::Version;
+            return options;
+        }
         const std::string name = WithoutDashes(argument);
         if (IsModeWord(argument) || (!modeWords.empty() && IsNumber(argument))) {
             modeWords.push_back(argument);

@@ -15,6 +15,7 @@ enum class Launch {
     Windows,  // the saver's own command line, through HostMain
     Hack,     // an XScreenSaver display hack
     Usage,    // the options made no sense: print the usage and exit 1
+    Version,  // --version: print the program's version and exit 0
 };
 
 enum class HackTarget {

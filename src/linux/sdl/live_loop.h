@@ -12,14 +12,16 @@
 
 #include <atomic>
 #include <cstdint>
+#include <vector>
 
 namespace quibac::linux_sdl {
 
 class LiveLoop {
 public:
     // deliverInput: input reaches the saver (a Windows mode); an XScreenSaver
-    // hack leaves input to XScreenSaver and only ends on a signal.
-    LiveLoop(Presenter& presenter, bool deliverInput);
+    // hack leaves input to XScreenSaver and only ends on a signal. others:
+    // the windows on the other displays, each showing its part of the screen.
+    LiveLoop(Presenter& presenter, bool deliverInput, std::vector<Presenter*> others = {});
     ~LiveLoop();
     LiveLoop(const LiveLoop&) = delete;
     LiveLoop& operator=(const LiveLoop&) = delete;
@@ -33,17 +35,29 @@ public:
     bool RestartWanted() const { return restartWanted_; }
     // The window went away, or the program was asked to end.
     bool Finished() const { return windowGone_ || endWanted_; }
+    // What one of SDL's events means to the run: input handed to the saver as
+    // Windows would queue it, or the end or restart of the run.
+    void Handle(const SDL_Event& event);
 
 private:
     bool Idle();
-    void Handle(const SDL_Event& event);
     void HandleWindowEvent(const SDL_WindowEvent& event);
     void HandleInput(const SDL_Event& event);
     void CloseSaver();
     void NoteWholeFrame();
+    void PresentEveryWindow();
+    // The program's window with that SDL id, or nullptr.
+    const Presenter* PresenterOf(Uint32 windowId) const;
+    // Focus that moves from one of the program's windows to another is no
+    // other application taking over; only a loss that no window of the
+    // program makes up for in a moment is.
+    void CheckFocus();
 
     Presenter& presenter_;
     const bool deliverInput_;
+    const std::vector<Presenter*> others_;
+    bool focusCheckDue_ = false;
+    Uint32 focusLostAt_ = 0;
     Uint32 wakeEvent_ = 0;
     std::atomic<bool> framePending_{false};
     // The window lost what it showed (exposed, resized): the next present

@@ -60,11 +60,12 @@ std::unique_ptr<Presenter> Presenter::OpenOwnWindow(const OwnWindowRequest& requ
     if (request.fullScreen) {
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
         SDL_Rect bounds{};
-        if (SDL_GetDisplayBounds(0, &bounds) == 0) width = bounds.w, height = bounds.h;
+        if (SDL_GetDisplayBounds(request.display, &bounds) == 0) width = bounds.w, height = bounds.h;
     }
     if (request.resizable) flags |= SDL_WINDOW_RESIZABLE;
-    p->window_ =
-        SDL_CreateWindow(request.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+    // Full screen covers the display the window is placed on.
+    const int at = SDL_WINDOWPOS_CENTERED_DISPLAY(request.fullScreen ? request.display : 0);
+    p->window_ = SDL_CreateWindow(request.title.c_str(), at, at, width, height, flags);
     if (p->window_ == nullptr) return nullptr;
     return p;
 }
@@ -89,10 +90,19 @@ void Presenter::Size(int& width, int& height) const {
     SDL_GetWindowSize(window_, &width, &height);
 }
 
-bool Presenter::Present(bool whole) {
-    const int width = posix::ScreenWidth(), height = posix::ScreenHeight();
+bool Presenter::Present(bool whole) { return Present(whole, posix::TakeChangedAreas()); }
+
+bool Presenter::Present(bool whole, const std::vector<RECT>& changedOnScreen) {
+    const RECT part = IsEmpty(part_) ? posix::ScreenBounds() : part_;
+    const int width = part.right - part.left, height = part.bottom - part.top;
     if (width <= 0 || height <= 0) return false;
-    std::vector<RECT> areas = posix::TakeChangedAreas();
+    // From here on relative to the part's corner, and only what lies in it.
+    std::vector<RECT> areas;
+    for (const RECT& c : changedOnScreen) {
+        const RECT area{std::max(c.left, part.left) - part.left, std::max(c.top, part.top) - part.top,
+                        std::min(c.right, part.right) - part.left, std::min(c.bottom, part.bottom) - part.top};
+        if (!IsEmpty(area)) areas.push_back(area);
+    }
     if (whole || stagingWidth_ != width || stagingHeight_ != height) {
         staging_.resize(size_t(width) * size_t(height));
         stagingWidth_ = width, stagingHeight_ = height;
@@ -104,11 +114,14 @@ bool Presenter::Present(bool whole) {
     const bool sameSize = target->w == width && target->h == height;
     // Scaled, any pixel of the window may change; unscaled, only the areas.
     if (!sameSize) areas.assign(1, RECT{0, 0, width, height});
-    areas.erase(std::remove_if(areas.begin(), areas.end(), IsEmpty), areas.end());
     if (areas.empty()) return true;
     const int pitch = width * kBytesPerPixel;
-    for (const RECT& area : areas)
-        posix::CopyScreenArea(area, staging_.data() + size_t(area.top) * size_t(width) + size_t(area.left), pitch);
+    for (const RECT& area : areas) {
+        const RECT onScreen{area.left + part.left, area.top + part.top, area.right + part.left,
+                            area.bottom + part.top};
+        posix::CopyScreenArea(onScreen, staging_.data() + size_t(area.top) * size_t(width) + size_t(area.left),
+                              pitch);
+    }
     SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(staging_.data(), width, height, 32, pitch, kScreenFormat);
     if (source == nullptr) return false;
     bool copied = true;

@@ -19,6 +19,7 @@ struct OwnWindowRequest {
     std::string title;
     int width = 0, height = 0;  // ignored when fullScreen
     bool fullScreen = false;
+    int display = 0;  // the SDL display a full-screen window covers
     bool resizable = false;
 };
 
@@ -38,12 +39,20 @@ public:
     // fill it with nearest-neighbour scaling when the sizes differ. Returns
     // success.
     bool Present(bool whole);
+    // The same, with the changed areas (screen coordinates) taken by the
+    // caller, which shows one surface in several windows.
+    bool Present(bool whole, const std::vector<RECT>& changedOnScreen);
+    // The part of the screen surface (screen coordinates) the window shows;
+    // empty, as it starts, for all of it.
+    void ShowPart(const RECT& part) { part_ = part; }
+    const RECT& Part() const { return part_; }
 
 private:
     Presenter() = default;
 
     SDL_Window* window_ = nullptr;
     bool foreign_ = false;  // another program's window, which stays when the presenter goes
+    RECT part_{};
     // A copy of the screen surface, kept whole between presents, which the
     // changed part is blitted from.
     std::vector<uint32_t> staging_;

@@ -1,5 +1,6 @@
 // The program on Linux: the saver's own modes over the platform layer, shown
 // with SDL on the real display, or an XScreenSaver display hack.
+#include "display_layout.h"
 #include "hack_settings.h"
 #include "launch_options.h"
 #include "live_loop.h"
@@ -10,6 +11,7 @@
 #include "x11_windows.h"
 
 #include "host/host.h"
+#include "quibac_version.h"
 #include "sdl_dialog.h"
 
 #include <posix_control.h>
@@ -71,10 +73,50 @@ std::unique_ptr<Presenter> OpenPresenter(const LaunchOptions& options) {
     return Presenter::OpenOwnWindow(request);
 }
 
+// Full screen covers every display: the first window (on the first display,
+// the primary one) is the screen, and one more window on each other display
+// shows its part, as the saver's covers or shows on those monitors draw it.
+struct OtherDisplays {
+    std::vector<std::unique_ptr<Presenter>> windows;
+    std::vector<RECT> monitors;  // the whole layout, the first display's included
+};
+
+OtherDisplays OpenOtherDisplays(const LaunchOptions& options) {
+    OtherDisplays others;
+    if (options.launch != Launch::Windows || options.windowed || options.ownPreview) return others;
+    std::vector<DisplayBounds> displays;
+    for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+        SDL_Rect bounds{};
+        if (SDL_GetDisplayBounds(i, &bounds) != 0) bounds = SDL_Rect{};
+        displays.push_back(DisplayBounds{bounds.x, bounds.y, bounds.w, bounds.h});
+    }
+    // A display left out of the layout (no area, too far away) is left alone.
+    if (displays.size() < 2 || MonitorsOfDisplays(displays).size() != displays.size()) return others;
+    others.monitors = MonitorsOfDisplays(displays);
+    for (int i = 1; i < int(displays.size()); ++i) {
+        OwnWindowRequest request;
+        request.title = kTitle;
+        request.fullScreen = true;
+        request.display = i;
+        std::unique_ptr<Presenter> window = Presenter::OpenOwnWindow(request);
+        if (!window) {
+            std::fprintf(stderr, "quibac: no window on display %d: %s\n", i, SDL_GetError());
+            continue;
+        }
+        window->ShowPart(others.monitors[size_t(i)]);
+        others.windows.push_back(std::move(window));
+    }
+    return others;
+}
+
 // Runs the saver until it ends, again at the new size whenever the window
 // changes size. Returns the last run's result.
-int RunLive(const LaunchOptions& options, Presenter& presenter) {
-    LiveLoop loop(presenter, options.launch == Launch::Windows);
+int RunLive(const LaunchOptions& options, Presenter& presenter, const OtherDisplays& others) {
+    std::vector<Presenter*> otherWindows;
+    for (const auto& window : others.windows) otherWindows.push_back(window.get());
+    // The saver's own window takes the keyboard, as on Windows.
+    if (!otherWindows.empty()) SDL_RaiseWindow(presenter.Window());
+    LiveLoop loop(presenter, options.launch == Launch::Windows, otherWindows);
     std::unique_ptr<HackSettings> hackSettings;
     if (options.launch == Launch::Hack) hackSettings = std::make_unique<HackSettings>(options.stretch.value_or(false));
     const SessionBaseline baseline = TakeBaseline();
@@ -84,6 +126,15 @@ int RunLive(const LaunchOptions& options, Presenter& presenter) {
         presenter.Size(width, height);
         if (width <= 0 || height <= 0) width = kWindowWidth, height = kWindowHeight;
         posix::ResetPlatform(width, height);
+        // The primary monitor is the first window's size, whatever SDL said.
+        if (!others.monitors.empty()) {
+            std::vector<RECT> monitors = others.monitors;
+            monitors.front() = RECT{0, 0, width, height};
+            if (posix::SetMonitors(monitors))
+                presenter.ShowPart(monitors.front());
+            else
+                std::fprintf(stderr, "quibac: the displays' layout is refused\n");
+        }
         if (hackSettings) hackSettings->Apply();
         PinShow(options);
         HWND previewParent = options.ownPreview ? posix::CreateTestWindow(0, 0, width, height) : nullptr;
@@ -108,6 +159,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quibac: %s\n%s", options.problem.c_str(), kUsage);
         return kUsageExitCode;
     }
+    if (options.launch == Launch::Version) {
+        std::printf("quibac %s\n", quibac::kVersion);
+        return 0;
+    }
     if (std::getenv("QUIBAC_DEBUG") != nullptr) posix::SetDebugEcho(true);
     // The settings dialog (/c) is drawn in a window of its own on the desktop.
     quibac::UseSdlDialogs();
@@ -118,6 +173,11 @@ int main(int argc, char** argv) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     UseSoftwareWindowSurfaces();
     CatchTermination();
+    // Before SDL starts, so that the handler SDL keeps to put back as it ends
+    // is this one and not Xlib's, which ends the process: the errors of what
+    // was sent to a window destroyed under the program may arrive only as SDL
+    // closes its connections.
+    CountXErrors();
     if (!StartVisibleVideo()) {
         std::fprintf(stderr, "quibac: no display: %s\n", SDL_GetError());
         return kNoDisplayExitCode;
@@ -126,8 +186,9 @@ int main(int argc, char** argv) {
     {
         std::unique_ptr<Presenter> presenter = OpenPresenter(options);
         if (presenter) {
+            const OtherDisplays others = OpenOtherDisplays(options);
             CountXErrors();
-            result = RunLive(options, *presenter);
+            result = RunLive(options, *presenter, others);
             // A hack stopped by its signal has done what was asked of it.
             if (options.launch == Launch::Hack && TerminationRequested()) result = 0;
             // SDL and GL may have put back Xlib's handler, which ends the

@@ -104,6 +104,15 @@ DeviceContext* LookupDC(HDC hdc) {
     return static_cast<DeviceContext*>(object);
 }
 
+// The DC a call works with. Windows fails a call on a DC already released or
+// deleted, and the saver would then have lost what it meant to do: the order
+// in which it lets its resources go is wrong. That is misuse.
+DeviceContext* UsableDC(const char* call, HDC hdc) {
+    DeviceContext* dc = LookupDC(hdc);
+    if (dc == nullptr) ReportMisuse(std::string(call) + " on a DC that is not live (released, deleted or never made)");
+    return dc;
+}
+
 // Where a DC's pixels live and which part of them it may touch.
 struct Target {
     uint32_t* pixels = nullptr;
@@ -120,12 +129,12 @@ bool TargetOf(DeviceContext* dc, Target& t) {
         Screen& screen = TheScreen();
         t.pixels = screen.pixels.data();
         t.stride = screen.width;
-        t.originX = w->x;
-        t.originY = w->y;
-        t.clipLeft = std::max(0, w->x);
-        t.clipTop = std::max(0, w->y);
-        t.clipRight = std::min(screen.width, w->x + w->width);
-        t.clipBottom = std::min(screen.height, w->y + w->height);
+        t.originX = w->x - screen.left;
+        t.originY = w->y - screen.top;
+        t.clipLeft = std::max(0, t.originX);
+        t.clipTop = std::max(0, t.originY);
+        t.clipRight = std::min(screen.width, t.originX + w->width);
+        t.clipBottom = std::min(screen.height, t.originY + w->height);
         t.isWindow = true;
         return true;
     }
@@ -190,7 +199,7 @@ HPALETTE WINAPI CreatePalette(const LOGPALETTE* plpal) {
 
 HPALETTE WINAPI SelectPalette(HDC hdc, HPALETTE hPal, BOOL) {
     DcCall call("SelectPalette", {hdc});
-    DeviceContext* dc = LookupDC(hdc);
+    DeviceContext* dc = UsableDC("SelectPalette", hdc);
     GdiObject* object = Lookup(hPal);
     if (dc == nullptr || object == nullptr || object->kind != ObjectKind::Palette) return nullptr;
     auto* palette = static_cast<Palette*>(object);
@@ -203,7 +212,7 @@ HPALETTE WINAPI SelectPalette(HDC hdc, HPALETTE hPal, BOOL) {
 
 UINT WINAPI RealizePalette(HDC hdc) {
     DcCall call("RealizePalette", {hdc});
-    DeviceContext* dc = LookupDC(hdc);
+    DeviceContext* dc = UsableDC("RealizePalette", hdc);
     if (dc == nullptr) return GDI_ERROR;
     // A true-colour display maps nothing; Windows reports 0 entries changed.
     return 0;
@@ -211,7 +220,7 @@ UINT WINAPI RealizePalette(HDC hdc) {
 
 HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
     DcCall call("CreateCompatibleBitmap", {hdc});
-    if (LookupDC(hdc) == nullptr || cx <= 0 || cy <= 0) return nullptr;
+    if (UsableDC("CreateCompatibleBitmap", hdc) == nullptr || cx <= 0 || cy <= 0) return nullptr;
     if (ShouldFail(posix::FailingCall::CreateCompatibleBitmap)) return nullptr;
     auto* bitmap = new Bitmap();
     bitmap->width = cx;
@@ -224,7 +233,7 @@ HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
 HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* pbmih, DWORD flInit, const void* pjBits,
                               const BITMAPINFO* pbmi, UINT iUsage) {
     DcCall call("CreateDIBitmap", {hdc});
-    if (LookupDC(hdc) == nullptr || !SupportedDib(pbmih)) return nullptr;
+    if (UsableDC("CreateDIBitmap", hdc) == nullptr || !SupportedDib(pbmih)) return nullptr;
     const int width = pbmih->biWidth;
     const int height = std::abs(pbmih->biHeight);
     auto* bitmap = new Bitmap();
@@ -233,7 +242,9 @@ HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* pbmih, DWORD flIn
     const bool init = (flInit & CBM_INIT) != 0 && pjBits != nullptr && pbmi != nullptr && iUsage == DIB_RGB_COLORS &&
                       SupportedDib(&pbmi->bmiHeader);
     const size_t count = size_t(width) * size_t(height);
-    bitmap->pixels = init ? std::make_unique_for_overwrite<uint32_t[]>(count) : std::make_unique<uint32_t[]>(count);
+    // new[] without () leaves the pixels unset, as make_unique_for_overwrite
+    // would (which the browser build's library lacks).
+    bitmap->pixels = init ? std::unique_ptr<uint32_t[]>(new uint32_t[count]) : std::make_unique<uint32_t[]>(count);
     if (init) {
         // A snapshot: the bitmap keeps these colours whatever happens later
         // to the DIB's pixels or colour table.
@@ -253,7 +264,8 @@ HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* pbmih, DWORD flIn
 
 HDC WINAPI CreateCompatibleDC(HDC hdc) {
     DcCall call("CreateCompatibleDC", {hdc});
-    if (hdc != nullptr && LookupDC(hdc) == nullptr) return nullptr;
+    // Without a DC, the new one is compatible with the screen.
+    if (hdc != nullptr && UsableDC("CreateCompatibleDC", hdc) == nullptr) return nullptr;
     if (ShouldFail(posix::FailingCall::CreateCompatibleDC)) return nullptr;
     auto* dc = new DeviceContext(ObjectKind::MemoryDC);
     dc->bitmap = StockBitmap();
@@ -264,7 +276,7 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
 
 HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
     DcCall call("SelectObject", {hdc});
-    DeviceContext* dc = LookupDC(hdc);
+    DeviceContext* dc = UsableDC("SelectObject", hdc);
     GdiObject* object = Lookup(h);
     if (dc == nullptr || object == nullptr) return nullptr;
     if (object->kind == ObjectKind::Bitmap) {
@@ -357,7 +369,7 @@ HGDIOBJ WINAPI GetStockObject(int i) {
 int WINAPI SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc, UINT StartScan,
                              UINT cLines, const void* lpvBits, const BITMAPINFO* lpbmi, UINT ColorUse) {
     DcCall call("SetDIBitsToDevice", {hdc});
-    DeviceContext* dc = LookupDC(hdc);
+    DeviceContext* dc = UsableDC("SetDIBitsToDevice", hdc);
     Target t;
     if (dc == nullptr || lpvBits == nullptr || lpbmi == nullptr || ColorUse != DIB_RGB_COLORS ||
         !SupportedDib(&lpbmi->bmiHeader) || !TargetOf(dc, t))
@@ -417,8 +429,8 @@ int WINAPI SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, in
 
 BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop) {
     DcCall call("BitBlt", {hdc, hdcSrc});
-    DeviceContext* dst = LookupDC(hdc);
-    DeviceContext* src = LookupDC(hdcSrc);
+    DeviceContext* dst = UsableDC("BitBlt", hdc);
+    DeviceContext* src = UsableDC("BitBlt", hdcSrc);
     Target d, s;
     if (dst == nullptr || src == nullptr || rop != SRCCOPY || !TargetOf(dst, d) || !TargetOf(src, s)) return FALSE;
     // Columns i of the block whose source and destination both lie inside.

@@ -52,8 +52,8 @@ CursorState& Cursor() {
 POINT ClampToScreen(int x, int y) {
     std::lock_guard<std::recursive_mutex> guard(GdiLock());
     const Screen& s = TheScreen();
-    if (s.width > 0) x = std::clamp(x, 0, s.width - 1);
-    if (s.height > 0) y = std::clamp(y, 0, s.height - 1);
+    if (s.width > 0) x = std::clamp(x, s.left, s.left + s.width - 1);
+    if (s.height > 0) y = std::clamp(y, s.top, s.top + s.height - 1);
     return POINT{x, y};
 }
 

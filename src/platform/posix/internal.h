@@ -102,16 +102,20 @@ Window* KnownWindow(HWND hwnd);
 inline bool IsKnownWindow(HWND hwnd) { return KnownWindow(hwnd) != nullptr; }
 inline HWND HandleOf(const Window* w) { return w->handle; }
 
-// The screen surface, guarded by GdiLock().
+// The screen surface, guarded by GdiLock(). It covers the virtual screen:
+// pixel (0, 0) of the surface is screen point (left, top), which lies left of
+// or above (0, 0) when a monitor does.
 struct Screen {
+    int left = 0;
+    int top = 0;
     int width = 0;
     int height = 0;
     std::vector<uint32_t> pixels;
 };
 Screen& TheScreen();
 void RecordWindowBlit(int x, int y, int width, int height);
-// Adds a rectangle of the surface (exclusive right and bottom) to the area
-// changed since a live program last took it.
+// Adds a rectangle of the surface (surface pixels, exclusive right and
+// bottom) to the area changed since a live program last took it.
 void NoteChangedArea(int left, int top, int right, int bottom);
 // After the surface is made anew at another size.
 void ResizedScreen();
@@ -139,6 +143,10 @@ struct WindowClass {
     WNDPROC procedure = nullptr;
     HINSTANCE instance = nullptr;
     HBRUSH background = nullptr;
+    // The rest of the record as registered, for GetClassInfoA; a menu given
+    // by name is kept in a copy of its own, which the record points at.
+    WNDCLASSA record{};
+    std::shared_ptr<const std::string> menuName;
 };
 // By name (without regard to case) or atom; a class of the given instance
 // wins over one of another instance.
@@ -175,6 +183,9 @@ void EnsureMessageQueue();
 // Wakes a thread waiting in GetMessageA: something for it may have changed.
 void WakeThread(DWORD thread);
 void ResetMessages();
+// Whether a system message's parameters carry a pointer, which no queue may
+// hold: such messages can only be sent.
+bool CarriesPointer(UINT message, WPARAM wParam);
 // The time and cursor position that a message carries.
 DWORD MessageTime();
 POINT CursorPoint();
@@ -190,6 +201,9 @@ void RecordProcessCommandLine(const std::string& commandLine);
 void ResetProcess();
 // Threads (threads.cpp): forgetting the start hook.
 void ResetThreadStartHook();
+// What the system does with a fault that left a thread's procedure: the
+// top-level filter, then the end of the process. Never returns.
+[[noreturn]] void EndProcessOnThreadFault();
 
 // Kernel objects by kind (threads.cpp, events.cpp), behind the one
 // WaitForSingleObject and CloseHandle (handles.cpp). Each answers only for

@@ -3,6 +3,9 @@
 // thread and waits for its answer.
 #include "message_queue.h"
 
+#include <algorithm>
+#include <chrono>
+#include <optional>
 #include <unordered_map>
 
 using namespace posix::detail;
@@ -76,6 +79,50 @@ std::shared_ptr<SentMessage> QueueSent(DWORD thread, const MSG& msg, std::shared
     target->sent.push_back(sent);
     Touch(*target);
     return sent;
+}
+
+enum class Delivery { Answered, NoWindow, TimedOut };
+
+// Takes back a sent message that its receiver has not begun on, so that a
+// sender that gave up on the answer leaves no pointer of its behind. Call
+// with MessageLock().
+void Withdraw(DWORD thread, const std::shared_ptr<SentMessage>& sent) {
+    if (std::shared_ptr<ThreadQueue> target = QueueOf(thread))
+        target->sent.erase(std::remove(target->sent.begin(), target->sent.end(), sent), target->sent.end());
+}
+
+// Calls the window's procedure on its own thread and waits for the answer,
+// for at most the limit when one is given. While it waits, the thread
+// answers what other threads send to it, so that two threads sending to each
+// other do not stop for ever.
+Delivery Deliver(HWND hwnd, const MSG& msg, std::optional<std::chrono::milliseconds> limit, LRESULT& result) {
+    const DWORD thread = WindowThread(hwnd);
+    if (thread == 0) return Delivery::NoWindow;
+    if (thread == CurrentThreadId()) {
+        result = CallWindowProcedure(hwnd, msg.message, msg.wParam, msg.lParam);
+        return Delivery::Answered;
+    }
+    std::shared_ptr<ThreadQueue> self = CurrentQueue();
+    std::shared_ptr<SentMessage> sent = QueueSent(thread, msg, self);
+    if (!sent) return Delivery::NoWindow;
+    const auto deadline = std::chrono::steady_clock::now() + limit.value_or(std::chrono::milliseconds(0));
+    const auto answeredOrAsked = [&] { return sent->done || !self->sent.empty(); };
+    for (;;) {
+        {
+            Lock lock(MessageLock());
+            if (!limit)
+                self->wake.wait(lock, answeredOrAsked);
+            else if (!self->wake.wait_until(lock, deadline, answeredOrAsked)) {
+                Withdraw(thread, sent);
+                return Delivery::TimedOut;
+            }
+            if (sent->done) {
+                result = sent->result;
+                return Delivery::Answered;
+            }
+        }
+        ProcessSentMessages(*self);
+    }
 }
 
 }  // namespace
@@ -155,6 +202,10 @@ void ResetMessageQueues() {
 }  // namespace posix::detail
 
 BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+    if (CarriesPointer(Msg, wParam)) {
+        SetLastError(ERROR_MESSAGE_SYNC_ONLY);
+        return FALSE;
+    }
     const MSG msg = MakeMessage(hWnd, Msg, wParam, lParam);
     // A message for no window is a message for the calling thread.
     const DWORD thread = hWnd == nullptr ? CurrentQueue()->thread : WindowThread(hWnd);
@@ -168,23 +219,21 @@ BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-    const DWORD thread = WindowThread(hWnd);
-    if (thread == 0) return 0;
-    if (thread == CurrentThreadId()) return CallWindowProcedure(hWnd, Msg, wParam, lParam);
+    LRESULT result = 0;
+    Deliver(hWnd, MakeMessage(hWnd, Msg, wParam, lParam), std::nullopt, result);
+    return result;
+}
 
-    std::shared_ptr<ThreadQueue> self = CurrentQueue();
-    std::shared_ptr<SentMessage> sent = QueueSent(thread, MakeMessage(hWnd, Msg, wParam, lParam), self);
-    if (!sent) return 0;
-    // While it waits, the thread answers what other threads send to it, so
-    // that two threads sending to each other do not stop for ever.
-    for (;;) {
-        {
-            Lock lock(MessageLock());
-            self->wake.wait(lock, [&] { return sent->done || !self->sent.empty(); });
-            if (sent->done) return sent->result;
-        }
-        ProcessSentMessages(*self);
+LRESULT WINAPI SendMessageTimeoutA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam, UINT, UINT uTimeout,
+                                   PDWORD_PTR lpdwResult) {
+    LRESULT result = 0;
+    switch (Deliver(hWnd, MakeMessage(hWnd, Msg, wParam, lParam), std::chrono::milliseconds(uTimeout), result)) {
+    case Delivery::NoWindow: SetLastError(ERROR_INVALID_WINDOW_HANDLE); return 0;
+    case Delivery::TimedOut: SetLastError(ERROR_TIMEOUT); return 0;
+    case Delivery::Answered: break;
     }
+    if (lpdwResult != nullptr) *lpdwResult = DWORD_PTR(result);
+    return TRUE;
 }
 
 void WINAPI PostQuitMessage(int nExitCode) {

@@ -1,6 +1,6 @@
 // Several monitors on one screen surface: the primary one at (0, 0), whose
-// size is the screen's as GetSystemMetrics reports it, and the others beside
-// or below it.
+// size is the screen's as GetSystemMetrics reports it, and the others around
+// it, left of or above it too, at negative coordinates, as Windows places them.
 #include "internal.h"
 
 #include <posix_control.h>
@@ -24,7 +24,7 @@ std::vector<RECT> CurrentMonitors() {
     Guard guard(GdiLock());
     if (!Monitors().empty()) return Monitors();
     const Screen& s = TheScreen();
-    return {RECT{0, 0, s.width, s.height}};
+    return {RECT{s.left, s.top, s.left + s.width, s.top + s.height}};
 }
 
 // Handles count from 1, so that none is null.
@@ -64,17 +64,28 @@ BOOL WINAPI GetMonitorInfoA(HMONITOR hMonitor, LPMONITORINFO lpmi) {
 
 namespace posix {
 
-void SetMonitors(const std::vector<RECT>& monitors) {
-    if (monitors.empty()) return;
+bool SetMonitors(const std::vector<RECT>& monitors) {
+    if (monitors.empty() || monitors.front().left != 0 || monitors.front().top != 0) return false;
     Guard guard(GdiLock());
-    Monitors() = monitors;
     Screen& s = TheScreen();
+    // The surface keeps what it covered and grows to hold every monitor.
+    int64_t left = s.left, top = s.top, right = int64_t(s.left) + s.width, bottom = int64_t(s.top) + s.height;
     for (const RECT& m : monitors) {
-        s.width = std::max<int>(s.width, m.right);
-        s.height = std::max<int>(s.height, m.bottom);
+        if (m.right <= m.left || m.bottom <= m.top) return false;
+        left = std::min<int64_t>(left, m.left);
+        top = std::min<int64_t>(top, m.top);
+        right = std::max<int64_t>(right, m.right);
+        bottom = std::max<int64_t>(bottom, m.bottom);
     }
+    if (right - left > kMaxScreenSide || bottom - top > kMaxScreenSide) return false;
+    Monitors() = monitors;
+    s.left = int(left);
+    s.top = int(top);
+    s.width = int(right - left);
+    s.height = int(bottom - top);
     s.pixels.assign(size_t(s.width) * size_t(s.height), 0);
     posix::detail::ResizedScreen();
+    return true;
 }
 
 }  // namespace posix

@@ -27,6 +27,7 @@ struct ProcessState {
     std::string* current = &texts.front();  // what GetCommandLineA returns
     UINT errorMode = 0;
     LPTOP_LEVEL_EXCEPTION_FILTER filter = nullptr;
+    posix::ExitHook exitHook;
 };
 
 ProcessState& Process() {
@@ -53,6 +54,18 @@ void ResetProcess() {
     p.current = p.started;
     p.errorMode = 0;
     p.filter = nullptr;
+    p.exitHook = nullptr;
+}
+
+void EndProcessOnThreadFault() {
+    EXCEPTION_RECORD record{};
+    record.ExceptionCode = posix::kThreadFaultExitCode;
+    record.ExceptionFlags = EXCEPTION_NONCONTINUABLE;
+    EXCEPTION_POINTERS pointers{&record, nullptr};
+    // Whatever the filter answers, nothing is left on the thread to go on
+    // with: Windows ends the process with the exception's code.
+    UnhandledExceptionFilter(&pointers);
+    ExitProcess(posix::kThreadFaultExitCode);
 }
 
 }  // namespace posix::detail
@@ -69,6 +82,12 @@ LPSTR WINAPI CharNextA(LPCSTR lpsz) {
 }
 
 void WINAPI ExitProcess(UINT uExitCode) {
+    posix::ExitHook hook;
+    {
+        Guard guard(Process().lock);
+        hook = Process().exitHook;
+    }
+    if (hook) hook(uExitCode);
     std::fflush(nullptr);
     std::_Exit(int(uExitCode));
 }
@@ -99,6 +118,11 @@ void SetCommandLine(const std::string& commandLine) {
     ProcessState& p = Process();
     Guard guard(p.lock);
     p.current = &p.texts.emplace_back(commandLine);
+}
+
+void SetExitHook(ExitHook hook) {
+    Guard guard(Process().lock);
+    Process().exitHook = std::move(hook);
 }
 
 }  // namespace posix

@@ -1,10 +1,8 @@
-// The screen surface that windows draw into, PNG output, and the reset of the
-// whole platform.
+// The screen surface that windows draw into, and the reset of the whole
+// platform.
 #include "internal.h"
 
 #include <posix_control.h>
-
-#include <png.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -103,9 +101,17 @@ namespace posix {
 int ScreenWidth() { return TheScreen().width; }
 int ScreenHeight() { return TheScreen().height; }
 
+RECT ScreenBounds() {
+    Guard guard(GdiLock());
+    const Screen& s = TheScreen();
+    return RECT{s.left, s.top, s.left + s.width, s.top + s.height};
+}
+
 uint32_t ScreenPixel(int x, int y) {
     Guard guard(GdiLock());
     Screen& s = TheScreen();
+    x -= s.left;
+    y -= s.top;
     if (x < 0 || y < 0 || x >= s.width || y >= s.height) return 0;
     return s.pixels[size_t(y) * size_t(s.width) + size_t(x)];
 }
@@ -123,6 +129,9 @@ std::vector<uint32_t> ScreenPixels(int x, int y, int width, int height) {
     // a full-screen copy costs a copy, not a lock per pixel.
     Guard guard(GdiLock());
     const Screen& s = TheScreen();
+    // From here on in surface pixels.
+    x -= s.left;
+    y -= s.top;
     const int64_t left = std::max<int64_t>(x, 0), right = std::min<int64_t>(int64_t(x) + w, s.width);
     const int64_t top = std::max<int64_t>(y, 0), bottom = std::min<int64_t>(int64_t(y) + h, s.height);
     for (int64_t row = top; row < bottom && left < right; ++row) {
@@ -130,42 +139,6 @@ std::vector<uint32_t> ScreenPixels(int x, int y, int width, int height) {
         std::copy(from, from + ptrdiff_t(right - left), out.begin() + ptrdiff_t((row - y) * w + (left - x)));
     }
     return out;
-}
-
-bool WriteScreenPng(const std::string& path) { return WriteScreenPng(path, 0, 0, ScreenWidth(), ScreenHeight()); }
-
-bool WriteScreenPng(const std::string& path, int x, int y, int width, int height) {
-    if (width <= 0 || height <= 0) return false;
-    std::vector<uint32_t> pixels = ScreenPixels(x, y, width, height);
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
-    if (!file) return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (png == nullptr || info == nullptr) {
-        png_destroy_write_struct(&png, &info);
-        return false;
-    }
-    std::vector<png_byte> row(size_t(width) * 3);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        return false;
-    }
-    png_init_io(png, file.get());
-    png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int j = 0; j < height; ++j) {
-        for (int i = 0; i < width; ++i) {
-            uint32_t p = pixels[size_t(j) * size_t(width) + size_t(i)];
-            row[size_t(i) * 3] = png_byte(p >> 16);
-            row[size_t(i) * 3 + 1] = png_byte(p >> 8);
-            row[size_t(i) * 3 + 2] = png_byte(p);
-        }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return true;
 }
 
 std::vector<BlitRecord> TakeWindowBlits() {
@@ -187,7 +160,7 @@ void SetScreenChangeHook(ScreenChangeHook hook) {
 
 void CopyScreen(void* destination, int destinationPitch) {
     Guard guard(GdiLock());
-    CopyScreenArea(RECT{0, 0, TheScreen().width, TheScreen().height}, destination, destinationPitch);
+    CopyScreenArea(ScreenBounds(), destination, destinationPitch);
 }
 
 RECT TakeChangedArea() { return Bounds(TakeChangedAreas()); }
@@ -196,6 +169,9 @@ std::vector<RECT> TakeChangedAreas() {
     Guard guard(GdiLock());
     std::vector<RECT> areas;
     areas.swap(Changes().changed);
+    // Kept in surface pixels, given in screen coordinates.
+    const Screen& s = TheScreen();
+    for (RECT& r : areas) r = RECT{r.left + s.left, r.top + s.top, r.right + s.left, r.bottom + s.top};
     return areas;
 }
 
@@ -203,14 +179,18 @@ void CopyScreenArea(const RECT& area, void* destination, int destinationPitch) {
     if (destination == nullptr) return;
     Guard guard(GdiLock());
     const Screen& s = TheScreen();
-    const int left = std::max<int>(area.left, 0), right = std::min<int>(area.right, s.width);
-    const int top = std::max<int>(area.top, 0), bottom = std::min<int>(area.bottom, s.height);
+    // The area in surface pixels, in 64 bits: a far-off area must not wrap.
+    const int64_t areaLeft = int64_t(area.left) - s.left, areaTop = int64_t(area.top) - s.top;
+    const int64_t left = std::max<int64_t>(areaLeft, 0),
+                  right = std::min<int64_t>(int64_t(area.right) - s.left, s.width);
+    const int64_t top = std::max<int64_t>(areaTop, 0),
+                  bottom = std::min<int64_t>(int64_t(area.bottom) - s.top, s.height);
     if (left >= right) return;
     // Parts of the area off the surface are left as they were; the rest lands
     // where it lies relative to the area's corner.
-    auto* out = static_cast<uint8_t*>(destination) + ptrdiff_t(left - area.left) * ptrdiff_t(sizeof(uint32_t));
-    for (int y = top; y < bottom; ++y)
-        std::memcpy(out + ptrdiff_t(y - area.top) * destinationPitch,
+    auto* out = static_cast<uint8_t*>(destination) + ptrdiff_t(left - areaLeft) * ptrdiff_t(sizeof(uint32_t));
+    for (int64_t y = top; y < bottom; ++y)
+        std::memcpy(out + ptrdiff_t(y - areaTop) * destinationPitch,
                     s.pixels.data() + size_t(y) * size_t(s.width) + size_t(left),
                     size_t(right - left) * sizeof(uint32_t));
 }
@@ -225,6 +205,7 @@ void ResetPlatform(int screenWidth, int screenHeight) {
     {
         Guard guard(GdiLock());
         Screen& s = TheScreen();
+        s.left = s.top = 0;
         s.width = screenWidth;
         s.height = screenHeight;
         s.pixels.assign(size_t(screenWidth) * size_t(screenHeight), 0);

@@ -87,9 +87,22 @@ void* RunThread(void* argument) {
         std::lock_guard<std::mutex> guard(Table().lock);
         hook = Table().startHook;
     }
-    // The hook runs with no lock held: it may block until cancelled.
-    if (hook) hook();
-    const DWORD result = end.object->start(end.object->parameter);
+    DWORD result = 0;
+    try {
+        // The hook runs with no lock held: it may block until cancelled.
+        if (hook) hook();
+        result = end.object->start(end.object->parameter);
+    } catch (...) {
+        // TerminateThread's cancellation unwinds the thread through here, and
+        // must go on; anything else is a fault.
+        bool terminated = false;
+        {
+            std::lock_guard<std::mutex> guard(Table().lock);
+            terminated = end.object->terminated;
+        }
+        if (terminated) throw;
+        EndProcessOnThreadFault();
+    }
     // Past its procedure the thread can no longer be terminated.
     pthread_setcancelstate(PTHREAD_CANCEL_DISABLE, nullptr);
     end.result = result;

@@ -2,7 +2,9 @@
 // without regard to case, each with the procedure its windows start with.
 #include "internal.h"
 
+#include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 using namespace posix::detail;
@@ -45,8 +47,28 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass) {
     c.procedure = lpWndClass->lpfnWndProc;
     c.instance = lpWndClass->hInstance;
     c.background = lpWndClass->hbrBackground;
+    c.record = *lpWndClass;
+    if (lpWndClass->lpszMenuName != nullptr && !IS_INTRESOURCE(lpWndClass->lpszMenuName)) {
+        c.menuName = std::make_shared<const std::string>(lpWndClass->lpszMenuName);
+        c.record.lpszMenuName = c.menuName->c_str();
+    }
     t.classes.push_back(c);
     return c.atom;
+}
+
+BOOL WINAPI GetClassInfoA(HINSTANCE hInstance, LPCSTR lpClassName, LPWNDCLASSA lpWndClass) {
+    if (lpClassName == nullptr || lpWndClass == nullptr) return FALSE;
+    ClassTable& t = Table();
+    std::lock_guard<std::mutex> guard(t.lock);
+    // Only the instance's own classes: the layer has no system classes.
+    for (const WindowClass& c : t.classes) {
+        if (c.instance != hInstance || !Names(c, lpClassName)) continue;
+        *lpWndClass = c.record;
+        lpWndClass->lpszClassName = lpClassName;
+        return TRUE;
+    }
+    SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
+    return FALSE;
 }
 
 BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance) {

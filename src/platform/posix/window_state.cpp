@@ -52,10 +52,11 @@ void EraseBackground(HWND hwnd) {
     // The stock black brush is the only background the saver's classes use.
     if (w == nullptr || w->background != static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))) return;
     Screen& s = TheScreen();
-    for (int y = std::max(0, w->y); y < std::min(s.height, w->y + w->height); ++y)
-        for (int x = std::max(0, w->x); x < std::min(s.width, w->x + w->width); ++x)
+    const int left = w->x - s.left, top = w->y - s.top;
+    for (int y = std::max(0, top); y < std::min(s.height, top + w->height); ++y)
+        for (int x = std::max(0, left); x < std::min(s.width, left + w->width); ++x)
             s.pixels[size_t(y) * size_t(s.width) + size_t(x)] = 0;
-    NoteChangedArea(w->x, w->y, w->x + w->width, w->y + w->height);
+    NoteChangedArea(left, top, left + w->width, top + w->height);
 }
 
 void SetWindowTitle(HWND hwnd, LPCSTR title) {

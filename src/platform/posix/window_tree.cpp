@@ -153,6 +153,8 @@ WindowInfo DescribeWindow(HWND hwnd) {
 
 std::vector<HWND> ChildWindows(HWND parent) { return detail::ChildrenOf(parent); }
 
+std::vector<HWND> TopLevelWindows() { return detail::TopLevelWindows(); }
+
 int LiveWindows() {
     Guard guard(GdiLock());
     return int(std::count_if(AllWindows().begin(), AllWindows().end(), [](const Window* w) { return w->alive; }));

@@ -26,6 +26,7 @@ RUN_FOLDERS = ("screenshots", "logs", "control")
 SAVER = "C:\\quibac\\quibac.scr"
 PREVIEW_HOST = "C:\\quibac\\preview_host.exe"
 EXACT_COMMAND = "C:\\quibac\\exact_command.exe"
+SEND_MESSAGE = "C:\\quibac\\send_message.exe"
 SAVER_98 = "C:\\win98\\quibac98.scr"
 PASSWORD_CPL_98 = "C:\\win98\\PASSWORD.CPL"
 
@@ -38,10 +39,11 @@ class Build:
         self.saver = os.path.join(folder, "quibac.scr")
         self.preview_host = os.path.join(programs, "preview_host.exe")
         self.exact_command = os.path.join(programs, "exact_command.exe")
+        self.send_message = os.path.join(programs, "send_message.exe")
         self.password_cpl = os.path.join(programs, "password_cpl.dll")
 
     def missing(self):
-        files = (self.saver, self.preview_host, self.exact_command, self.password_cpl)
+        files = (self.saver, self.preview_host, self.exact_command, self.send_message, self.password_cpl)
         return [path for path in files if not os.path.isfile(path)]
 
 
@@ -64,13 +66,8 @@ class Session:
             shutil.rmtree(os.path.join(self.output, name), ignore_errors=True)
             os.makedirs(os.path.join(self.output, name))
         self.screen = VirtualScreen.start(self.log_path("xvfb"))
-        try:
-            self.input = XInput(self.screen.display)
-            self.prefix = WinePrefix(os.path.join(self.output, "prefix"), self.screen.display)
-            self.prefix.prepare(self.log_path("wine-setup"))
-        except BaseException:
-            self.screen.stop()
-            raise
+        self.input, self.prefix = open_prefix(self.screen, os.path.join(self.output, "prefix"),
+                                              self.log_path("wine-setup"))
         self.settings = SettingsFile(self.prefix.drive_c)
         self._install()
 
@@ -86,6 +83,7 @@ class Session:
             SAVER: self.build.saver,
             PREVIEW_HOST: self.build.preview_host,
             EXACT_COMMAND: self.build.exact_command,
+            SEND_MESSAGE: self.build.send_message,
             SAVER_98: self.build.saver,
             PASSWORD_CPL_98: self.build.password_cpl,
         }
@@ -95,11 +93,28 @@ class Session:
             shutil.copyfile(source, target)
 
     def close(self):
-        try:
-            self.prefix.stop()
-            self.input.close()
-        finally:
-            self.screen.stop()
+        close_prefix(self.prefix, self.input, self.screen)
+
+
+def open_prefix(screen, folder, log_path):
+    """The input of a screen and a prepared Wine prefix in folder on it; the
+    screen is stopped when either cannot be had."""
+    try:
+        screen_input = XInput(screen.display)
+        prefix = WinePrefix(folder, screen.display)
+        prefix.prepare(log_path)
+    except BaseException:
+        screen.stop()
+        raise
+    return screen_input, prefix
+
+
+def close_prefix(prefix, screen_input, screen):
+    try:
+        prefix.stop()
+        screen_input.close()
+    finally:
+        screen.stop()
 
 
 _current = None

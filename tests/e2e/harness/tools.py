@@ -4,10 +4,12 @@ import functools
 import os
 import shutil
 import subprocess
+import sys
 
 # Debian keeps the 64-bit loader out of PATH; /usr/bin/wine would pick the
 # 32-bit one, which cannot run where the kernel executes no 32-bit programs.
 WINE_DIRECTORY = "/usr/lib/wine"
+DUMMY_DRIVER = "/usr/lib/xorg/modules/drivers/dummy_drv.so"
 
 
 def _wine_tool(name):
@@ -50,9 +52,41 @@ REQUIRED = {
     "xdotool": ("xdotool", lambda: shutil.which("xdotool")),
     "import": ("imagemagick", lambda: shutil.which("import")),
     "convert": ("imagemagick", lambda: shutil.which("convert")),
+    # Several monitors (test_monitors): Xorg with its dummy video driver.
+    "Xorg": ("xserver-xorg-core", lambda: shutil.which("Xorg")),
+    "dummy_drv.so": ("xserver-xorg-video-dummy", lambda: os.path.exists(DUMMY_DRIVER)),
 }
 
 
 def missing_tools():
     """The required programs that cannot be found, as 'name (package)'."""
     return [f"{name} ({package})" for name, (package, find) in REQUIRED.items() if not find()]
+
+
+# A run without its tools is a failure unless a person asks for a skip, with
+# the option on a runner's command line or the variable in its environment;
+# a run that checked nothing must never look like one that passed.
+SKIP_OPTION = "--skip-missing"
+SKIP_VARIABLE = "QUIBAC_SKIP_MISSING"
+
+
+def skip_asked(arguments):
+    """Whether a skip was asked for, and the arguments without the option. The
+    answer is also left in the environment, for the programs the run starts."""
+    asked = SKIP_OPTION in arguments or bool(os.environ.get(SKIP_VARIABLE))
+    if asked:
+        os.environ[SKIP_VARIABLE] = "1"
+    return asked, [argument for argument in arguments if argument != SKIP_OPTION]
+
+
+def refuse_or_skip(suite, problems, asked):
+    """None when nothing is missing. Otherwise says what is missing and
+    returns the run's exit code: 0 when the skip was asked for, else 1."""
+    if not problems:
+        return None
+    if asked:
+        print(f"{suite}: SKIPPED, as {SKIP_OPTION} or {SKIP_VARIABLE} asked, because: {'; '.join(problems)}")
+        return 0
+    print(f"{suite}: FAILED, cannot run: {'; '.join(problems)} (./test installs what is missing; "
+          f"{SKIP_OPTION} or {SKIP_VARIABLE}=1 skips instead)", file=sys.stderr)
+    return 1

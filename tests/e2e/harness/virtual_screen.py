@@ -21,23 +21,10 @@ class VirtualScreen:
 
     @classmethod
     def start(cls, log_path):
-        # -displayfd makes the server take the first free display number and
-        # report it once it accepts connections.
-        read_end, write_end = os.pipe()
-        with open(log_path, "wb") as log:
-            process = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{WIDTH}x{HEIGHT}x{DEPTH}",
-                 "-nolisten", "tcp"],
-                pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=log, stderr=log)
-        os.close(write_end)
-        try:
-            number = _read_display_number(read_end, log_path)
-        except Exception:
-            process.kill()
-            process.wait()
-            raise
-        finally:
-            os.close(read_end)
+        # -noreset: the server would otherwise reset when its last client
+        # goes, and refuse the next one while it does.
+        process, number = start_server(
+            ["Xvfb", "-screen", "0", f"{WIDTH}x{HEIGHT}x{DEPTH}", "-nolisten", "tcp", "-noreset"], log_path)
         return cls(process, f":{number}")
 
     def environment(self):
@@ -53,7 +40,29 @@ class VirtualScreen:
                 self._process.wait()
 
 
-def _read_display_number(read_end, log_path):
+def start_server(command, log_path):
+    """Starts the X server of command (its program, then its options) on the
+    first free display number; returns the process and that number, once it
+    accepts connections."""
+    # -displayfd makes the server take the first free display number and
+    # report it once it accepts connections.
+    read_end, write_end = os.pipe()
+    with open(log_path, "wb") as log:
+        process = subprocess.Popen([command[0], "-displayfd", str(write_end), *command[1:]], pass_fds=(write_end,),
+                                   stdin=subprocess.DEVNULL, stdout=log, stderr=log)
+    os.close(write_end)
+    try:
+        number = _read_display_number(read_end, log_path, command[0])
+    except Exception:
+        process.kill()
+        process.wait()
+        raise
+    finally:
+        os.close(read_end)
+    return process, number
+
+
+def _read_display_number(read_end, log_path, server):
     deadline = time.monotonic() + START_TIMEOUT_S
     text = b""
     while not text.endswith(b"\n"):
@@ -62,6 +71,6 @@ def _read_display_number(read_end, log_path):
         chunk = os.read(read_end, 64) if ready else b""
         if not chunk:  # out of time, or the server closed the pipe without a number
             with open(log_path, "rb") as log:
-                raise RuntimeError(f"Xvfb did not start: {log.read().decode(errors='replace').strip()}")
+                raise RuntimeError(f"{server} did not start: {log.read().decode(errors='replace').strip()}")
         text += chunk
     return int(text.strip())

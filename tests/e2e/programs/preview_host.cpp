@@ -8,11 +8,15 @@
 // Writes <control-folder>/parent (the parent's handle, decimal) once the
 // window is made and <control-folder>/exit (the saver's exit code, decimal)
 // once the saver has ended; a file named close in the folder makes it post
-// WM_CLOSE to the saver's window. Every WM_CONTEXTMENU and WM_HELP the parent
-// receives (the preview hands them on to it) adds a line to
-// <control-folder>/forwarded; as the preview hands them on while it works
-// through its input in order, such a line also shows that the input before
-// it was dealt with.
+// WM_CLOSE to the saver's window, and a file named help makes it ask the
+// preview for help on itself, as the settings page's "What's this?" help does:
+// it sends WM_HELP with the preview's handle and the preview's centre. Every
+// WM_CONTEXTMENU and WM_HELP the parent receives (the preview hands them on
+// to it) adds a line to <control-folder>/forwarded, WM_HELP with what it
+// carried: "WM_HELP <wParam> <hItemHandle> <x> <y>"; <control-folder>/asked
+// holds "<hItemHandle> <x> <y>" as the request left. As the preview hands
+// them on while it works through its input in order, such a line also shows
+// that the input before it was dealt with.
 #include <windows.h>
 
 #include <cstdint>
@@ -24,6 +28,8 @@ namespace {
 
 constexpr int kParentX = 200;
 constexpr int kParentY = 150;
+// How long the help request may take; the preview hands it on within that.
+constexpr UINT kHelpAnswerLimitMs = 20000;
 // A flat colour the preview covers: where it still shows, the saver drew nothing.
 constexpr COLORREF kParentColour = RGB(0, 64, 128);
 constexpr DWORD kPollMs = 50;
@@ -62,20 +68,50 @@ bool ControlFileExists(const std::string& folder, const char* name) {
     return GetFileAttributesA((folder + "\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void RecordForwarded(const char* what) {
+void RecordForwarded(const std::string& what) {
     const std::string path = gFolder + "\\forwarded";
     FILE* file = std::fopen(path.c_str(), "ab");
     if (file == nullptr) return;
-    std::fprintf(file, "%s\n", what);
+    std::fprintf(file, "%s\n", what.c_str());
     std::fclose(file);
+}
+
+std::string HandleText(const void* handle) {
+    return std::to_string(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(handle)));
+}
+
+// What a WM_HELP from another process carried, as Windows copied it across.
+std::string DescribeHelp(WPARAM wParam, LPARAM lParam) {
+    const auto* help = reinterpret_cast<const HELPINFO*>(lParam);
+    std::string text = "WM_HELP " + HandleText(reinterpret_cast<const void*>(wParam));
+    if (help == nullptr || help->cbSize != sizeof(HELPINFO)) return text + " no-help-info";
+    return text + " " + HandleText(help->hItemHandle) + " " + std::to_string(help->MousePos.x) + " " +
+           std::to_string(help->MousePos.y);
 }
 
 LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CONTEXTMENU: RecordForwarded("WM_CONTEXTMENU"); return 0;
-    case WM_HELP: RecordForwarded("WM_HELP"); return TRUE;
+    case WM_HELP: RecordForwarded(DescribeHelp(wParam, lParam)); return TRUE;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
+}
+
+// Sent, and waited for: meanwhile the preview's hand-on reaches ParentProc.
+void AskForHelp(HWND preview, const std::string& folder) {
+    RECT area{};
+    GetWindowRect(preview, &area);
+    HELPINFO help{};
+    help.cbSize = sizeof help;
+    help.iContextType = HELPINFO_WINDOW;
+    help.iCtrlId = GetDlgCtrlID(preview);
+    help.hItemHandle = preview;
+    help.MousePos = {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    WriteControlFile(
+        folder, "asked",
+        HandleText(preview) + " " + std::to_string(help.MousePos.x) + " " + std::to_string(help.MousePos.y));
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(preview, WM_HELP, 0, reinterpret_cast<LPARAM>(&help), SMTO_NORMAL, kHelpAnswerLimitMs, &answer);
 }
 
 HWND MakeParent(HINSTANCE instance, int width, int height) {
@@ -109,18 +145,22 @@ void PumpMessages() {
     }
 }
 
-// Runs until the saver ends; the close file posts WM_CLOSE once the saver's
-// window is there to take it.
+// Runs until the saver ends; the help and close files act once the saver's
+// window is there to take them.
 bool HostUntilSaverEnds(HANDLE saver, HWND parent, const std::string& folder) {
     const DWORD started = GetTickCount();
     bool closeSent = false;
+    bool helpAsked = false;
     for (;;) {
         if (MsgWaitForMultipleObjects(1, &saver, FALSE, kPollMs, QS_ALLINPUT) == WAIT_OBJECT_0) return true;
         PumpMessages();
-        if (!closeSent && ControlFileExists(folder, "close")) {
-            HWND preview = FindWindowExA(parent, nullptr, kSaverClass, nullptr);
-            if (preview != nullptr) closeSent = PostMessageA(preview, WM_CLOSE, 0, 0) != 0;
+        HWND preview = FindWindowExA(parent, nullptr, kSaverClass, nullptr);
+        if (!helpAsked && preview != nullptr && ControlFileExists(folder, "help")) {
+            AskForHelp(preview, folder);
+            helpAsked = true;
         }
+        if (!closeSent && preview != nullptr && ControlFileExists(folder, "close"))
+            closeSent = PostMessageA(preview, WM_CLOSE, 0, 0) != 0;
         if (GetTickCount() - started > kRunLimitMs) return false;
     }
 }

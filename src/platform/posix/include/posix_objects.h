@@ -11,8 +11,9 @@ namespace posix {
 int LiveGdiObjects();
 int LiveMemoryBlocks();
 // Calls that Windows would refuse or that corrupt state there: deleting a
-// selected object, deleting a DC that still holds a non-default object,
-// freeing a block twice, and the like. Each is also described on stderr.
+// selected object, deleting a DC that still holds a non-default object, any
+// call on a DC already released or deleted, freeing a block twice, and the
+// like. Each is also described on stderr.
 int GdiMisuseCount();
 // Calls on one DC from two threads at once are misuse too: Windows does not
 // serialise them. To show one thread's call provably in progress, a test holds

@@ -14,9 +14,12 @@ namespace posix {
 
 // ---- the screen surface ------------------------------------------------
 // Pixels are 0x00RRGGBB. Every window DC draws into this surface, clipped to
-// its window's client area.
+// its window's client area. It covers the virtual screen, ScreenBounds, which
+// starts left of or above (0, 0) when a monitor does; every control below
+// takes and gives screen coordinates.
 int ScreenWidth();
 int ScreenHeight();
+RECT ScreenBounds();
 uint32_t ScreenPixel(int x, int y);
 void FillScreen(uint32_t rgb);
 std::vector<uint32_t> ScreenPixels(int x, int y, int width, int height);
@@ -61,11 +64,15 @@ void CopyScreenArea(const RECT& area, void* destination, int destinationPitch);
 void KeepWindowBlits(bool keep);
 
 // ---- monitors ------------------------------------------------------------
-// The monitors EnumDisplayMonitors reports, the first one primary (its size
-// is what GetSystemMetrics gives as the screen's). Rectangles lie at or right
-// of and below (0, 0); the surface grows to hold them all, all black. Reset
-// gives one monitor, the whole surface.
-void SetMonitors(const std::vector<RECT>& monitors);
+// The monitors EnumDisplayMonitors reports, the first one primary, at (0, 0)
+// as on Windows (its size is what GetSystemMetrics gives as the screen's);
+// the others anywhere around it, at negative coordinates too. The surface
+// grows to hold them all, all black. Refused (false, nothing changes): no
+// monitor, a primary elsewhere, an empty rectangle, or a virtual screen more
+// than kMaxScreenSide pixels across. Reset gives one monitor, the whole
+// surface.
+constexpr int kMaxScreenSide = 16384;
+bool SetMonitors(const std::vector<RECT>& monitors);
 
 // ---- windows -----------------------------------------------------------
 // A plain window whose client area lies at (x, y) on the screen.

@@ -30,6 +30,8 @@ WindowInfo DescribeWindow(HWND hwnd);
 int LiveWindows();
 // The live child windows of a window, in the order they were created.
 std::vector<HWND> ChildWindows(HWND parent);
+// The live top-level windows, topmost first (as WindowFromPoint would try them).
+std::vector<HWND> TopLevelWindows();
 // The messages that reached a test window's procedure (CreateTestWindow), in
 // order, sent and posted alike.
 std::vector<MSG> TestWindowMessages(HWND hwnd);
@@ -103,6 +105,14 @@ int LoadedLibraries();
 
 // The text GetCommandLineA returns.
 void SetCommandLine(const std::string& commandLine);
+// Called by ExitProcess with the exit code, just before the process ends: the
+// last moment a test (a death test's child) can look at the platform.
+using ExitHook = std::function<void(UINT exitCode)>;
+void SetExitHook(ExitHook hook);
+// An exception that leaves a thread from CreateThread is a fault nothing
+// handled, as on Windows: it goes to UnhandledExceptionFilter, whose filter
+// the program may have set, and then the process ends with this exit code.
+constexpr UINT kThreadFaultExitCode = 0xE06D7363;
 
 // sndPlaySoundA calls.
 int SoundCalls();

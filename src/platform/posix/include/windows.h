@@ -249,7 +249,7 @@ typedef struct tagWNDCLASSA {
     HBRUSH hbrBackground;
     LPCSTR lpszMenuName;
     LPCSTR lpszClassName;
-} WNDCLASSA;
+} WNDCLASSA, *LPWNDCLASSA;
 
 typedef struct tagCREATESTRUCTA {
     LPVOID lpCreateParams;
@@ -274,6 +274,17 @@ typedef struct tagMSG {
     DWORD time;
     POINT pt;
 } MSG, *LPMSG;
+
+// WM_HELP's lParam: what help was asked for, and where.
+typedef struct tagHELPINFO {
+    UINT cbSize;
+    int iContextType;
+    int iCtrlId;
+    HANDLE hItemHandle;
+    DWORD_PTR dwContextId;
+    POINT MousePos;
+} HELPINFO, *LPHELPINFO;
+#define HELPINFO_WINDOW 0x0001
 
 // Class styles.
 #define CS_VREDRAW 0x0001
@@ -355,6 +366,7 @@ typedef struct tagMSG {
 #define WM_MBUTTONDOWN 0x0207
 #define WM_MBUTTONUP 0x0208
 #define WM_MBUTTONDBLCLK 0x0209
+#define WM_USER 0x0400
 #define WM_APP 0x8000
 
 // System commands (WM_SYSCOMMAND's wParam).
@@ -392,6 +404,7 @@ typedef struct tagMSG {
 
 ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass);
 BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance);
+BOOL WINAPI GetClassInfoA(HINSTANCE hInstance, LPCSTR lpClassName, LPWNDCLASSA lpWndClass);
 HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, int X, int Y,
                             int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam);
 BOOL WINAPI DestroyWindow(HWND hWnd);
@@ -430,6 +443,14 @@ BOOL WINAPI TranslateMessage(const MSG* lpMsg);
 LRESULT WINAPI DispatchMessageA(const MSG* lpMsg);
 BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+// The flags are taken and not acted on: the layer knows no hung threads. The
+// limit is in real time, virtual time or not; a message whose limit passed
+// before its window's thread took it is taken back, never delivered later.
+#define SMTO_NORMAL 0x0000
+#define SMTO_ABORTIFHUNG 0x0002
+typedef DWORD_PTR* PDWORD_PTR;
+LRESULT WINAPI SendMessageTimeoutA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam, UINT fuFlags, UINT uTimeout,
+                                   PDWORD_PTR lpdwResult);
 void WINAPI PostQuitMessage(int nExitCode);
 
 BOOL WINAPI GetCursorPos(LPPOINT lpPoint);
@@ -540,6 +561,14 @@ LSTATUS WINAPI RegOpenKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult);
 LSTATUS WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData,
                                 LPDWORD lpcbData);
 LSTATUS WINAPI RegCloseKey(HKEY hKey);
+
+// ==== the reason the last failing call gave, per thread ============================
+#define ERROR_MESSAGE_SYNC_ONLY 1159L
+#define ERROR_INVALID_WINDOW_HANDLE 1400L
+#define ERROR_CLASS_DOES_NOT_EXIST 1411L
+#define ERROR_TIMEOUT 1460L
+DWORD WINAPI GetLastError(void);
+void WINAPI SetLastError(DWORD dwErrCode);
 
 // ==== the process entry ==========================================================
 // As with MinGW's runtime, the platform's own main() calls the program's
