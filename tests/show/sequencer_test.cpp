@@ -261,21 +261,30 @@ protected:
                        const std::function<void(const StopMoments&, int)>& check) {
         UseScreen(kWidth, kHeight);
         int cycleMoments = 0;
+        // A moment amid each kind of scene's reveal steps: spread moments
+        // alone can miss a short reveal when draws count as moments too.
+        std::map<Scene, int> revealMoments;
         {
             Show& show = StartShow(withEvent);
-            auto count = [&] {
+            DWORD previous = 0;
+            auto count = [&](bool sleeping, DWORD ms) {
                 ++cycleMoments;
                 cycleScenes_.insert(show.Sequencer.CurrentScene);
+                if (sleeping && ms == 1 && previous == 1) revealMoments.emplace(show.Sequencer.CurrentScene, cycleMoments);
+                if (sleeping) previous = ms;
                 if (show.Sequencer.ScenesSetUp > kCycleScenes) show.ShowRunning = false;
             };
-            posix::SetSleepHook([&](DWORD) { count(); });
-            if (atDraws) posix::SetScreenChangeHook(count);
+            posix::SetSleepHook([&](DWORD ms) { count(true, ms); });
+            if (atDraws) posix::SetScreenChangeHook([&] { count(false, 0); });
             ShowThread(&show);
         }
         ASSERT_GT(cycleMoments, kMoments);
         std::mt19937 random(2026);
-        for (int i = 0; i < kMoments; ++i) {
-            const int stopAt = cycleMoments * i / kMoments + int(random() % uint32_t(cycleMoments / kMoments)) + 1;
+        std::vector<int> stopMoments;
+        for (int i = 0; i < kMoments; ++i)
+            stopMoments.push_back(cycleMoments * i / kMoments + int(random() % uint32_t(cycleMoments / kMoments)) + 1);
+        for (const auto& [scene, moment] : revealMoments) stopMoments.push_back(moment);
+        for (const int stopAt : stopMoments) {
             Show& show = StartShow(withEvent);
             int moments = 0;
             DWORD previous = 0;
