@@ -5,7 +5,8 @@ fast it goes when touched, and whether a long run stays flat.
 
     bench/wine_saver.py cpu [--seconds 180] [--runs 3] [--stretch 0 1]
                                   processor use, each Stretch run after run
-    bench/wine_saver.py close [--closes 20]      key press to window gone and to process end
+    bench/wine_saver.py close [--closes 20]      key press to window gone and to process end,
+                                  beside an empty window program's
     bench/wine_saver.py soak [--minutes 10]      memory over a long run, closed by a key at the end
     bench/wine_saver.py all                      all three, with their default lengths
 
@@ -69,11 +70,11 @@ def wineserver_pid(prefix):
 class Saver:
     """One full-screen run of the saver in the bench's session."""
 
-    def __init__(self, bench, label, stretch=0):
+    def __init__(self, bench, label, stretch=0, program=run_session.SAVER):
         self.bench = bench
         bench.session.settings.write_stretch(stretch)
         bench.session.input.move_pointer(*POINTER_HOME)
-        self.process = bench.session.prefix.start(label, run_session.SAVER, ["/s"], bench.session.log_path(label))
+        self.process = bench.session.prefix.start(label, program, ["/s"], bench.session.log_path(label))
         wait_until(lambda: bench.session.input.visible_windows(FULL_SCREEN_TITLE), WINDOW_TIMEOUT_S,
                    "the saver's window")
         self.pid = self.process.pid
@@ -145,29 +146,37 @@ class Bench:
         self.results["cpu"] = figures
 
     def close(self, closes):
+        """The saver's closes, each followed by one of the empty window's:
+        Wine's own cost of ending a windowed process, under the same load."""
         random.seed(2026)
-        windows, ends = [], []
+        times = {"saver": ([], []), "empty_window": ([], [])}
         for n in range(closes):
-            saver = Saver(self, f"close-{n}")
-            try:
-                time.sleep(random.uniform(*CLOSE_AFTER_S))
-                window_gone, ended = saver.close_with_key()
-            finally:
-                saver.end()
-            windows.append(window_gone)
-            ends.append(ended)
-        self.results["close"] = {
-            "closes": closes,
-            "window_gone_ms": {"median": round(1000 * statistics.median(windows), 1),
-                               "worst": round(1000 * max(windows), 1)},
-            "process_end_ms": {"median": round(1000 * statistics.median(ends), 1), "worst": round(1000 * max(ends), 1)},
-            "window_gone_runs_ms": [round(1000 * w, 1) for w in windows],
-            "process_end_runs_ms": [round(1000 * e, 1) for e in ends],
-        }
-        r = self.results["close"]
-        print(f"close, {closes} closes: window gone median {r['window_gone_ms']['median']} ms, worst "
-              f"{r['window_gone_ms']['worst']} ms; process ended median {r['process_end_ms']['median']} ms, worst "
-              f"{r['process_end_ms']['worst']} ms")
+            for what, program in (("saver", run_session.SAVER), ("empty_window", run_session.EMPTY_WINDOW)):
+                saver = Saver(self, f"close-{what}-{n}", program=program)
+                try:
+                    time.sleep(random.uniform(*CLOSE_AFTER_S))
+                    window_gone, ended = saver.close_with_key()
+                finally:
+                    saver.end()
+                wait_until(lambda: not self.session.input.visible_windows(FULL_SCREEN_TITLE), EXIT_TIMEOUT_S,
+                           "the window gone")
+                times[what][0].append(window_gone)
+                times[what][1].append(ended)
+        for what, (windows, ends) in times.items():
+            key = "close" if what == "saver" else f"close_{what}"
+            self.results[key] = {
+                "closes": closes,
+                "window_gone_ms": {"median": round(1000 * statistics.median(windows), 1),
+                                   "worst": round(1000 * max(windows), 1)},
+                "process_end_ms": {"median": round(1000 * statistics.median(ends), 1),
+                                   "worst": round(1000 * max(ends), 1)},
+                "window_gone_runs_ms": [round(1000 * w, 1) for w in windows],
+                "process_end_runs_ms": [round(1000 * e, 1) for e in ends],
+            }
+            r = self.results[key]
+            print(f"close, {what}, {closes} closes: window gone median {r['window_gone_ms']['median']} ms, worst "
+                  f"{r['window_gone_ms']['worst']} ms; process ended median {r['process_end_ms']['median']} ms, "
+                  f"worst {r['process_end_ms']['worst']} ms; load average {' '.join(f'{n:.2f}' for n in os.getloadavg())}")
 
     def soak(self, minutes):
         saver = Saver(self, "soak")
