@@ -270,7 +270,8 @@ protected:
             auto count = [&](bool sleeping, DWORD ms) {
                 ++cycleMoments;
                 cycleScenes_.insert(show.Sequencer.CurrentScene);
-                if (sleeping && ms == 1 && previous == 1) revealMoments.emplace(show.Sequencer.CurrentScene, cycleMoments);
+                if (sleeping && ms == 1 && previous == 1)
+                    revealMoments.emplace(show.Sequencer.CurrentScene, cycleMoments);
                 if (sleeping) previous = ms;
                 if (show.Sequencer.ScenesSetUp > kCycleScenes) show.ShowRunning = false;
             };

@@ -117,10 +117,8 @@ bool Presenter::Present(bool whole, const std::vector<RECT>& changedOnScreen) {
     if (areas.empty()) return true;
     const int pitch = width * kBytesPerPixel;
     for (const RECT& area : areas) {
-        const RECT onScreen{area.left + part.left, area.top + part.top, area.right + part.left,
-                            area.bottom + part.top};
-        posix::CopyScreenArea(onScreen, staging_.data() + size_t(area.top) * size_t(width) + size_t(area.left),
-                              pitch);
+        const RECT onScreen{area.left + part.left, area.top + part.top, area.right + part.left, area.bottom + part.top};
+        posix::CopyScreenArea(onScreen, staging_.data() + size_t(area.top) * size_t(width) + size_t(area.left), pitch);
     }
     SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(staging_.data(), width, height, 32, pitch, kScreenFormat);
     if (source == nullptr) return false;
