@@ -57,7 +57,8 @@ def wineserver_pid(prefix):
             continue
         try:
             with open(f"/proc/{entry}/comm") as comm:
-                if comm.read().strip() != "wineserver":
+                # "wineserver64" for the 64-bit server Debian runs.
+                if not comm.read().strip().startswith("wineserver"):
                     continue
             with open(f"/proc/{entry}/environ", "rb") as environ:
                 if wanted in environ.read().split(b"\0"):
@@ -113,14 +114,15 @@ class Bench:
             time.sleep(seconds)
             used = measuring.process_seconds(saver.pid) - before
             elapsed = time.monotonic() - wall
-            server_used = measuring.process_seconds(server) - server_before if server else 0.0
+            server_used = measuring.process_seconds(server) - server_before if server else None
             resident = measuring.resident_mib(saver.pid)
             if not saver.process.running():
                 raise RuntimeError("the saver ended during the run")
         finally:
             saver.end()
         return {"seconds": round(elapsed, 1), "saver_cpu_percent": round(100 * used / elapsed, 2),
-                "wineserver_cpu_percent": round(100 * server_used / elapsed, 2), "resident_mib": resident}
+                "wineserver_cpu_percent": None if server_used is None else round(100 * server_used / elapsed, 2),
+                "resident_mib": resident}
 
     def cpu(self, seconds, runs, stretches):
         figures = {}
