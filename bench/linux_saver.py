@@ -1,13 +1,18 @@
 #!/usr/bin/env python3
-"""What the native Linux program costs while it runs full screen, on a
-private X screen (1920 x 1080 by default): processor time of the program and
-of the X server over wall time, at Stretch 0 and 1; then, in the same run and
-at the same size, the Windows build under Wine through bench/wine_saver.py.
+"""What the native Linux program costs while it runs full screen: processor
+time of the program and of its X server over wall time, at Stretch 0 and 1,
+each run several times at once, every run on a private X screen of its own
+(1920 x 1080 by default), so that the figures come with their spread.
 
-    bench/linux_saver.py [--seconds 120] [--size 1920x1080] [--no-wine]
+    bench/linux_saver.py [--seconds 180] [--runs 3] [--size 1920x1080]
+                         [--program build/linux/quibac] [--json PATH]
 
-Build the linux preset first (and win64 for the Wine figures). Every figure
-is printed and also written as JSON to build/linux/bench-linux-cpu.json.
+A run measures after the program's start-up (the calendar's pre-roll, the
+first reveal); three minutes hold a whole cycle of scenes, stretched or not,
+so a figure does not depend on which scenes fell in the window. A run that
+fails is reported with the program's last words, never left out silently.
+Build the linux preset first. Every figure is printed and also written as
+JSON (default build/linux/bench-linux-cpu.json).
 """
 
 import argparse
@@ -17,123 +22,155 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
+
+sys.dont_write_bytecode = True
+
+import measuring  # noqa: E402
+import x_timing  # noqa: E402
+from measuring import process_seconds, start_xvfb  # noqa: E402,F401  (what the other benches take from here)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
-CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
-PAGE_BYTES = os.sysconf("SC_PAGE_SIZE")
+PROGRAM = os.path.join(ROOT, "build", "linux", "quibac")
+TITLE = "Quib Advent Calendar"
 WINDOW_TIMEOUT_S = 60
 # The start-up (calendar pre-roll, first reveal) is left out of the figures.
 SETTLE_S = 5
-TITLE = "Quib Advent Calendar"
-PROGRAM = os.path.join(ROOT, "build", "linux", "quibac")
-# Each run: a label and the Stretch setting.
-RUNS = [("stretch0", 0), ("stretch1", 1)]
+LOG_TAIL_CHARACTERS = 600
 # How the program puts its frames on the screen, for the record.
-PRESENTATION = "window surface"
+PRESENTATION = "window surface, changed areas"
 
 
-def process_seconds(pid):
-    with open(f"/proc/{pid}/stat") as stat:
-        fields = stat.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+def log_tail(path):
+    with open(path, errors="replace") as log:
+        return log.read()[-LOG_TAIL_CHARACTERS:].strip()
 
 
-def resident_mib(pid):
-    with open(f"/proc/{pid}/statm") as statm:
-        return round(int(statm.read().split()[1]) * PAGE_BYTES / 2**20, 1)
+def wait_for_window(display, saver, log_path):
+    deadline = time.monotonic() + WINDOW_TIMEOUT_S
+    while time.monotonic() < deadline:
+        if saver.poll() is not None:
+            raise RuntimeError(f"the program ended at once (exit code {saver.returncode}): {log_tail(log_path)!r}")
+        if x_timing.visible_windows(display, TITLE):
+            return
+        time.sleep(0.1)
+    raise RuntimeError(f"the saver's window did not appear in {WINDOW_TIMEOUT_S} s: {log_tail(log_path)!r}")
 
 
 def watch(saver, server_pid, seconds):
     """Processor shares of a running saver and of its X server over seconds of
     wall time, whether the saver ran throughout, and its resident memory."""
-    before, server_before, wall = process_seconds(saver.pid), process_seconds(server_pid), time.monotonic()
+    before, server_before = measuring.process_seconds(saver.pid), measuring.process_seconds(server_pid)
+    wall = time.monotonic()
     time.sleep(seconds)
-    used = process_seconds(saver.pid) - before
-    server_used = process_seconds(server_pid) - server_before
+    used = measuring.process_seconds(saver.pid) - before
+    server_used = measuring.process_seconds(server_pid) - server_before
     elapsed = time.monotonic() - wall
     ran = saver.poll() is None
     return {"seconds": round(elapsed, 1), "saver_cpu_percent": round(100 * used / elapsed, 2),
             "server_cpu_percent": round(100 * server_used / elapsed, 2), "ran_throughout": ran,
-            "resident_mib": resident_mib(saver.pid) if ran else None}
+            "resident_mib": measuring.resident_mib(saver.pid) if ran else None}
 
 
-def start_xvfb(width, height):
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
-                               "-nolisten", "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    number = b""
-    while not number.endswith(b"\n"):
-        chunk = os.read(read_end, 16)
-        if not chunk:
-            raise RuntimeError("Xvfb did not start")
-        number += chunk
-    os.close(read_end)
-    return server, f":{int(number)}"
-
-
-def wait_for_window(display):
-    deadline = time.monotonic() + WINDOW_TIMEOUT_S
-    while time.monotonic() < deadline:
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"], capture_output=True,
-                               env={**os.environ, "DISPLAY": display})
-        if found.stdout.strip():
-            return
-        time.sleep(0.1)
-    raise RuntimeError("the saver's window did not appear")
+def run_on(program, display, server_pid, seconds, stretch):
+    """The program full screen on display at Stretch stretch, measured after
+    its start-up; raises RuntimeError, with its last words, when it does not
+    show or ends during the run."""
+    work = tempfile.mkdtemp(prefix="quibac-bench-")
+    saver = None
+    try:
+        with open(os.path.join(work, "QUIBAC.INI"), "w") as ini:
+            ini.write(f"[Quib Advent Screen Saver]\nStretch={stretch}\n")
+        log_path = os.path.join(work, "saver.log")
+        with open(log_path, "w") as log:
+            saver = subprocess.Popen([program, "/s"], env={**os.environ, "DISPLAY": display, "XDG_CONFIG_HOME": work},
+                                     stdout=log, stderr=subprocess.STDOUT)
+        wait_for_window(display, saver, log_path)
+        time.sleep(SETTLE_S)
+        figures = watch(saver, server_pid, seconds)
+        if not figures["ran_throughout"]:
+            raise RuntimeError(f"the program ended during the run (exit code {saver.returncode}): "
+                               f"{log_tail(log_path)!r}")
+        figures["xvfb_cpu_percent"] = figures.pop("server_cpu_percent")
+        return figures
+    finally:
+        if saver is not None:
+            saver.kill()
+            saver.wait()
+        shutil.rmtree(work, ignore_errors=True)
 
 
 def measure_native(display, server, seconds, stretch):
-    config = tempfile.mkdtemp(prefix="quibac-bench-")
-    with open(os.path.join(config, "QUIBAC.INI"), "w") as ini:
-        ini.write(f"[Quib Advent Screen Saver]\nStretch={stretch}\n")
-    env = {**os.environ, "DISPLAY": display, "XDG_CONFIG_HOME": config}
-    saver = subprocess.Popen([PROGRAM, "/s"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    """One run of the program built here on a screen the caller started."""
+    return run_on(PROGRAM, display, server.pid, seconds, stretch)
+
+
+def measure_once(program, width, height, seconds, stretch):
+    """One run on a screen of its own; its figures, or why there are none."""
+    server = None
     try:
-        wait_for_window(display)
-        time.sleep(SETTLE_S)
-        figures = watch(saver, server.pid, seconds)
+        server, display = measuring.start_xvfb(width, height)
+        return run_on(program, display, server.pid, seconds, stretch)
+    except (RuntimeError, OSError) as error:
+        return {"error": str(error)}
     finally:
-        saver.kill()
-        saver.wait()
-        shutil.rmtree(config, ignore_errors=True)
-    figures["xvfb_cpu_percent"] = figures.pop("server_cpu_percent")
-    return figures
+        if server is not None:
+            measuring.stop(server)
+
+
+def measure(program, width, height, seconds, runs, stretches):
+    """Every run of every Stretch at the same time; figures by label."""
+    results = {f"stretch{s}": [None] * runs for s in stretches}
+
+    def one(stretch, n):
+        results[f"stretch{stretch}"][n] = measure_once(program, width, height, seconds, stretch)
+
+    threads = [threading.Thread(target=one, args=(s, n)) for s in stretches for n in range(runs)]
+    for thread in threads:
+        thread.start()
+    for thread in threads:
+        thread.join()
+    summary = {}
+    for label, measured in results.items():
+        good = [r for r in measured if "error" not in r]
+        summary[label] = {
+            "renderer": PRESENTATION,
+            "saver_cpu_percent": measuring.spread([r["saver_cpu_percent"] for r in good]),
+            "xvfb_cpu_percent": measuring.spread([r["xvfb_cpu_percent"] for r in good]),
+            "resident_mib": max((r["resident_mib"] for r in good), default=None),
+            "runs": measured,
+            "failures": [r["error"] for r in measured if "error" in r],
+        }
+    return summary
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--seconds", type=float, default=120)
+    parser.add_argument("--seconds", type=float, default=180)
+    parser.add_argument("--runs", type=int, default=3)
     parser.add_argument("--size", default="1920x1080")
-    parser.add_argument("--no-wine", action="store_true")
+    parser.add_argument("--stretch", type=int, nargs="+", default=[0, 1], choices=(0, 1))
+    parser.add_argument("--program", default=PROGRAM)
+    parser.add_argument("--json", default=os.path.join(ROOT, "build", "linux", "bench-linux-cpu.json"))
     options = parser.parse_args()
     width, height = (int(n) for n in options.size.split("x"))
-    results = {"size": options.size, "native": {}}
-    server, display = start_xvfb(width, height)
-    try:
-        for label, stretch in RUNS:
-            figures = measure_native(display, server, options.seconds, stretch)
-            figures["renderer"] = PRESENTATION
-            results["native"][label] = figures
-            print(f"native {label} ({figures['renderer']}): saver {figures['saver_cpu_percent']}% of a core, "
-                  f"Xvfb {figures['xvfb_cpu_percent']}%, over {figures['seconds']:.0f} s at {options.size}"
-                  f"{'' if figures['ran_throughout'] else ' (it ended early)'}", flush=True)
-    finally:
-        server.terminate()
-        server.wait()
-    if not options.no_wine:
-        print("wine, through bench/wine_saver.py:", flush=True)
-        wine = subprocess.run([sys.executable, os.path.join(HERE, "wine_saver.py"), "cpu", "--seconds",
-                               str(options.seconds)], env={**os.environ, "QUIBAC_XVFB_SIZE": options.size})
-        results["wine_exit_code"] = wine.returncode
-    path = os.path.join(ROOT, "build", "linux", "bench-linux-cpu.json")
-    with open(path, "w") as out:
-        json.dump(results, out, indent=2)
-    print(f"written: {path}")
+    native = measure(options.program, width, height, options.seconds, options.runs, options.stretch)
+    for label, figures in native.items():
+        cpu, server = figures["saver_cpu_percent"], figures["xvfb_cpu_percent"]
+        print(f"native {label}: saver {cpu['median']}% of a core (runs {cpu['min']} to {cpu['max']}, "
+              f"{cpu['runs']} of {options.runs}), Xvfb {server['median']}%, over {options.seconds:.0f} s at "
+              f"{options.size}", flush=True)
+        for failure in figures["failures"]:
+            print(f"  a run failed: {failure}", flush=True)
+    os.makedirs(os.path.dirname(os.path.abspath(options.json)), exist_ok=True)
+    with open(options.json, "w") as out:
+        json.dump({"size": options.size, "seconds": options.seconds, "runs": options.runs, "native": native}, out,
+                  indent=2)
+    print(f"written: {options.json}")
+    return 1 if any(f["failures"] for f in native.values()) else 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())

@@ -3,13 +3,21 @@
 screen (the end-to-end suite's harness): what it costs while it runs, how
 fast it goes when touched, and whether a long run stays flat.
 
-    bench/wine_saver.py cpu [--seconds 120]      processor use at Stretch 0 and 1
-    bench/wine_saver.py close [--closes 20]      key press to window gone and to process end
+    bench/wine_saver.py cpu [--seconds 180] [--runs 3] [--stretch 0 1]
+                                  processor use, each Stretch run after run
+    bench/wine_saver.py close [--closes 20]      key press to window gone and to process end,
+                                  beside an empty window program's
     bench/wine_saver.py soak [--minutes 10]      memory over a long run, closed by a key at the end
     bench/wine_saver.py all                      all three, with their default lengths
 
-Build the win64 preset first. Every figure is printed and also written as
-JSON to build/e2e/bench-<what>.json.
+Only one full-screen saver runs in a Wine prefix at a time (a second one
+finds the first and leaves it alone), so runs that are to go on at the same
+time use sessions of their own: QUIBAC_E2E_OUTPUT names another folder for
+the screen, the prefix and the JSON. A key is pressed through XTest and the
+window's end and the process's end are taken from the X server and the
+kernel, to the millisecond. Build the win64 preset first. Every figure is
+printed and also written as JSON to <QUIBAC_E2E_OUTPUT, default
+build/e2e>/bench-<what>.json.
 """
 
 import argparse
@@ -24,12 +32,12 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 sys.dont_write_bytecode = True
 
+import measuring  # noqa: E402
+import x_timing  # noqa: E402
 from harness import session as run_session  # noqa: E402
 from harness.test_case import FULL_SCREEN_TITLE, POINTER_HOME  # noqa: E402
 from harness.waiting import wait_until  # noqa: E402
 
-CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
-PAGE_BYTES = os.sysconf("SC_PAGE_SIZE")
 WINDOW_TIMEOUT_S = 60
 EXIT_TIMEOUT_S = 30
 # After its window appears the saver is left this long before measuring, so
@@ -41,18 +49,6 @@ CLOSE_AFTER_S = (2.0, 12.0)
 SOAK_SAMPLE_S = 10
 
 
-def process_seconds(pid):
-    """Processor time (user + system) of a process so far, in seconds."""
-    with open(f"/proc/{pid}/stat") as stat:
-        fields = stat.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
-
-
-def resident_bytes(pid):
-    with open(f"/proc/{pid}/statm") as statm:
-        return int(statm.read().split()[1]) * PAGE_BYTES
-
-
 def wineserver_pid(prefix):
     """The server of the bench's own prefix (other prefixes may have theirs)."""
     wanted = f"WINEPREFIX={prefix}".encode()
@@ -61,7 +57,8 @@ def wineserver_pid(prefix):
             continue
         try:
             with open(f"/proc/{entry}/comm") as comm:
-                if comm.read().strip() != "wineserver":
+                # "wineserver64" for the 64-bit server Debian runs.
+                if not comm.read().strip().startswith("wineserver"):
                     continue
             with open(f"/proc/{entry}/environ", "rb") as environ:
                 if wanted in environ.read().split(b"\0"):
@@ -74,24 +71,28 @@ def wineserver_pid(prefix):
 class Saver:
     """One full-screen run of the saver in the bench's session."""
 
-    def __init__(self, bench, label, stretch=0):
+    def __init__(self, bench, label, stretch=0, program=run_session.SAVER):
         self.bench = bench
         bench.session.settings.write_stretch(stretch)
         bench.session.input.move_pointer(*POINTER_HOME)
-        self.process = bench.session.prefix.start(label, run_session.SAVER, ["/s"], bench.session.log_path(label))
+        self.process = bench.session.prefix.start(label, program, ["/s"], bench.session.log_path(label))
         wait_until(lambda: bench.session.input.visible_windows(FULL_SCREEN_TITLE), WINDOW_TIMEOUT_S,
                    "the saver's window")
         self.pid = self.process.pid
 
     def close_with_key(self):
         """Presses a key; returns (seconds to the window gone, seconds to the process's end)."""
-        started = time.monotonic()
-        self.bench.session.input.key("space")
-        wait_until(lambda: not self.bench.session.input.visible_windows(FULL_SCREEN_TITLE), EXIT_TIMEOUT_S,
-                   "the window gone", interval=0.005)
-        window_gone = time.monotonic() - started
-        wait_until(lambda: not self.process.running(), EXIT_TIMEOUT_S, "the saver's end", interval=0.005)
-        return window_gone, time.monotonic() - started
+        screen = self.bench.screen
+        windows = screen.visible_windows(FULL_SCREEN_TITLE)
+        if not windows:
+            raise RuntimeError("the saver's window went before the key")
+        screen.watch(windows[0])
+        pressed = screen.press_key("space")
+        gone = screen.wait_gone(windows[0], EXIT_TIMEOUT_S)
+        ended = x_timing.wait_process_end(self.pid, EXIT_TIMEOUT_S)
+        if gone is None or ended is None:
+            raise RuntimeError(f"a key did not close the saver within {EXIT_TIMEOUT_S} s")
+        return gone - pressed, ended - pressed
 
     def end(self):
         self.process.kill()
@@ -100,49 +101,84 @@ class Saver:
 class Bench:
     def __init__(self):
         self.session = run_session.current()
+        self.screen = x_timing.XTiming(self.session.screen.display)
         self.results = {}
 
-    def cpu(self, seconds):
-        figures = {}
-        for stretch in (0, 1):
-            saver = Saver(self, f"cpu-stretch{stretch}", stretch)
+    def cpu_once(self, seconds, stretch, n):
+        saver = Saver(self, f"cpu-stretch{stretch}-{n}", stretch)
+        try:
             time.sleep(SETTLE_S)
             server = wineserver_pid(self.session.prefix.root)
-            before, server_before, wall = process_seconds(saver.pid), server and process_seconds(server), time.monotonic()
+            before, wall = measuring.process_seconds(saver.pid), time.monotonic()
+            server_before = measuring.process_seconds(server) if server else 0.0
             time.sleep(seconds)
-            used = process_seconds(saver.pid) - before
+            used = measuring.process_seconds(saver.pid) - before
             elapsed = time.monotonic() - wall
-            server_used = process_seconds(server) - server_before if server else 0.0
-            resident = resident_bytes(saver.pid)
+            server_used = measuring.process_seconds(server) - server_before if server else None
+            resident = measuring.resident_mib(saver.pid)
+            if not saver.process.running():
+                raise RuntimeError("the saver ended during the run")
+        finally:
             saver.end()
+        return {"seconds": round(elapsed, 1), "saver_cpu_percent": round(100 * used / elapsed, 2),
+                "wineserver_cpu_percent": None if server_used is None else round(100 * server_used / elapsed, 2),
+                "resident_mib": resident}
+
+    def cpu(self, seconds, runs, stretches):
+        figures = {}
+        for stretch in stretches:
+            measured = []
+            for n in range(runs):
+                try:
+                    measured.append(self.cpu_once(seconds, stretch, n))
+                except (RuntimeError, OSError, AssertionError) as error:
+                    measured.append({"error": str(error)})
+                r = measured[-1]
+                print(f"cpu, Stretch {stretch}, run {n + 1}: " + (
+                    f"saver {r['saver_cpu_percent']}% of a core, wineserver {r['wineserver_cpu_percent']}%, "
+                    f"over {r['seconds']:.0f} s" if "error" not in r else f"failed: {r['error']}"), flush=True)
+            good = [r for r in measured if "error" not in r]
             figures[f"stretch{stretch}"] = {
-                "seconds": round(elapsed, 1),
-                "saver_cpu_percent": round(100 * used / elapsed, 2),
-                "wineserver_cpu_percent": round(100 * server_used / elapsed, 2),
-                "resident_mib": round(resident / 2**20, 1),
+                "saver_cpu_percent": measuring.spread([r["saver_cpu_percent"] for r in good]),
+                "wineserver_cpu_percent": measuring.spread([r["wineserver_cpu_percent"] for r in good]),
+                "resident_mib": max((r["resident_mib"] for r in good), default=None),
+                "runs": measured,
+                "failures": [r["error"] for r in measured if "error" in r],
             }
-            print(f"cpu, Stretch {stretch}: saver {figures[f'stretch{stretch}']['saver_cpu_percent']}% of a core, "
-                  f"wineserver {figures[f'stretch{stretch}']['wineserver_cpu_percent']}%, over {elapsed:.0f} s")
         self.results["cpu"] = figures
 
     def close(self, closes):
+        """The saver's closes, each followed by one of the empty window's:
+        Wine's own cost of ending a windowed process, under the same load."""
         random.seed(2026)
-        windows, ends = [], []
+        times = {"saver": ([], []), "empty_window": ([], [])}
         for n in range(closes):
-            saver = Saver(self, f"close-{n}")
-            time.sleep(random.uniform(*CLOSE_AFTER_S))
-            window_gone, ended = saver.close_with_key()
-            windows.append(window_gone)
-            ends.append(ended)
-        self.results["close"] = {
-            "closes": closes,
-            "window_gone_ms": {"median": round(1000 * statistics.median(windows)), "worst": round(1000 * max(windows))},
-            "process_end_ms": {"median": round(1000 * statistics.median(ends)), "worst": round(1000 * max(ends))},
-        }
-        r = self.results["close"]
-        print(f"close, {closes} closes: window gone median {r['window_gone_ms']['median']} ms, worst "
-              f"{r['window_gone_ms']['worst']} ms; process ended median {r['process_end_ms']['median']} ms, worst "
-              f"{r['process_end_ms']['worst']} ms")
+            for what, program in (("saver", run_session.SAVER), ("empty_window", run_session.EMPTY_WINDOW)):
+                saver = Saver(self, f"close-{what}-{n}", program=program)
+                try:
+                    time.sleep(random.uniform(*CLOSE_AFTER_S))
+                    window_gone, ended = saver.close_with_key()
+                finally:
+                    saver.end()
+                wait_until(lambda: not self.session.input.visible_windows(FULL_SCREEN_TITLE), EXIT_TIMEOUT_S,
+                           "the window gone")
+                times[what][0].append(window_gone)
+                times[what][1].append(ended)
+        for what, (windows, ends) in times.items():
+            key = "close" if what == "saver" else f"close_{what}"
+            self.results[key] = {
+                "closes": closes,
+                "window_gone_ms": {"median": round(1000 * statistics.median(windows), 1),
+                                   "worst": round(1000 * max(windows), 1)},
+                "process_end_ms": {"median": round(1000 * statistics.median(ends), 1),
+                                   "worst": round(1000 * max(ends), 1)},
+                "window_gone_runs_ms": [round(1000 * w, 1) for w in windows],
+                "process_end_runs_ms": [round(1000 * e, 1) for e in ends],
+            }
+            r = self.results[key]
+            print(f"close, {what}, {closes} closes: window gone median {r['window_gone_ms']['median']} ms, worst "
+                  f"{r['window_gone_ms']['worst']} ms; process ended median {r['process_end_ms']['median']} ms, "
+                  f"worst {r['process_end_ms']['worst']} ms; load average {' '.join(f'{n:.2f}' for n in os.getloadavg())}")
 
     def soak(self, minutes):
         saver = Saver(self, "soak")
@@ -150,15 +186,14 @@ class Bench:
         samples = []
         deadline = time.monotonic() + minutes * 60
         while time.monotonic() < deadline:
-            samples.append(resident_bytes(saver.pid))
+            samples.append(measuring.resident_mib(saver.pid))
             time.sleep(SOAK_SAMPLE_S)
         still_running = saver.process.running()
         window_gone, ended = saver.close_with_key()
         first, last = samples[0], samples[-1]
         self.results["soak"] = {
             "minutes": minutes,
-            "resident_mib": {"first": round(first / 2**20, 1), "last": round(last / 2**20, 1),
-                             "max": round(max(samples) / 2**20, 1)},
+            "resident_mib": {"first": first, "last": last, "max": max(samples)},
             "ran_throughout": still_running,
             "closed_in_ms": round(1000 * ended),
         }
@@ -177,20 +212,23 @@ class Bench:
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("what", choices=("cpu", "close", "soak", "all"))
-    parser.add_argument("--seconds", type=float, default=120)
+    parser.add_argument("--seconds", type=float, default=180)
+    parser.add_argument("--runs", type=int, default=3)
+    parser.add_argument("--stretch", type=int, nargs="+", default=[0, 1], choices=(0, 1))
     parser.add_argument("--closes", type=int, default=20)
     parser.add_argument("--minutes", type=float, default=10)
     options = parser.parse_args()
     bench = Bench()
     try:
         if options.what in ("cpu", "all"):
-            bench.cpu(options.seconds)
+            bench.cpu(options.seconds, options.runs, options.stretch)
         if options.what in ("close", "all"):
             bench.close(options.closes)
         if options.what in ("soak", "all"):
             bench.soak(options.minutes)
     finally:
         bench.write(options.what)
+        bench.screen.close()
         run_session.close()
 
 

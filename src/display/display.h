@@ -10,6 +10,7 @@
 #include "display/geometry.h"
 #include "display/palette.h"
 #include "display/scaling_maps.h"
+#include "display/shown_picture.h"
 
 #include <windows.h>
 
@@ -44,6 +45,9 @@ struct Display {
     // those calls. The frame buffer is not guarded: a repaint may show a
     // half-drawn frame, which the show's next presentation replaces.
     DeviceLock Devices;
+
+    // What the window shows, so that the show presents only what changed.
+    ShownPicture Shown;
 };
 
 // The display's frame buffer and scaling maps, for drawing.

@@ -40,6 +40,7 @@ void ReleaseDrawing(Display& display) {
     display.SaverPalette.reset();
     display.Dib = FrameDib{};
     display.Palette = PaletteState{};
+    ReleaseShown(display.Shown);
 }
 
 void ReleaseWindowDC(Display& display) { display.WindowDC.reset(); }

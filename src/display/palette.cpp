@@ -40,6 +40,9 @@ void RefreshPalette(Display& display) {
     palette.Entry(255).peGreen = 255;
     palette.Entry(255).peBlue = 255;
 
+    // The same indices mean other colours from the next presentation on.
+    ForgetShown(display.Shown, 0, display.Geometry.OutputHeight);
+
     display.SaverPalette = GdiPalette(CreatePalette(palette.PaletteBlock));
     if (!display.SaverPalette) return;
     if (display.WindowDC) {

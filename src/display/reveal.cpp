@@ -9,7 +9,7 @@
 namespace quibac {
 
 void RevealFrame(Display& display, int32_t firstRow, int32_t lastRow, int32_t left, int32_t width, bool refresh,
-                 const RunFlag* running) {
+                 StopSignal stop) {
     if (refresh) RefreshMemoryBitmap(display);
     const std::vector<int32_t>& order = display.Maps.RevealOrder;
     const int32_t rows = display.Geometry.OutputHeight;
@@ -19,7 +19,7 @@ void RevealFrame(Display& display, int32_t firstRow, int32_t lastRow, int32_t le
             const int32_t y = order[size_t(i)];
             if (y >= firstRow && y <= lastRow && y != kRevealSentinel) PresentRect(display, left, y, width, 1);
         }
-        if (!WaitSince(t0, kRevealStepMs, running)) return;
+        if (!WaitSince(t0, kRevealStepMs, stop)) return;
     }
 }
 

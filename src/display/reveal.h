@@ -15,9 +15,10 @@ constexpr uint32_t kRevealStepMs = 2;
 
 // Copies the rows of MemoryBitmap in RevealOrder that lie in firstRow..lastRow
 // (inclusive), columns left..left + width - 1, to the window. With refresh
-// set, MemoryBitmap is renewed from the FrameBuffer first. A cleared run flag
-// ends the reveal after the step in progress: the window is going away.
+// set, MemoryBitmap is renewed from the FrameBuffer first. A stop ends the
+// reveal in the step in progress, without waiting it out: the window is going
+// away.
 void RevealFrame(Display& display, int32_t firstRow, int32_t lastRow, int32_t left, int32_t width, bool refresh,
-                 const RunFlag* running = nullptr);
+                 StopSignal stop = {});
 
 }  // namespace quibac

@@ -2,6 +2,7 @@
 
 #include "host/host_state.h"
 #include "host/monitor_layout.h"
+#include "show/sequencer.h"
 
 #include <array>
 
@@ -92,9 +93,9 @@ void MonitorCovers::MendLostShows() {
 
 void MonitorCovers::StopEveryShow() {
     for (const auto& cover : covers_)
-        if (cover->Show != nullptr) cover->Show->Animation.ShowRunning = false;
+        if (cover->Show != nullptr) StopShow(cover->Show->Animation);
     const HostState* host = HostOf(saver_);
-    if (host != nullptr && host->SaverState != nullptr) host->SaverState->Animation.ShowRunning = false;
+    if (host != nullptr && host->SaverState != nullptr) StopShow(host->SaverState->Animation);
 }
 
 HWND MonitorCovers::CreateCover(Cover& cover, bool withShow) {

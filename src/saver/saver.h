@@ -60,6 +60,9 @@ bool SetUpSaver(Saver& saver, int32_t windowWidth, int32_t windowHeight, bool st
 // needs them. Returns false when a resource cannot be made; what was made is
 // left for ReleaseSaver.
 bool BuildDrawing(Saver& saver, HWND window);
+// Starts the show thread, with the event that stops it at once. Returns
+// whether the thread runs.
+bool StartShowThread(Saver& saver);
 // Stops the show thread (if one runs) and frees everything, in the order
 // the window's destruction requires. Safe to call more than once.
 void ReleaseSaver(Saver& saver);

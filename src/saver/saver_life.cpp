@@ -3,6 +3,7 @@
 
 #include "assets/resource_names.h"
 #include "show/calendar.h"
+#include "show/sequencer.h"
 
 namespace quibac {
 
@@ -11,7 +12,7 @@ namespace {
 // Ends the show thread: asks it to stop, waits, and terminates it when it
 // will not. True when it is certainly gone, so what it uses may be freed.
 bool StopShowThread(Saver& saver) {
-    saver.Animation.ShowRunning = false;
+    StopShow(saver.Animation);
     HANDLE thread = saver.ShowThreadHandle;
     if (thread == nullptr) return true;
     bool ended = WaitForSingleObject(thread, kShowStopWaitMs) == WAIT_OBJECT_0;
@@ -25,6 +26,13 @@ bool StopShowThread(Saver& saver) {
     CloseHandle(thread);
     saver.ShowThreadHandle = nullptr;
     return true;
+}
+
+// Only once no thread can be waiting on it.
+void CloseStopEvent(Show& show) {
+    if (show.StopEvent == nullptr) return;
+    CloseHandle(show.StopEvent);
+    show.StopEvent = nullptr;
 }
 
 }  // namespace
@@ -54,6 +62,15 @@ bool SetUpSaver(Saver& saver, int32_t windowWidth, int32_t windowHeight, bool st
     return true;
 }
 
+bool StartShowThread(Saver& saver) {
+    // Manual-reset and clear: once set, every later wait of the thread ends at
+    // once. Without it the show still runs, and stops within one sleep.
+    saver.Animation.StopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    DWORD id = 0;
+    saver.ShowThreadHandle = CreateThread(nullptr, 0, ShowThread, &saver.Animation, 0, &id);
+    return saver.ShowThreadHandle != nullptr;
+}
+
 bool BuildDrawing(Saver& saver, HWND window) {
     Display& display = saver.Output;
     if (!BeginDrawing(display, window)) return false;
@@ -68,6 +85,7 @@ void ReleaseSaver(Saver& saver) {
     // A thread that could not be stopped keeps what it uses: the process is
     // ending, and freeing it under the thread would be worse than leaving it.
     if (!StopShowThread(saver)) return;
+    CloseStopEvent(saver.Animation);
     // The animation is freed after the display's drawing resources and before
     // the window's DC.
     ReleaseDrawing(saver.Output);

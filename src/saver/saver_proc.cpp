@@ -3,7 +3,6 @@
 #include "saver/saver.h"
 
 #include "display/presentation.h"
-#include "show/sequencer.h"
 
 #include <mmsystem.h>
 
@@ -25,12 +24,6 @@ bool OnCreate(Saver& saver, HWND window) {
     saver.Animation.ShowRunning = false;
     DestroyWindow(window);
     return false;
-}
-
-bool StartShowThread(Saver& saver) {
-    DWORD id = 0;
-    saver.ShowThreadHandle = CreateThread(nullptr, 0, ShowThread, &saver.Animation, 0, &id);
-    return saver.ShowThreadHandle != nullptr;
 }
 
 bool OnPaint(Saver& saver, HWND window) {

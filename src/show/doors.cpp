@@ -27,10 +27,15 @@ void StartDoor(Show& show, int32_t day) {
     const DoorDay& door = show.Calendar.DoorTable[size_t(day)];
     FlicPlayer& player = show.Player;
     // Every frame is a delta on the one before, so the day's picture is
-    // reached only by playing all earlier days.
+    // reached only by playing all earlier days: at a large size that is the
+    // longest stretch of work between two looks at the run flag, so a stop
+    // ends it (the thread ends right after, and nothing shows the door).
     FlicRewind(player);
     WalkOneItem(show);  // the prefix item
-    for (int32_t i = 0; i <= int32_t(door.StartFrame); ++i) WalkOneItem(show);
+    for (int32_t i = 0; i <= int32_t(door.StartFrame); ++i) {
+        if (!StillRunning(&show.ShowRunning)) return;
+        WalkOneItem(show);
+    }
     show.Door.LoopBackOffset = player.FrameOffset;
     show.Door.LoopBackCount = player.FrameCounter;
     OverlayDateBand(show, day);

@@ -15,6 +15,8 @@ struct DoorState {
     int32_t LoopBackCount = 0;    // frame counter at that point
 };
 
+// Plays the animation up to the day's picture; a cleared ShowRunning stops it
+// part way, leaving the door unfinished for a thread about to end.
 void StartDoor(Show& show, int32_t day);
 void StepDoor(Show& show, int32_t day);
 void OverlayDateBand(Show& show, int32_t day);

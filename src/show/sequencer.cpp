@@ -66,7 +66,7 @@ bool AdvanceScene(Show& show) {
     case Scene::Door:
     case Scene::RandomDoor:
         StepDoor(show, show.Door.ShowDay);
-        PresentFrame(show.Output);
+        PresentChanges(show.Output, 0, 0, show.Output.Geometry.OutputWidth, show.Output.Geometry.OutputHeight);
         return seq.SceneTicks++ > kDoorSceneTicks - 2;
     case Scene::Wink: {
         const bool ended = ++seq.SceneTicks >= kWinkSceneTicks;
@@ -94,6 +94,12 @@ void ShowTick(Show& show) {
     ChooseNextScene(show);
 }
 
+void StopShow(Show& show) {
+    show.ShowRunning = false;
+    // After the flag: a wait the event ends finds the flag already cleared.
+    if (show.StopEvent != nullptr) SetEvent(show.StopEvent);
+}
+
 DWORD WINAPI ShowThread(LPVOID parameter) {
     Show& show = *static_cast<Show*>(parameter);
     // Short sleeps must be short for the tick and the reveal to keep time.
@@ -102,7 +108,8 @@ DWORD WINAPI ShowThread(LPVOID parameter) {
     while (show.ShowRunning.load()) {
         const DWORD tickStart = timeGetTime();
         ShowTick(show);
-        WaitSince(tickStart, kTickLength, &show.ShowRunning);
+        SettlePresentation(show.Output);
+        WaitSince(tickStart, kTickLength, StopOf(show));
     }
     timeEndPeriod(1);
     return 0;

@@ -37,5 +37,8 @@ void ShowTick(Show& show);
 // Thread procedure; the parameter is the Show to run. Runs ticks of at least
 // kTickLength ms until ShowRunning is cleared.
 DWORD WINAPI ShowThread(LPVOID show);
+// Called on the window's thread: clears ShowRunning and sets the show's stop
+// event, if it has one, so that the thread's wait in progress ends at once.
+void StopShow(Show& show);
 
 }  // namespace quibac

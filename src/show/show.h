@@ -37,6 +37,12 @@ struct Show {
     // Cleared by the window's thread to stop the show; the show thread looks
     // at it after every wait and during long placement searches.
     RunFlag ShowRunning{true};
+    // Set by the window's thread right after it clears ShowRunning; the show
+    // thread's waits end on it. Not owned: whoever runs the thread makes it
+    // before the thread starts and closes it after the thread has ended.
+    HANDLE StopEvent = nullptr;
 };
+
+inline StopSignal StopOf(const Show& show) { return StopSignal{&show.ShowRunning, show.StopEvent}; }
 
 }  // namespace quibac

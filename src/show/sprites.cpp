@@ -81,7 +81,7 @@ void SetUpScene(Show& show, Scene scene) {
         PlotCanvasBitmap(FrameOf(d), show.Assets.AdvertPicture.data(), 0, 0, kAdvertWidth, kAdvertHeight);
         break;
     }
-    RevealFrame(d, 0, g.OutputHeight, 0, g.OutputWidth, /*refresh=*/true, &show.ShowRunning);
+    RevealFrame(d, 0, g.OutputHeight, 0, g.OutputWidth, /*refresh=*/true, StopOf(show));
 }
 
 void WalkTick(Show& show) {
@@ -93,8 +93,7 @@ void WalkTick(Show& show) {
     s.X += std::max(WalkerStep(s.Scale), 1) * s.WalkDirection;
     s.Frame = (s.Frame + 1) % kWalkFrames;
     DrawWalker(show);
-    RefreshMemoryBitmap(d);
-    PresentRect(d, 0, s.Y, d.Geometry.OutputWidth, std::min(h, d.Geometry.OutputHeight - s.Y));
+    PresentChanges(d, 0, s.Y, d.Geometry.OutputWidth, std::min(h, d.Geometry.OutputHeight - s.Y));
 }
 
 void WinkTick(Show& show) {
@@ -107,8 +106,7 @@ void WinkTick(Show& show) {
         blinking = false;
     }
     DrawWinker(show);
-    RefreshMemoryBitmap(show.Output);
-    PresentRect(show.Output, s.X, s.Y, kWinkFrameWidth, kWinkStripHeight);
+    PresentChanges(show.Output, s.X, s.Y, kWinkFrameWidth, kWinkStripHeight);
 }
 
 void DrawWalker(Show& show) {

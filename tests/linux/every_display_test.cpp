@@ -86,8 +86,8 @@ protected:
 
 TEST_F(EveryDisplayTest, EachWindowShowsItsOwnPartOfTheScreen) {
     PaintMonitors();
-    ASSERT_TRUE(primary_->Present(true, posix::TakeChangedArea()));
-    ASSERT_TRUE(left_->Present(true, RECT{}));
+    ASSERT_TRUE(primary_->Present(true, posix::TakeChangedAreas()));
+    ASSERT_TRUE(left_->Present(true, {}));
     for (const auto& [x, y] : {std::pair{0, 0}, std::pair{39, 29}, std::pair{20, 10}}) {
         EXPECT_EQ(WindowPixel(*left_, x, y), kLeftColour) << "left window at " << x << "," << y;
         EXPECT_EQ(WindowPixel(*primary_, x, y), kPrimaryColour) << "primary window at " << x << "," << y;
@@ -97,15 +97,16 @@ TEST_F(EveryDisplayTest, EachWindowShowsItsOwnPartOfTheScreen) {
 
 TEST_F(EveryDisplayTest, AChangeReachesTheWindowWhosePartItLiesInAndNoOther) {
     PaintMonitors();
-    primary_->Present(true, posix::TakeChangedArea());
-    left_->Present(true, RECT{});
+    primary_->Present(true, posix::TakeChangedAreas());
+    left_->Present(true, {});
     // One pixel drawn on the left monitor, through a window there.
     HWND window = posix::CreateTestWindow(kLeft.left, kLeft.top, 40, 30);
     HDC dc = GetDC(window);
     SetPixelForTest(dc, 7, 5, kDrawn);
     ReleaseDC(window, dc);
-    const RECT changed = posix::TakeChangedArea();
-    EXPECT_EQ(changed.left, kLeft.left + 7);
+    const std::vector<RECT> changed = posix::TakeChangedAreas();
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_EQ(changed.front().left, kLeft.left + 7);
     ASSERT_TRUE(primary_->Present(false, changed));
     ASSERT_TRUE(left_->Present(false, changed));
     EXPECT_EQ(WindowPixel(*left_, 7, 5), kDrawn);

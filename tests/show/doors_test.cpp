@@ -45,6 +45,13 @@ TEST_F(DoorTest, LoopingDayRestartsFromItsSecondFrame) {
     EXPECT_EQ(show.Player.FrameCounter, 11);
 }
 
+TEST_F(DoorTest, AStoppedShowLeavesTheDaysReplayAtOnce) {
+    Show& show = OnChristmasDay();
+    show.ShowRunning = false;
+    StartDoor(show, 25);
+    EXPECT_LE(show.Player.FrameCounter, 1) << "no frame of the earlier days was played";
+}
+
 TEST_F(DoorTest, FirstDayNeverShowsItsFirstFrameAgain) {
     Show& show = OnChristmasDay();
     StartDoor(show, 1);

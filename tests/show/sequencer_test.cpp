@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <map>
 #include <random>
 #include <set>
@@ -223,57 +224,123 @@ TEST_F(SequencerTest, ThreadStopsWhenTheWindowsThreadClearsTheFlag) {
     EXPECT_GE(show.Sequencer.ScenesSetUp, 3);
 }
 
-// Clearing the flag at moments spread over a whole December cycle, each in
-// the middle of one of the thread's sleeps (tick waits and reveal steps of
-// every kind of scene): the thread never sleeps again before it returns.
-TEST_F(SequencerTest, ClearedRunFlagEndsTheThreadWithinOneSleepAtAnyMoment) {
-    constexpr int kWidth = 320, kHeight = 390;  // the smallest output that winks
-    constexpr int kMoments = 50;
-    constexpr int kCycleScenes = 9;
-    UseScreen(kWidth, kHeight);
-    auto startShow = [&]() -> Show& {
+// Stops at moments spread over a whole December cycle: in the middle of each
+// kind of the thread's sleeps (tick waits and reveal steps of every kind of
+// scene) and, with screenChanges, right after it has drawn into the window
+// too (mid-tick, mid-reveal step). stop is called on the show thread at the
+// chosen moment; check sees what came after it.
+struct StopMoments {
+    int sleepsAfter = 0;      // sleeps begun after the stop
+    uint64_t clockAfter = 0;  // virtual milliseconds that passed after the stop
+    std::set<Scene> revealsStopped;
+    int tickWaitsStopped = 0;
+    int drawsStopped = 0;
+};
+
+class StopTest : public SequencerTest {
+protected:
+    static constexpr int kWidth = 320, kHeight = 390;  // the smallest output that winks
+    static constexpr int kMoments = 50;
+    static constexpr int kCycleScenes = 9;
+
+    // With withEvent, the show has a stop event of its own, which the saver
+    // closes with the rest.
+    Show& StartShow(bool withEvent) {
         Show& show = Make(kWidth, kHeight, true).show();
+        if (withEvent) show.StopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        EXPECT_EQ(show.StopEvent != nullptr, withEvent);
         posix::SetLocalDateTime(2026, 12, 24);
         posix::SetMillisecondClocks(0, 0);  // the same seed, so the same scenes, every time
         return show;
-    };
-    int cycleSleeps = 0;
-    std::set<Scene> cycleScenes;
-    {
-        Show& show = startShow();
-        posix::SetSleepHook([&](DWORD) {
-            ++cycleSleeps;
-            cycleScenes.insert(show.Sequencer.CurrentScene);
-            if (show.Sequencer.ScenesSetUp > kCycleScenes) show.ShowRunning = false;
-        });
-        ShowThread(&show);
     }
-    ASSERT_GT(cycleSleeps, kMoments);
 
-    std::mt19937 random(2026);
-    std::set<Scene> revealsStopped;
-    int tickWaitsStopped = 0;
-    for (int i = 0; i < kMoments; ++i) {
-        const int stopAt = cycleSleeps * i / kMoments + int(random() % uint32_t(cycleSleeps / kMoments)) + 1;
-        Show& show = startShow();
-        int sleeps = 0, sleepsAfter = 0;
-        DWORD previous = 0;
-        posix::SetSleepHook([&](DWORD ms) {
-            if (++sleeps == stopAt) {
-                show.ShowRunning = false;
-                if (ms > kRevealStepMs) ++tickWaitsStopped;
-                if (ms == 1 && previous == 1) revealsStopped.insert(show.Sequencer.CurrentScene);
-            } else if (sleeps > stopAt) {
-                ++sleepsAfter;
-            }
-            previous = ms;
-        });
-        EXPECT_EQ(ShowThread(&show), 0u);
-        EXPECT_EQ(sleepsAfter, 0) << "cleared during sleep " << stopAt << " of " << cycleSleeps;
+    // Runs the thread once per moment, with a stop event or without;
+    // stop(show) stops it at the moment.
+    template <typename Stop>
+    void StopAtMoments(bool withEvent, bool atDraws, Stop stop,
+                       const std::function<void(const StopMoments&, int)>& check) {
+        UseScreen(kWidth, kHeight);
+        int cycleMoments = 0;
+        // A moment amid each kind of scene's reveal steps: spread moments
+        // alone can miss a short reveal when draws count as moments too.
+        std::map<Scene, int> revealMoments;
+        {
+            Show& show = StartShow(withEvent);
+            DWORD previous = 0;
+            auto count = [&](bool sleeping, DWORD ms) {
+                ++cycleMoments;
+                cycleScenes_.insert(show.Sequencer.CurrentScene);
+                if (sleeping && ms == 1 && previous == 1)
+                    revealMoments.emplace(show.Sequencer.CurrentScene, cycleMoments);
+                if (sleeping) previous = ms;
+                if (show.Sequencer.ScenesSetUp > kCycleScenes) show.ShowRunning = false;
+            };
+            posix::SetSleepHook([&](DWORD ms) { count(true, ms); });
+            if (atDraws) posix::SetScreenChangeHook([&] { count(false, 0); });
+            ShowThread(&show);
+        }
+        ASSERT_GT(cycleMoments, kMoments);
+        std::mt19937 random(2026);
+        std::vector<int> stopMoments;
+        for (int i = 0; i < kMoments; ++i)
+            stopMoments.push_back(cycleMoments * i / kMoments + int(random() % uint32_t(cycleMoments / kMoments)) + 1);
+        for (const auto& [scene, moment] : revealMoments) stopMoments.push_back(moment);
+        for (const int stopAt : stopMoments) {
+            Show& show = StartShow(withEvent);
+            int moments = 0;
+            DWORD previous = 0;
+            bool stopped = false;
+            uint64_t stoppedAt = 0;
+            StopMoments seen;
+            auto at = [&](bool sleeping, DWORD ms) {
+                if (++moments == stopAt) {
+                    stopped = true;
+                    stoppedAt = posix::VirtualElapsed();
+                    stop(show);
+                    if (!sleeping) ++seen.drawsStopped;
+                    if (sleeping && ms > kRevealStepMs) ++seen.tickWaitsStopped;
+                    if (sleeping && ms == 1 && previous == 1) seen.revealsStopped.insert(show.Sequencer.CurrentScene);
+                } else if (stopped && sleeping) {
+                    ++seen.sleepsAfter;
+                }
+                if (sleeping) previous = ms;
+            };
+            posix::SetSleepHook([&](DWORD ms) { at(true, ms); });
+            if (atDraws) posix::SetScreenChangeHook([&] { at(false, 0); });
+            EXPECT_EQ(ShowThread(&show), 0u);
+            posix::SetSleepHook(nullptr);
+            posix::SetScreenChangeHook(nullptr);
+            seen.clockAfter = posix::VirtualElapsed() - stoppedAt;
+            ASSERT_TRUE(stopped) << "moment " << stopAt << " of " << cycleMoments;
+            check(seen, stopAt);
+            totals_.tickWaitsStopped += seen.tickWaitsStopped;
+            totals_.drawsStopped += seen.drawsStopped;
+            totals_.revealsStopped.insert(seen.revealsStopped.begin(), seen.revealsStopped.end());
+        }
     }
-    posix::SetSleepHook(nullptr);
-    EXPECT_GT(tickWaitsStopped, 0);
-    EXPECT_EQ(revealsStopped, cycleScenes) << "a stop in the reveal of every kind of scene";
+
+    std::set<Scene> cycleScenes_;
+    StopMoments totals_;
+};
+
+TEST_F(StopTest, AClearedRunFlagAloneEndsTheThreadWithinOneSleep) {
+    StopAtMoments(
+        false, false, [](Show& show) { show.ShowRunning = false; },
+        [](const StopMoments& seen, int at) { EXPECT_EQ(seen.sleepsAfter, 0) << "cleared during sleep " << at; });
+    EXPECT_GT(totals_.tickWaitsStopped, 0);
+    EXPECT_EQ(totals_.revealsStopped, cycleScenes_) << "a stop in the reveal of every kind of scene";
+}
+
+// The window's thread stops the show with the stop event as well: the wait in
+// progress ends at once, so the clock never moves on after the stop.
+TEST_F(StopTest, AStopAtAnyMomentEndsTheThreadWithoutTheClockMovingOn) {
+    StopAtMoments(true, true, StopShow, [](const StopMoments& seen, int at) {
+        EXPECT_EQ(seen.clockAfter, 0u) << "stopped at moment " << at;
+        EXPECT_EQ(seen.sleepsAfter, 0) << "stopped at moment " << at;
+    });
+    EXPECT_GT(totals_.tickWaitsStopped, 0);
+    EXPECT_GT(totals_.drawsStopped, 0);
+    EXPECT_EQ(totals_.revealsStopped, cycleScenes_) << "a stop in the reveal of every kind of scene";
 }
 
 class SmallAndOddOutputs : public SequencerTest, public ::testing::WithParamInterface<std::pair<int, int>> {};

@@ -178,7 +178,7 @@ void LiveLoop::PresentEveryWindow() {
         return;
     }
     // Taken once, for every window's part of it.
-    const RECT changed = posix::TakeChangedArea();
+    const std::vector<RECT> changed = posix::TakeChangedAreas();
     presenter_.Present(wholePending_, changed);
     for (Presenter* other : others_) other->Present(wholePending_, changed);
 }

@@ -34,13 +34,14 @@ public:
     SDL_Window* Window() const { return window_; }
     // The window's size in pixels now, which the screen surface should match.
     void Size(int& width, int& height) const;
-    // Copies what changed on the screen surface since the last present (all
-    // of it when whole) to the window, scaled to fill it with
-    // nearest-neighbour scaling when the sizes differ. Returns success.
+    // Copies the areas that changed on the screen surface since the last
+    // present, one by one (all of it when whole), to the window, scaled to
+    // fill it with nearest-neighbour scaling when the sizes differ. Returns
+    // success.
     bool Present(bool whole);
-    // The same, with the changed area (screen coordinates) taken by the
+    // The same, with the changed areas (screen coordinates) taken by the
     // caller, which shows one surface in several windows.
-    bool Present(bool whole, const RECT& changedOnScreen);
+    bool Present(bool whole, const std::vector<RECT>& changedOnScreen);
     // The part of the screen surface (screen coordinates) the window shows;
     // empty, as it starts, for all of it.
     void ShowPart(const RECT& part) { part_ = part; }
@@ -50,6 +51,7 @@ private:
     Presenter() = default;
 
     SDL_Window* window_ = nullptr;
+    bool foreign_ = false;  // another program's window, which stays when the presenter goes
     RECT part_{};
     // A copy of the screen surface, kept whole between presents, which the
     // changed part is blitted from.
@@ -60,5 +62,11 @@ private:
 // Before SDL makes any window: window surfaces straight on the X server
 // (shared memory), never through a renderer SDL would make for them.
 void UseSoftwareWindowSurfaces();
+// Starts SDL's video on a display a person can see, or fails: without one,
+// SDL would fall back to drawing off screen, and the saver would run unseen
+// until killed. A busy X server sometimes drops a new connection before
+// answering it, so a failed start is tried again a few times. Returns
+// success; SDL_GetError says why not.
+bool StartVisibleVideo();
 
 }  // namespace quibac::linux_sdl

@@ -178,7 +178,7 @@ int main(int argc, char** argv) {
     // was sent to a window destroyed under the program may arrive only as SDL
     // closes its connections.
     CountXErrors();
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    if (!StartVisibleVideo()) {
         std::fprintf(stderr, "quibac: no display: %s\n", SDL_GetError());
         return kNoDisplayExitCode;
     }

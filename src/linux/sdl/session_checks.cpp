@@ -16,6 +16,7 @@ bool ReportLeftovers(const SessionBaseline& baseline) {
     } counts[] = {
         {"threads", posix::LiveThreads()},
         {"thread handles", posix::OpenThreadHandles()},
+        {"event handles", posix::OpenEventHandles()},
         {"windows", posix::LiveWindows()},
         {"GDI objects", posix::LiveGdiObjects() - baseline.gdiObjects},
         {"memory blocks", posix::LiveMemoryBlocks() - baseline.memoryBlocks},

@@ -80,8 +80,9 @@ DWORD WINAPI GetTickCount(void) {
 MMRESULT WINAPI timeBeginPeriod(UINT) { return TIMERR_NOERROR; }
 MMRESULT WINAPI timeEndPeriod(UINT) { return TIMERR_NOERROR; }
 
-void WINAPI Sleep(DWORD dwMilliseconds) {
-    pthread_testcancel();
+namespace posix::detail {
+
+void RunSleepHook(DWORD milliseconds) {
     ClockState& c = Clock();
     posix::SleepHook hook;
     {
@@ -89,13 +90,23 @@ void WINAPI Sleep(DWORD dwMilliseconds) {
         hook = c.sleepHook;
     }
     // The hook runs with no lock held: it may block until cancelled.
-    if (hook) hook(dwMilliseconds);
+    if (hook) hook(milliseconds);
+}
+
+void CountSleep(DWORD milliseconds) {
+    ClockState& c = Clock();
     c.sleepCalls++;
-    c.sleptMs += dwMilliseconds;
-    if (c.virtualMode) {
-        c.virtualMs += dwMilliseconds == 0 ? 1 : dwMilliseconds;
-        return;
-    }
+    c.sleptMs += milliseconds;
+    if (c.virtualMode) c.virtualMs += milliseconds == 0 ? 1 : milliseconds;
+}
+
+}  // namespace posix::detail
+
+void WINAPI Sleep(DWORD dwMilliseconds) {
+    pthread_testcancel();
+    posix::detail::RunSleepHook(dwMilliseconds);
+    posix::detail::CountSleep(dwMilliseconds);
+    if (Clock().virtualMode) return;
     if (dwMilliseconds == 0)
         std::this_thread::yield();
     else

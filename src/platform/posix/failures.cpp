@@ -9,8 +9,8 @@
 
 namespace {
 
-// CreateThread is the last kind of posix::FailingCall.
-constexpr size_t kKinds = size_t(posix::FailingCall::CreateThread) + 1;
+// CreateEvent is the last kind of posix::FailingCall.
+constexpr size_t kKinds = size_t(posix::FailingCall::CreateEvent) + 1;
 
 // Whether a failure is armed for a kind, and the successful calls still to
 // come before it fires.

@@ -205,6 +205,21 @@ void ResetThreadStartHook();
 // top-level filter, then the end of the process. Never returns.
 [[noreturn]] void EndProcessOnThreadFault();
 
+// Kernel objects by kind (threads.cpp, events.cpp), behind the one
+// WaitForSingleObject and CloseHandle (handles.cpp). Each answers only for
+// handles it made, and says whether the handle was one of them.
+bool WaitForThread(HANDLE handle, DWORD milliseconds, DWORD& result);
+bool CloseThreadHandle(HANDLE handle);
+bool WaitForEvent(HANDLE handle, DWORD milliseconds, DWORD& result);
+bool CloseEventHandle(HANDLE handle);
+
+// Sleeps (clock.cpp). A timed wait that has to wait is a sleep too: it runs
+// the sleep hook (with no lock held) before it starts, and when it has waited
+// its whole time it is counted as a sleep of that length, which in virtual
+// time moves the clock on by it.
+void RunSleepHook(DWORD milliseconds);
+void CountSleep(DWORD milliseconds);
+
 // The primary monitor's rectangle, and forgetting any others.
 RECT PrimaryMonitor();
 void ResetMonitors();

@@ -20,8 +20,13 @@ struct ChangeRecord {
     bool keepBlits = true;
     uint64_t changes = 0;
     posix::ScreenChangeHook hook;
-    RECT changed{};  // empty when right <= left
+    // What was drawn since last taken, as drawn, up to kChangedAreasKept
+    // areas; past that they are gathered into one around them all (a reveal
+    // draws its rows by the hundred), and listing starts again after it.
+    std::vector<RECT> changed;
 };
+
+constexpr size_t kChangedAreasKept = 128;
 
 ChangeRecord& Changes() {
     // Never destroyed: threads and exit-time checks may still look at it.
@@ -36,7 +41,21 @@ bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 // The whole surface counts as changed once its size or contents are made anew.
 void ChangeAll() {
     const posix::detail::Screen& s = posix::detail::TheScreen();
-    Changes().changed = RECT{0, 0, s.width, s.height};
+    Changes().changed.assign(1, RECT{0, 0, s.width, s.height});
+}
+
+RECT Bounds(const std::vector<RECT>& areas) {
+    if (areas.empty()) return RECT{};
+    RECT all = areas.front();
+    for (const RECT& r : areas)
+        all = RECT{std::min(all.left, r.left), std::min(all.top, r.top), std::max(all.right, r.right),
+                   std::max(all.bottom, r.bottom)};
+    return all;
+}
+
+bool Holds(const RECT& outer, const RECT& inner) {
+    return outer.left <= inner.left && outer.top <= inner.top && outer.right >= inner.right &&
+           outer.bottom >= inner.bottom;
 }
 }  // namespace
 
@@ -66,13 +85,11 @@ void NoteChangedArea(int left, int top, int right, int bottom) {
     const Screen& s = TheScreen();
     const RECT area{std::max(left, 0), std::max(top, 0), std::min(right, s.width), std::min(bottom, s.height)};
     if (IsEmpty(area)) return;
-    RECT& changed = Changes().changed;
-    if (IsEmpty(changed)) {
-        changed = area;
-        return;
-    }
-    changed = RECT{std::min(changed.left, area.left), std::min(changed.top, area.top),
-                   std::max(changed.right, area.right), std::max(changed.bottom, area.bottom)};
+    std::vector<RECT>& changed = Changes().changed;
+    for (const RECT& r : changed)
+        if (Holds(r, area)) return;
+    changed.push_back(area);
+    if (changed.size() > kChangedAreasKept) changed.assign(1, Bounds(changed));
 }
 
 void ResizedScreen() { ChangeAll(); }
@@ -146,13 +163,16 @@ void CopyScreen(void* destination, int destinationPitch) {
     CopyScreenArea(ScreenBounds(), destination, destinationPitch);
 }
 
-RECT TakeChangedArea() {
+RECT TakeChangedArea() { return Bounds(TakeChangedAreas()); }
+
+std::vector<RECT> TakeChangedAreas() {
     Guard guard(GdiLock());
-    RECT area = Changes().changed;
-    Changes().changed = RECT{};
-    if (IsEmpty(area)) return RECT{};
+    std::vector<RECT> areas;
+    areas.swap(Changes().changed);
+    // Kept in surface pixels, given in screen coordinates.
     const Screen& s = TheScreen();
-    return RECT{area.left + s.left, area.top + s.top, area.right + s.left, area.bottom + s.top};
+    for (RECT& r : areas) r = RECT{r.left + s.left, r.top + s.top, r.right + s.left, r.bottom + s.top};
+    return areas;
 }
 
 void CopyScreenArea(const RECT& area, void* destination, int destinationPitch) {

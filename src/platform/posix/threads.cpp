@@ -147,11 +147,10 @@ HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE
     return handle;
 }
 
-DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
-    ThreadTable& t = Table();
-    std::unique_lock<std::mutex> lock(t.lock);
-    const std::shared_ptr<ThreadObject> object = FindThread(hHandle);
-    if (!object) return WAIT_FAILED;
+namespace {
+
+DWORD WaitForThreadObject(ThreadTable& t, std::unique_lock<std::mutex>& lock,
+                          const std::shared_ptr<ThreadObject>& object, DWORD dwMilliseconds) {
     const auto ended = [&] { return object->ended; };
     if (dwMilliseconds == INFINITE) {
         t.ended.wait(lock, ended);
@@ -173,6 +172,17 @@ DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
         const uint64_t step = uint64_t(std::max<int64_t>(realMs.count(), 1)) * posix::kWaitStepMs;
         posix::AdvanceVirtualTime(uint32_t(std::min(step, deadline - now)));
     }
+}
+
+}  // namespace
+
+bool posix::detail::WaitForThread(HANDLE handle, DWORD milliseconds, DWORD& result) {
+    ThreadTable& t = Table();
+    std::unique_lock<std::mutex> lock(t.lock);
+    const std::shared_ptr<ThreadObject> object = FindThread(handle);
+    if (!object) return false;
+    result = WaitForThreadObject(t, lock, object, milliseconds);
+    return true;
 }
 
 BOOL WINAPI TerminateThread(HANDLE hThread, DWORD dwExitCode) {
@@ -197,11 +207,11 @@ BOOL WINAPI GetExitCodeThread(HANDLE hThread, LPDWORD lpExitCode) {
     return TRUE;
 }
 
-BOOL WINAPI CloseHandle(HANDLE hObject) {
+bool posix::detail::CloseThreadHandle(HANDLE handle) {
     ThreadTable& t = Table();
     std::lock_guard<std::mutex> guard(t.lock);
     // The thread keeps its own reference to the object until it ends.
-    return t.handles.erase(hObject) != 0 ? TRUE : FALSE;
+    return t.handles.erase(handle) != 0;
 }
 
 namespace posix {

@@ -28,6 +28,7 @@ PREVIEW_HOST = "C:\\quibac\\preview_host.exe"
 EXACT_COMMAND = "C:\\quibac\\exact_command.exe"
 SEND_MESSAGE = "C:\\quibac\\send_message.exe"
 WINDOW_TEXTS = "C:\\quibac\\window_texts.exe"
+EMPTY_WINDOW = "C:\\quibac\\empty_window.exe"
 SAVER_98 = "C:\\win98\\quibac98.scr"
 PASSWORD_CPL_98 = "C:\\win98\\PASSWORD.CPL"
 
@@ -42,11 +43,12 @@ class Build:
         self.exact_command = os.path.join(programs, "exact_command.exe")
         self.send_message = os.path.join(programs, "send_message.exe")
         self.window_texts = os.path.join(programs, "window_texts.exe")
+        self.empty_window = os.path.join(programs, "empty_window.exe")
         self.password_cpl = os.path.join(programs, "password_cpl.dll")
 
     def missing(self):
         files = (self.saver, self.preview_host, self.exact_command, self.send_message, self.window_texts,
-                 self.password_cpl)
+                 self.empty_window, self.password_cpl)
         return [path for path in files if not os.path.isfile(path)]
 
 
@@ -88,6 +90,7 @@ class Session:
             EXACT_COMMAND: self.build.exact_command,
             SEND_MESSAGE: self.build.send_message,
             WINDOW_TEXTS: self.build.window_texts,
+            EMPTY_WINDOW: self.build.empty_window,
             SAVER_98: self.build.saver,
             PASSWORD_CPL_98: self.build.password_cpl,
         }

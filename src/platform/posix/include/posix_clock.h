@@ -22,7 +22,8 @@ void SetLocalDateTime(int year, int month, int day, int hour = 12, int minute = 
 void AdvanceVirtualTime(uint32_t milliseconds);
 // Total milliseconds of virtual time since the last reset.
 uint64_t VirtualElapsed();
-// Number of Sleep calls and their total requested time since the last reset.
+// Number of Sleep calls and their total requested time since the last reset;
+// a timed wait on an event that waited its whole timeout counts as a Sleep.
 uint64_t SleepCalls();
 uint64_t SleptMilliseconds();
 

@@ -51,6 +51,10 @@ void CopyScreen(void* destination, int destinationPitch);
 // last call (the whole surface after a reset or a change of size), and empty
 // from then until the next drawing: a live program copies only that.
 RECT TakeChangedArea();
+// The same, as the rectangles that were drawn (none contained in another
+// that is listed), or their bounding rectangle alone once there are too many
+// to be worth copying one by one. Taking either forgets both.
+std::vector<RECT> TakeChangedAreas();
 // Copies area of the surface into a buffer where the area's top-left pixel is
 // at destination and rows start destinationPitch bytes apart. What lies off
 // the surface is left untouched.

@@ -121,12 +121,15 @@ int SoundCalls();
 // Threads from CreateThread that have not ended, and thread handles not closed.
 int LiveThreads();
 int OpenThreadHandles();
+// Event handles from CreateEventA not closed.
+int OpenEventHandles();
 // In virtual time a timed wait lasts its timeout on the virtual clock; while it
 // waits, the waiter moves the clock on by kWaitStepMs for each real millisecond,
 // so a wait for a thread that never ends still times out (in a tenth of its
 // time).
 constexpr uint32_t kWaitStepMs = 10;
-// Called on the sleeping thread at the start of every Sleep, with its argument.
+// Called on the sleeping thread at the start of every Sleep, with its argument,
+// and of every timed wait on an event that finds it clear, with its timeout.
 // A hook may block; TerminateThread interrupts a blocked hook as it interrupts
 // the Sleep itself.
 using SleepHook = std::function<void(DWORD milliseconds)>;
@@ -141,7 +144,15 @@ void SetThreadStartHook(ThreadStartHook hook);
 // ---- failures on request ---------------------------------------------------------
 // The next call of the kind fails once, after `after` more successful calls of
 // that kind, as when Windows runs out of memory or GDI objects.
-enum class FailingCall { GetDC, GlobalAlloc, CreatePalette, CreateCompatibleDC, CreateCompatibleBitmap, CreateThread };
+enum class FailingCall {
+    GetDC,
+    GlobalAlloc,
+    CreatePalette,
+    CreateCompatibleDC,
+    CreateCompatibleBitmap,
+    CreateThread,
+    CreateEvent
+};
 void FailCall(FailingCall call, int after = 0);
 
 }  // namespace posix
