@@ -130,6 +130,19 @@ class SecondBuildTest(RepositoryTestCase):
                             "GIT_COMMITTER_EMAIL": "t@t"})
         self.assertEqual(main.check(self.folder, first, {}, True, LAST_COMMIT_TIME), [])
 
+    def test_a_windows_only_second_build_leaves_the_sums_of_every_file_alone(self):
+        # The first build made more files than the second, so its sums differ
+        # from the second's while every file both made is the same.
+        self.make_repository()
+        self.write("tools/release", self.FAKE_RELEASE)
+        first = {"setup.exe": self.write("build/release/setup.exe", str(LAST_COMMIT_TIME).encode())}
+        self.write("build/release/SHA256SUMS", b"sums of the .deb too")
+        cases = ((True, [main.SUMS]), (False, []))
+        for compare_sums, differing in cases:
+            with self.subTest(compare_sums=compare_sums):
+                found = main.check(self.folder, first, {}, True, LAST_COMMIT_TIME, compare_sums=compare_sums)
+                self.assertEqual([name for name, _ in found], differing)
+
 
 class MissingToolsTest(unittest.TestCase):
     def test_a_machine_without_the_tools_is_told_which_packages_bring_them(self):

@@ -22,6 +22,11 @@ def installer_name(version):
     return f"quibac-setup-{version}.exe"
 
 
+def file_names(version):
+    """The release files made from the Windows builds alone."""
+    return (zip_name(version), installer_name(version))
+
+
 def licences(root):
     """(name in the release, source file) of every licence, the program's first."""
     folder = os.path.join(root, "assets", "licences")
