@@ -139,6 +139,15 @@ TEST_F(ResembedTest, WhatCannotBeCompiledExactlyStopsTheBuild) {
         {"1 DIALOG 0, 0, 1, 1\nCAPTION \"caf\xC3\xA9\"\nBEGIN\nEND\n", "not ASCII"},
         {"1 DIALOG 0, 0, 1, 1\nBEGIN\n", "unexpected end"},
         {"#include \"nowhere.rc\"\n", "cannot be read"},
+        // A template would read back as something else: an extended one, or
+        // a text taken for an ordinal.
+        {"1 DIALOG 0, 0, 1, 1\nSTYLE 0xFFFF0001\nBEGIN\nEND\n", "extended"},
+        {"#pragma code_page(65001)\n1 DIALOG 0, 0, 1, 1\nBEGIN\n CONTROL \"x\", 1, \"\xEF\xBF\xBF"
+         "B\", 0, 1, 2, 3, 4\nEND\n",
+         "U+FFFF"},
+        {"#pragma code_page(65001)\n1 DIALOG 0, 0, 1, 1\nBEGIN\n CONTROL \"\xEF\xBF\xBFx\", 1, \"Button\", 0, 1, 2, 3, "
+         "4\nEND\n",
+         "U+FFFF"},
     };
     for (const auto& c : cases) {
         const Outcome o = Run(c.script);

@@ -10,6 +10,8 @@ namespace {
 
 constexpr uint32_t kSetFont = 0x40;  // DS_SETFONT
 constexpr uint16_t kOrdinalMark = 0xFFFF;
+constexpr uint32_t kExtendedSignature = 0xFFFF0001;  // how a DLGTEMPLATEEX begins
+constexpr char kOrdinalMarkUtf8[] = "\xEF\xBF\xBF";  // U+FFFF
 constexpr size_t kMaxControls = 0xFFFF;
 constexpr uint32_t kFirstSupplementary = 0x10000;
 constexpr uint16_t kHighSurrogate = 0xD800, kLowSurrogate = 0xDC00;
@@ -49,6 +51,13 @@ private:
     std::vector<uint8_t> bytes_;
 };
 
+// A class or control text that begins with U+FFFF would read back as an
+// ordinal, and every field after it would be misread.
+void RefuseOrdinalLookalike(const std::string& text) {
+    if (text.rfind(kOrdinalMarkUtf8, 0) == 0)
+        throw ScriptError("a dialog text cannot begin with U+FFFF, the mark of an ordinal: " + text);
+}
+
 std::string Upper(std::string s) {
     for (char& c : s) c = char(std::toupper(static_cast<unsigned char>(c)));
     return s;
@@ -58,6 +67,9 @@ std::string Upper(std::string s) {
 
 std::vector<uint8_t> CompileDialog(const DialogDefinition& dialog) {
     if (dialog.controls.size() > kMaxControls) throw ScriptError("too many controls in one dialog");
+    // Windows would read such a DIALOG as an extended template.
+    if (dialog.style == kExtendedSignature)
+        throw ScriptError("a DIALOG's style cannot be that of an extended template");
     Writer w;
     w.Dword(dialog.style);
     w.Dword(dialog.exStyle);
@@ -74,6 +86,8 @@ std::vector<uint8_t> CompileDialog(const DialogDefinition& dialog) {
         w.Text(dialog.typeface);
     }
     for (const DialogControl& c : dialog.controls) {
+        RefuseOrdinalLookalike(c.className);
+        if (!c.textIsOrdinal) RefuseOrdinalLookalike(c.text);
         w.Align();
         w.Dword(c.style);
         w.Dword(c.exStyle);
