@@ -13,7 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
