@@ -162,8 +162,10 @@ void GenerateResourceSet(const Destination& where) {
             // Stored as what it changes of the reference's picture, which the
             // loader lays down first.
             const BitmapPiece& ground = PieceOf(pieces, resource);
+            // The mapping over the ground repeats the ground's own diffusion.
+            if (ground.dither != Dither::ErrorDiffusion) throw std::logic_error(resource + " is not error-diffused");
             const std::string file = language.code + "/" + ground.file;
-            IndexedImage indexed = Quantize(render(language), matcher, Dither::ErrorDiffusion);
+            IndexedImage indexed = QuantizeOver(render(language), ground.picture, matcher);
             WriteFile((out / file).string(), EncodeBitmapOver(indexed, ground.indexed, palette.colours));
             entries.entries.push_back({resource + " BITMAP", file});
             preview.pictures[resource] = std::move(indexed);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 
 namespace artgen {
 
@@ -32,6 +33,70 @@ constexpr std::array<std::array<int, 8>, 8> kBayer = {{
 }};
 
 int Clamp(int v) { return std::clamp(v, 0, 255); }
+
+using Error = std::array<int, 3>;
+
+struct Choice {
+    uint8_t index;
+    Error error;  // what the entry misses of the colour, for the neighbours
+};
+
+// Floyd-Steinberg's running errors, in sixteenths, for the row being mapped
+// and the next, with a pixel of margin at both ends. Rows are walked
+// serpentine: left to right, then right to left.
+class Diffusion {
+public:
+    Diffusion(int width, ColourMatcher& matcher)
+        : matcher_(matcher), current_(size_t(width) + 2), next_(size_t(width) + 2) {}
+
+    void StartRow() { std::fill(next_.begin(), next_.end(), Error{0, 0, 0}); }
+    void EndRow() { std::swap(current_, next_); }
+
+    Choice Choose(Rgb c, int x) {
+        const size_t k = size_t(x) + 1;
+        const PaletteTable& colours = matcher_.palette().colours;
+        uint8_t index = matcher_.Nearest(c.r, c.g, c.b);
+        const Rgb e = colours[index];
+        if (ColourDistance(c.r, c.g, c.b, e.r, e.g, e.b) <= kCloseEnough) return {index, {0, 0, 0}};
+        const int r = Clamp(c.r + current_[k][0] / 16);
+        const int g = Clamp(c.g + current_[k][1] / 16);
+        const int b = Clamp(c.b + current_[k][2] / 16);
+        index = matcher_.Nearest(r, g, b);
+        const Rgb q = colours[index];
+        return {index, {r - q.r, g - q.g, b - q.b}};
+    }
+
+    // Hands the error of column x on to the pixels not yet mapped; dir is
+    // the row's direction, +1 or -1.
+    void Spread(int x, int dir, const Error& err) {
+        const size_t k = size_t(x) + 1;
+        for (size_t ch = 0; ch < 3; ++ch) {
+            current_[size_t(long(k) + dir)][ch] += err[ch] * 7;
+            next_[size_t(long(k) - dir)][ch] += err[ch] * 3;
+            next_[k][ch] += err[ch] * 5;
+            next_[size_t(long(k) + dir)][ch] += err[ch] * 1;
+        }
+    }
+
+private:
+    ColourMatcher& matcher_;
+    std::vector<Error> current_, next_;
+};
+
+// The changed pixels and their surroundings: a seam of single pixels
+// dithered apart from their neighbours would show as a line of flat colour
+// where the ground's words were.
+std::vector<uint8_t> RepaintedArea(const RgbImage& image, const RgbImage& ground) {
+    std::vector<uint8_t> repaint(image.pixels.size());
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            if (image.at(x, y) == ground.at(x, y)) continue;
+            for (int v = std::max(0, y - kRepaintMargin); v <= std::min(image.height - 1, y + kRepaintMargin); ++v)
+                for (int u = std::max(0, x - kRepaintMargin); u <= std::min(image.width - 1, x + kRepaintMargin); ++u)
+                    repaint[size_t(v) * size_t(image.width) + size_t(u)] = 1;
+        }
+    return repaint;
+}
 
 }  // namespace
 
@@ -87,38 +152,46 @@ IndexedImage Quantize(const RgbImage& image, ColourMatcher& matcher, Dither dith
         return out;
     }
 
-    // Errors in sixteenths, for this row and the next, with a pixel of margin
-    // at both ends.
-    const size_t w = size_t(image.width) + 2;
-    std::vector<std::array<int, 3>> current(w), next(w);
+    Diffusion diffusion(image.width, matcher);
     for (int y = 0; y < image.height; ++y) {
-        std::fill(next.begin(), next.end(), std::array<int, 3>{0, 0, 0});
+        diffusion.StartRow();
         const bool leftToRight = (y % 2) == 0;
         for (int step = 0; step < image.width; ++step) {
             const int x = leftToRight ? step : image.width - 1 - step;
-            const int dir = leftToRight ? 1 : -1;
-            const size_t k = size_t(x) + 1;
-            const Rgb c = image.at(x, y);
-            uint8_t index = matcher.Nearest(c.r, c.g, c.b);
-            const Rgb e = colours[index];
-            std::array<int, 3> err{0, 0, 0};
-            if (ColourDistance(c.r, c.g, c.b, e.r, e.g, e.b) > kCloseEnough) {
-                const int r = Clamp(c.r + current[k][0] / 16);
-                const int g = Clamp(c.g + current[k][1] / 16);
-                const int b = Clamp(c.b + current[k][2] / 16);
-                index = matcher.Nearest(r, g, b);
-                const Rgb q = colours[index];
-                err = {r - q.r, g - q.g, b - q.b};
-            }
-            out.pixels[size_t(y) * size_t(image.width) + size_t(x)] = index;
-            for (int ch = 0; ch < 3; ++ch) {
-                current[size_t(long(k) + dir)][size_t(ch)] += err[size_t(ch)] * 7;
-                next[size_t(long(k) - dir)][size_t(ch)] += err[size_t(ch)] * 3;
-                next[k][size_t(ch)] += err[size_t(ch)] * 5;
-                next[size_t(long(k) + dir)][size_t(ch)] += err[size_t(ch)] * 1;
-            }
+            const Choice choice = diffusion.Choose(image.at(x, y), x);
+            diffusion.Spread(x, leftToRight ? 1 : -1, choice.error);
+            out.pixels[size_t(y) * size_t(image.width) + size_t(x)] = choice.index;
         }
-        std::swap(current, next);
+        diffusion.EndRow();
+    }
+    return out;
+}
+
+IndexedImage QuantizeOver(const RgbImage& image, const RgbImage& ground, ColourMatcher& matcher) {
+    if (image.width != ground.width || image.height != ground.height)
+        throw std::logic_error("a picture is mapped over a ground of its size");
+    IndexedImage out{image.width, image.height, std::vector<uint8_t>(image.pixels.size())};
+    const std::vector<uint8_t> repaint = RepaintedArea(image, ground);
+    // The ground's own diffusion runs alongside: outside the repainted area
+    // its choice and its error are taken, so the picture's dithering neither
+    // leaves that area nor meets it other than the ground's did.
+    Diffusion mine(image.width, matcher), theirs(image.width, matcher);
+    for (int y = 0; y < image.height; ++y) {
+        mine.StartRow();
+        theirs.StartRow();
+        const bool leftToRight = (y % 2) == 0;
+        const int dir = leftToRight ? 1 : -1;
+        for (int step = 0; step < image.width; ++step) {
+            const int x = leftToRight ? step : image.width - 1 - step;
+            const Choice under = theirs.Choose(ground.at(x, y), x);
+            theirs.Spread(x, dir, under.error);
+            const Choice choice =
+                !repaint[size_t(y) * size_t(image.width) + size_t(x)] ? under : mine.Choose(image.at(x, y), x);
+            mine.Spread(x, dir, choice.error);
+            out.pixels[size_t(y) * size_t(image.width) + size_t(x)] = choice.index;
+        }
+        mine.EndRow();
+        theirs.EndRow();
     }
     return out;
 }

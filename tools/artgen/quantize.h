@@ -36,4 +36,14 @@ private:
 
 IndexedImage Quantize(const RgbImage& image, ColourMatcher& matcher, Dither dither);
 
+// Pixels around a changed colour that are dithered again with it.
+constexpr int kRepaintMargin = 2;
+
+// A picture that repaints part of a ground picture, error-diffused as the
+// ground is: every pixel farther than kRepaintMargin (across or along) from
+// a colour that differs keeps the ground's entry, so that the mapping differs
+// from the ground's only around what was repainted. Throws std::logic_error
+// when the two differ in size.
+IndexedImage QuantizeOver(const RgbImage& image, const RgbImage& ground, ColourMatcher& matcher);
+
 }  // namespace artgen
