@@ -8,13 +8,13 @@ This module has an X server and a Wine prefix of its own
 (build/e2e/prefix-monitors), since the run's shared ones have one monitor.
 """
 
-import atexit
 import os
 import shutil
 import unittest
 
 from harness import session as run_session
 from harness.monitor_screen import Monitor, MonitorScreen
+from harness.per_run import PerRun
 from harness.screenshots import Region, capture
 from harness.settings_file import FILE_NAME, SECTION
 from harness.waiting import wait_until
@@ -84,15 +84,7 @@ class MonitorSession:
         run_session.close_prefix(self.prefix, self.input, self.screen)
 
 
-_session = None
-
-
-def session():
-    global _session
-    if _session is None:
-        _session = MonitorSession()
-        atexit.register(_session.close)
-    return _session
+session = PerRun(MonitorSession)
 
 
 class EveryMonitorTest(unittest.TestCase):

@@ -2,13 +2,13 @@
 (a fresh prefix for each test, discarded with it), and the setup program and
 its uninstaller run as a user or an administrator runs them."""
 
-import atexit
 import contextlib
 import os
 import shlex
 import shutil
 import unittest
 
+from harness.per_run import PerRun
 from harness.screenshots import capture
 from harness.virtual_screen import VirtualScreen
 from harness.waiting import wait_until
@@ -56,15 +56,7 @@ class Run:
             self.screen.stop()
 
 
-_run = None
-
-
-def current_run():
-    global _run
-    if _run is None:
-        _run = Run()
-        atexit.register(_run.close)
-    return _run
+current_run = PerRun(Run)
 
 
 class InstallerTestCase(unittest.TestCase):
