@@ -110,7 +110,12 @@ class LanguagesTest(E2ETestCase):
         for line in lines[1:]:
             number, _, text = line.partition(" ")
             controls.append((int(number), text))
-        self.keep(self.screenshot(f"dialog-{locale.split('.')[0]}"))
+        # The texts are there before the dialog is painted; the picture kept
+        # for a person to look at is taken once no row of it is black.
+        x, y, width, height = self.input.geometry(self.wait_for_window(caption))
+        dialog = Region(x, y, width, height)
+        self.keep(self.wait_for_screen(lambda s: not s.has_black_row(dialog), f"dialog drawn in {dialog}",
+                                       f"dialog-{locale.split('.')[0]}"))
         self.input.key("Escape")
         process.wait_exit(EXIT_TIMEOUT_S)
         return caption, controls
