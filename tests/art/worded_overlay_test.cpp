@@ -171,6 +171,30 @@ TEST(ArtWordedPictures, EachLanguageDiffersFromEnglishOnlyAroundItsWords) {
     }
 }
 
+// Longer words than English's close up or get smaller rather than run into
+// the calendar's roof, which rises to the right of the advert's subtitle.
+TEST(ArtWordedPictures, EveryAdvertSubtitleKeepsClearOfTheRoof) {
+    constexpr Rgb kSubtitleCream = {255, 241, 194};
+    constexpr int kFirstRow = 150, kLastRow = 180, kRoofFrom = 450, kClearance = 8;
+    const auto isRoof = [](Rgb c) { return c.r > 150 && c.g < 90 && c.b < 100; };
+    for (const Language& language : Languages()) {
+        SCOPED_TRACE(language.code);
+        const RgbImage advert = RenderAdvert(language);
+        int lettersSeen = 0;
+        for (int y = kFirstRow; y <= kLastRow; ++y) {
+            int roof = advert.width;
+            for (int x = kRoofFrom; x < advert.width && roof == advert.width; ++x)
+                if (isRoof(advert.at(x, y))) roof = x;
+            for (int x = 0; x < advert.width; ++x) {
+                if (!(advert.at(x, y) == kSubtitleCream)) continue;
+                ++lettersSeen;
+                EXPECT_LT(x, roof - kClearance) << "a letter at " << x << "," << y << ", the roof at " << roof;
+            }
+        }
+        EXPECT_GT(lettersSeen, 0) << "no subtitle was found where it is drawn";
+    }
+}
+
 }  // namespace
 }  // namespace artgen
 

@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace artgen {
 
@@ -286,6 +287,59 @@ void Headline(cairo_t* cr, const char* text, Font font, double size, double x, d
     cairo_fill(cr);
 }
 
+// How the subtitle's capitals are set. The calendar's roof rises to the
+// right of it, so longer words than the English ones must not reach it:
+// they close up, give up the lines and stars beside them, and only then get
+// smaller.
+struct SubtitleFit {
+    std::vector<std::string> letters;
+    double size = 24;
+    double spacing = 7;
+    double width = 0;
+    bool ornaments = true;
+};
+
+constexpr double kSubtitleSize = 24, kSubtitleSpacing = 7;
+constexpr double kTightestSpacing = 3, kTightestWithOrnaments = 4;
+// The English words' width and a little: with the lines and stars beside
+// them, the right star just meets the roof's edge.
+constexpr double kWidthWithOrnaments = 272;
+// Without them, the words alone end before the roof's slope at their
+// baseline.
+constexpr double kWidthAlone = 340;
+
+double SubtitleWidth(cairo_t* cr, const std::vector<std::string>& letters, double size, double spacing) {
+    UseFont(cr, Font::Rounded, size);
+    double width = 0;
+    for (size_t i = 0; i < letters.size(); ++i) {
+        cairo_text_extents_t e;
+        cairo_text_extents(cr, letters[i].c_str(), &e);
+        width += e.x_advance + (i + 1 < letters.size() ? spacing : 0);
+    }
+    return width;
+}
+
+SubtitleFit FitSubtitle(cairo_t* cr, std::vector<std::string> letters) {
+    SubtitleFit fit;
+    fit.letters = std::move(letters);
+    const auto set = [&](double size, double spacing) {
+        fit.size = size;
+        fit.spacing = spacing;
+        fit.width = SubtitleWidth(cr, fit.letters, size, spacing);
+    };
+    for (double spacing = kSubtitleSpacing; spacing >= kTightestWithOrnaments; --spacing) {
+        set(kSubtitleSize, spacing);
+        if (fit.width <= kWidthWithOrnaments) return fit;
+    }
+    fit.ornaments = false;
+    for (double spacing = kSubtitleSpacing; spacing >= kTightestSpacing; --spacing) {
+        set(kSubtitleSize, spacing);
+        if (fit.width <= kWidthAlone) return fit;
+    }
+    for (double size = kSubtitleSize; fit.width > kWidthAlone; size -= 0.5) set(size, kTightestSpacing);
+    return fit;
+}
+
 void Title(cairo_t* cr, const std::string& kind) {
     constexpr double kSize = 104, kBaseline = 128;
     const TextBox quib = MeasureText(cr, Font::Script, kSize, "Quib ");
@@ -298,31 +352,25 @@ void Title(cairo_t* cr, const std::string& kind) {
 
     // The product's kind ("SCREEN SAVER") in spaced capitals under the title.
     RequireGlyphs(Font::Rounded, kind);
-    const std::vector<std::string> letters = Letters(kind);
-    UseFont(cr, Font::Rounded, 24);
-    double width = 0;
-    constexpr double kSpacing = 7;
-    for (size_t i = 0; i < letters.size(); ++i) {
-        cairo_text_extents_t e;
-        cairo_text_extents(cr, letters[i].c_str(), &e);
-        width += e.x_advance + (i + 1 < letters.size() ? kSpacing : 0);
-    }
-    double lx = 400 - width / 2;
+    const SubtitleFit fit = FitSubtitle(cr, Letters(kind));
+    UseFont(cr, Font::Rounded, fit.size);
+    double lx = 400 - fit.width / 2;
     SetColour(cr, Hex(0xFFF1C2));
-    for (const std::string& letter : letters) {
+    for (const std::string& letter : fit.letters) {
         cairo_move_to(cr, lx, 176);
         cairo_show_text(cr, letter.c_str());
         cairo_text_extents_t e;
         cairo_text_extents(cr, letter.c_str(), &e);
-        lx += e.x_advance + kSpacing;
+        lx += e.x_advance + fit.spacing;
     }
+    if (!fit.ornaments) return;
     for (double s : {-1.0, 1.0}) {
-        cairo_move_to(cr, 400 + s * (width / 2 + 14), 168);
-        cairo_line_to(cr, 400 + s * (width / 2 + 64), 168);
+        cairo_move_to(cr, 400 + s * (fit.width / 2 + 14), 168);
+        cairo_line_to(cr, 400 + s * (fit.width / 2 + 64), 168);
         SetColour(cr, Hex(0xFFF1C2), 0.8);
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
-        StarPath(cr, 400 + s * (width / 2 + 74), 168, 7, 2.2, 4, 0);
+        StarPath(cr, 400 + s * (fit.width / 2 + 74), 168, 7, 2.2, 4, 0);
         cairo_fill(cr);
     }
 }
