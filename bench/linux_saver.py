@@ -74,7 +74,7 @@ def watch(saver, server_pid, seconds):
             "resident_mib": measuring.resident_mib(saver.pid) if ran else None}
 
 
-def run_on(program, display, server_pid, seconds, stretch):
+def run_on(program, display, server_pid, seconds, stretch, arguments=()):
     """The program full screen on display at Stretch stretch, measured after
     its start-up; raises RuntimeError, with its last words, when it does not
     show or ends during the run."""
@@ -85,7 +85,8 @@ def run_on(program, display, server_pid, seconds, stretch):
             ini.write(f"[Quib Advent Screen Saver]\nStretch={stretch}\n")
         log_path = os.path.join(work, "saver.log")
         with open(log_path, "w") as log:
-            saver = subprocess.Popen([program, "/s"], env={**os.environ, "DISPLAY": display, "XDG_CONFIG_HOME": work},
+            saver = subprocess.Popen([program, "/s", *arguments],
+                                     env={**os.environ, "DISPLAY": display, "XDG_CONFIG_HOME": work},
                                      stdout=log, stderr=subprocess.STDOUT)
         wait_for_window(display, saver, log_path)
         time.sleep(SETTLE_S)
@@ -102,9 +103,10 @@ def run_on(program, display, server_pid, seconds, stretch):
         shutil.rmtree(work, ignore_errors=True)
 
 
-def measure_native(display, server, seconds, stretch):
-    """One run of the program built here on a screen the caller started."""
-    return run_on(PROGRAM, display, server.pid, seconds, stretch)
+def measure_native(display, server, seconds, stretch, arguments=()):
+    """One run of the program built here on a screen the caller started,
+    with these arguments after /s."""
+    return run_on(PROGRAM, display, server.pid, seconds, stretch, arguments)
 
 
 def measure_once(program, width, height, seconds, stretch):

@@ -4,7 +4,9 @@ program costs in the same run at the same size: processor time of every
 process of headless Chromium (browser, renderer, GPU and utility processes,
 and chromedriver) over wall time, with the site served by a plain static
 server; then the native program full screen on a private X screen, itself
-and with its X server (bench/linux_saver.py's measurement). Stretch 0.
+and with its X server (bench/linux_saver.py's measurement). Stretch 0, and
+both show 7 December from seed 7, so that both spend the minute on the same
+scenes.
 
 As a floor for any page, the same browser is also measured showing a bare
 canvas set up as the page's (the picture's size, centred, opaque and
@@ -42,6 +44,8 @@ import site_browser  # noqa: E402
 SITE = os.path.join(ROOT, "build", "web", "site")
 OUTPUT = os.path.join(ROOT, "build", "web", "bench-web-cpu.json")
 START_TIMEOUT_S = 90
+# What a day shows, and when, weighs more than the page: both are pinned.
+PINNED_DATE, PINNED_SEED = "2026-12-07", "7"
 # The start-up (a first visit's reload, compiling, the calendar's pre-roll,
 # the first reveal) is left out of the figures, as it is for the native one.
 SETTLE_S = linux_saver.SETTLE_S
@@ -67,11 +71,11 @@ setInterval(() => { patch.data[0] = n++ & 255; context.putImageData(patch, 300, 
 """
 
 
-def site_weight():
+def site_weight(site):
     """Bytes of the site, as they are and compressed with gzip -9."""
     plain = compressed = 0
-    for name in sorted(os.listdir(SITE)):
-        with open(os.path.join(SITE, name), "rb") as source:
+    for name in sorted(os.listdir(site)):
+        with open(os.path.join(site, name), "rb") as source:
             data = source.read()
         plain += len(data)
         compressed += len(gzip.compress(data, compresslevel=9))
@@ -125,12 +129,12 @@ def wait_for_show(browser, ready=showing):
     raise RuntimeError("the page did not show the calendar")
 
 
-def measure_page(seconds, width, height, folder=SITE, ready=showing):
+def measure_page(seconds, width, height, folder=SITE, ready=showing, query=""):
     server = site_browser.StaticServer(folder)
     browser = None
     try:
         browser = site_browser.Browser(width, height)
-        browser.open(server.url())
+        browser.open(server.url(query))
         wait_for_show(browser, ready)
         time.sleep(SETTLE_S)
         before, wall = seconds_of(browser.pids()), time.monotonic()
@@ -162,6 +166,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--seconds", type=float, default=60)
     parser.add_argument("--size", default="1920x1080")
+    parser.add_argument("--site", default=SITE, help="the site to serve (default: build/web/site)")
+    parser.add_argument("--no-floor", action="store_true", help="leave out the bare canvas's figure")
     options = parser.parse_args()
     if options.seconds < 0.5:
         parser.error("every timed run lasts half a second or more")
@@ -169,27 +175,32 @@ def main():
     if missing:
         raise SystemExit(f"web_page: not installed: {', '.join(missing)}")
     width, height = (int(n) for n in options.size.split("x"))
-    page = measure_page(options.seconds, width, height)
+    page = measure_page(options.seconds, width, height, options.site,
+                        query=f"date={PINNED_DATE}&seed={PINNED_SEED}")
     print(f"page: {page['page_cpu_percent']}% of a core over {page['seconds']:.0f} s at {options.size} "
           f"({page['processes']} processes): {page['by_process']}", flush=True)
-    bare_folder = tempfile.mkdtemp(prefix="quibac-bare-canvas-")
-    try:
-        with open(os.path.join(bare_folder, "index.html"), "w") as out:
-            out.write(BARE_CANVAS)
-        bare = measure_page(options.seconds, width, height, bare_folder, drawing)
-    finally:
-        shutil.rmtree(bare_folder, ignore_errors=True)
-    print(f"bare canvas at the show's tick: {bare['page_cpu_percent']}% of a core: {bare['by_process']}", flush=True)
+    bare = None
+    if not options.no_floor:
+        bare_folder = tempfile.mkdtemp(prefix="quibac-bare-canvas-")
+        try:
+            with open(os.path.join(bare_folder, "index.html"), "w") as out:
+                out.write(BARE_CANVAS)
+            bare = measure_page(options.seconds, width, height, bare_folder, drawing)
+        finally:
+            shutil.rmtree(bare_folder, ignore_errors=True)
+        print(f"bare canvas at the show's tick: {bare['page_cpu_percent']}% of a core: {bare['by_process']}",
+              flush=True)
     server, display = linux_saver.start_xvfb(width, height)
     try:
-        native = linux_saver.measure_native(display, server, options.seconds, 0)
+        native = linux_saver.measure_native(display, server, options.seconds, 0,
+                                            ("--date", PINNED_DATE, "--seed", PINNED_SEED))
     finally:
         server.terminate()
         server.wait()
     native_total = native["saver_cpu_percent"] + native["xvfb_cpu_percent"]
     print(f"native: {native['saver_cpu_percent']}% of a core, with Xvfb {native_total:.2f}%, over "
           f"{native['seconds']:.0f} s at {options.size}", flush=True)
-    plain, compressed = site_weight()
+    plain, compressed = site_weight(options.site)
     print(f"site: {plain} bytes, {compressed} with gzip -9", flush=True)
     results = {"size": options.size, "page": page, "bare_canvas": bare, "native": native,
                "page_over_native_with_x": round(page["page_cpu_percent"] / max(native_total, 0.01), 2),

@@ -28,8 +28,15 @@ constexpr auto kFrameInterval = std::chrono::milliseconds(16);
 }  // namespace
 
 PageLink::PageLink() {
-    // The page answers only once it knows where to send its requests.
-    MAIN_THREAD_EM_ASM({ Module.quibacPage.ready($0); }, this);
+    // The page answers only once it knows where to send its requests. The
+    // memory is asked for afresh each time: it is another buffer once grown.
+    const int watches = MAIN_THREAD_EM_ASM_INT(
+        {
+            return Module.quibacPage.ready(
+                $0, $1, function() { return wasmMemory.buffer; });
+        },
+        this, &notice_);
+    pageWatches_ = watches != 0;
 }
 
 PageLink::~PageLink() {
@@ -51,7 +58,7 @@ ScreenRequest PageLink::NextScreen() {
     }
 }
 
-void PageLink::StartSession(const ScreenRequest& screen) {
+void PageLink::StartSession() {
     // The page may still be reading the last run's frame.
     for (;;) {
         const uint32_t seen = events_.load();
@@ -60,7 +67,6 @@ void PageLink::StartSession(const ScreenRequest& screen) {
     }
     changed_.store(true);
     closePosted_ = false;
-    mirror_.Reset(screen.width, screen.height);
     posix::KeepWindowBlits(false);
     posix::SetScreenChangeHook([this] {
         // On the show's thread, under the platform's lock.
@@ -135,33 +141,26 @@ bool PageLink::Idle() {
 }
 
 void PageLink::Present() {
-    const RECT area = posix::TakeChangedArea();
-    const bool fits = posix::ScreenWidth() == mirror_.Width() && posix::ScreenHeight() == mirror_.Height();
-    if (area.right <= area.left || area.bottom <= area.top || !fits) {
+    if (batch_.Take() == 0) {
         FrameShown();
         return;
     }
-    const int areaWidth = area.right - area.left;
-    screen_.resize(size_t(areaWidth) * size_t(area.bottom - area.top));
-    posix::CopyScreenArea(area, screen_.data(), areaWidth * int(sizeof(uint32_t)));
-    const RECT changed = mirror_.Take(area, screen_.data());
-    if (changed.right <= changed.left) {
-        FrameShown();
-        return;
-    }
-    mirror_.Pack(changed, frame_);
-    // The page copies the pixels out of the shared memory, then says so
-    // (whatever befell the drawing); until then they stay as they are.
-    MAIN_THREAD_ASYNC_EM_ASM(
-        {
-            try {
-                Module.quibacPage.draw(HEAPU8.subarray($1, $1 + $6 * $7 * 4), $2, $3, $4, $5, $6, $7);
-            } finally {
-                Module._quibac_page_frame_shown($0);
-            }
-        },
-        this, frame_.data(), mirror_.Width(), mirror_.Height(), changed.left, changed.top, changed.right - changed.left,
-        changed.bottom - changed.top);
+    notice_.pixels = uint32_t(uintptr_t(batch_.Pixels().data()));
+    notice_.pixelCount = uint32_t(batch_.Pixels().size());
+    notice_.areas = uint32_t(uintptr_t(batch_.Areas().data()));
+    notice_.areaFields = uint32_t(batch_.Areas().size());
+    notice_.width = uint32_t(posix::ScreenWidth());
+    notice_.height = uint32_t(posix::ScreenHeight());
+    notice_.serial.fetch_add(1);
+    // The page draws the frame, then says so through FrameShown (whatever
+    // befell the drawing); until then the batch stays as it is. A frame
+    // called over would queue behind the browser thread's lock for calls
+    // from other threads, which it spins on; a word it waits on wakes it
+    // alone.
+    if (pageWatches_)
+        emscripten_futex_wake(&notice_.serial, INT_MAX);
+    else
+        MAIN_THREAD_ASYNC_EM_ASM({ Module.quibacPage.frameReady(); });
 }
 
 void PageLink::CloseSaver() {

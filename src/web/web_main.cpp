@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
         posix::ResetPlatform(screen.width, screen.height);
         ApplyStretch(screen.stretch);
         quibac::show_start::PinClocks(options.date, options.seed);
-        link.StartSession(screen);
+        link.StartSession();
         const int result = quibac::HostMain(GetModuleHandleA(nullptr), "/s");
         link.EndSession();
         // A run that ended on its own is not started again until the page

@@ -243,12 +243,55 @@
     stir();
   });
 
+  // ---- the show's frames: a notice in the show's memory, words of
+  // serial, pixels' address, pixel count, areas' address, area fields,
+  // width, height; the show leaves the frame alone until told it is drawn
+
+  let frameNotice = 0;     // its first word, in words
+  let showMemory = null;   // the show's memory as it is now
+
+  function takeFrame() {
+    try {
+      const memory = showMemory();
+      const words = new Uint32Array(memory);
+      const [pixels, pixelCount, areas, areaFields, width, height] = words.subarray(frameNotice + 1, frameNotice + 7);
+      page.draw(new Uint8Array(memory, pixels, pixelCount * 4), new Int32Array(memory, areas, areaFields), width,
+        height);
+    } finally {
+      Module._quibac_page_frame_shown(link);
+    }
+  }
+
+  // Between frames nothing runs: the browser wakes the page when the show
+  // moves the serial on. The next wait is set up before the frame is drawn,
+  // so that a drawing that fails does not end the watch.
+  function watchFrames(seen) {
+    const words = new Int32Array(showMemory());
+    const serial = Atomics.load(words, frameNotice);
+    const waiting = Atomics.waitAsync(words, frameNotice, serial);
+    const next = () => watchFrames(serial);
+    if (waiting.async) waiting.value.then(next);
+    else Promise.resolve().then(next);
+    if (serial !== seen) takeFrame();
+  }
+
   // ---- what the show calls
 
   const page = {
-    ready(showLink) {
+    // noticeAddress: the show's notice of each frame (see takeFrame);
+    // memory() its memory as it is now. Returns whether the page waits on the
+    // notice itself; if not, the show calls frameReady for each frame.
+    ready(showLink, noticeAddress, memory) {
       link = showLink;
+      frameNotice = noticeAddress >> 2;
+      showMemory = memory;
       askForScreen();
+      if (typeof Atomics.waitAsync !== "function") return false;
+      watchFrames(0);
+      return true;
+    },
+    frameReady() {
+      takeFrame();
     },
     problem(text) {
       say(`${text}; ignored`);
@@ -257,8 +300,10 @@
       pinnedDate = { year, month, day };
       describe();
     },
-    // pixels: the changed area of the show's screen, R, G, B, A bytes.
-    draw(pixels, width, height, left, top, areaWidth, areaHeight) {
+    // areas: left, top, width, height of each area the show drew on its
+    // screen of width x height; pixels: theirs, R, G, B, A bytes, each
+    // area's rows packed, one area after the other.
+    draw(pixels, areas, width, height) {
       if (canvas.width !== width || canvas.height !== height) {
         canvas.width = width;
         canvas.height = height;
@@ -271,11 +316,15 @@
       // One image the canvas's size, made once per size: areas of every size
       // come several times a second, and a new image for each is garbage.
       if (!image || image.width !== width || image.height !== height) image = context.createImageData(width, height);
-      const rowBytes = areaWidth * 4;
-      for (let row = 0; row < areaHeight; ++row) {
-        image.data.set(pixels.subarray(row * rowBytes, (row + 1) * rowBytes), ((top + row) * width + left) * 4);
+      let from = 0;
+      for (let i = 0; i + 3 < areas.length; i += 4) {
+        const left = areas[i], top = areas[i + 1], areaWidth = areas[i + 2], areaHeight = areas[i + 3];
+        const rowBytes = areaWidth * 4;
+        for (let row = 0; row < areaHeight; ++row, from += rowBytes) {
+          image.data.set(pixels.subarray(from, from + rowBytes), ((top + row) * width + left) * 4);
+        }
+        context.putImageData(image, 0, 0, left, top, areaWidth, areaHeight);
       }
-      context.putImageData(image, 0, 0, left, top, areaWidth, areaHeight);
     },
     stopped(code) {
       say(`The show stopped (${code}); resize the window or press Stretch to start it again`);
