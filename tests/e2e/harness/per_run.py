@@ -1,6 +1,6 @@
 """An object the whole run shares: made on first use, closed when Python
-exits. One that could not be made is not tried again for every test, which
-would only repeat the same failure slowly."""
+exits or by close(). One that could not be made is not tried again for
+every test, which would only repeat the same failure slowly."""
 
 import atexit
 
@@ -20,5 +20,11 @@ class PerRun:
             except Exception as error:
                 self._failure = error
                 raise
-            atexit.register(self._made.close)
+            atexit.register(self.close)
         return self._made
+
+    def close(self):
+        """Closes it now, if it was made; at exit this does nothing more."""
+        made, self._made = self._made, None
+        if made is not None:
+            made.close()

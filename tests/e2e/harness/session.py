@@ -6,10 +6,10 @@ default build/win64) and QUIBAC_E2E_OUTPUT (screenshots, logs and the
 prefix, default build/e2e).
 """
 
-import atexit
 import os
 import shutil
 
+from .per_run import PerRun
 from .settings_file import SettingsFile
 from .virtual_screen import VirtualScreen
 from .wine_prefix import WinePrefix
@@ -124,28 +124,6 @@ def close_prefix(prefix, screen_input, screen):
         screen.stop()
 
 
-_current = None
-_failure = None
-
-
-def current():
-    """The run's session, started on first use and ended when Python exits.
-    A session that could not start is not tried again for every test."""
-    global _current, _failure
-    if _failure is not None:
-        raise RuntimeError(f"the run's session could not start: {_failure}")
-    if _current is None:
-        try:
-            _current = Session()
-        except Exception as error:
-            _failure = error
-            raise
-        atexit.register(close)
-    return _current
-
-
-def close():
-    global _current
-    if _current is not None:
-        session, _current = _current, None
-        session.close()
+# The run's session, started on first use and ended when Python exits.
+current = PerRun(Session)
+close = current.close
