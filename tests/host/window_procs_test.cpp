@@ -218,6 +218,26 @@ TEST_F(HostWindowTest, SecondCreateNeitherReseedsTheShowNorMovesTheMouseAnchor) 
     EXPECT_EQ(TakeCloseRequests(), 1) << "5 pixels from where the window was created";
 }
 
+// A window of the saver's class made without a state, and then sent creation
+// messages that carry none either, has nothing to attach: it is left to the
+// platform's default handling, and the saver's own window goes on as before.
+TEST_F(HostWindowTest, AWindowOfTheClassWithoutAStateNeverReachesTheSaver) {
+    Open(false, false);
+    HWND bare = CreateWindowExA(0, kSaverClassName, "Bare", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                host_.SaverInstance, nullptr);
+    ASSERT_NE(bare, nullptr) << "made without a state";
+    EXPECT_EQ(HostOf(bare), nullptr);
+    SendMessageA(bare, WM_NCCREATE, 0, 0);
+    EXPECT_EQ(HostOf(bare), nullptr) << "a WM_NCCREATE without creation data";
+    CREATESTRUCTA creation{};
+    creation.lpszName = "Forged";
+    SendMessageA(bare, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&creation));
+    EXPECT_EQ(HostOf(bare), nullptr) << "a WM_NCCREATE whose creation data names no state";
+    EXPECT_TRUE(DestroyWindow(bare));
+    EXPECT_TRUE(ReachedSaver().empty()) << "the saver saw a message of a window that is not its own";
+    EXPECT_EQ(HostOf(window_), &host_);
+}
+
 // The other side of the forged messages: the window's own end still goes
 // all the way to the saver, its last message included, once each.
 TEST_F(HostWindowTest, OwnDestructionReachesTheSaverUpToItsLastMessage) {
