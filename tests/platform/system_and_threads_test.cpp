@@ -170,8 +170,12 @@ TEST_F(SystemTest, ALibraryStaysLoadedUntilEveryLoadIsFreed) {
     EXPECT_EQ(GetModuleHandleA("Helper.DLL"), first) << "one load is left";
     EXPECT_TRUE(FreeLibrary(first));
     EXPECT_EQ(GetModuleHandleA("helper.dll"), nullptr);
+    const int misuse = posix::GdiMisuseCount();
     EXPECT_FALSE(FreeLibrary(first));
+    EXPECT_FALSE(FreeLibrary(nullptr));
+    EXPECT_EQ(posix::GdiMisuseCount(), misuse + 2) << "freeing what is not loaded is misuse";
     EXPECT_EQ(posix::LoadedLibraries(), 0);
+    posix::ResetPlatform();  // the misuse is this test's to count, not the fixture's
 }
 
 TEST_F(SystemTest, TheScreenSaverMarkReportsItsPreviousState) {

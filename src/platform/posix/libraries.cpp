@@ -125,7 +125,12 @@ BOOL WINAPI FreeLibrary(HMODULE hLibModule) {
     LibraryState& s = Libraries();
     Guard guard(s.lock);
     Library* library = ByHandle(s, hLibModule);
-    if (library == nullptr || !library->Loaded()) return FALSE;
+    if (library == nullptr || !library->Loaded()) {
+        // Windows fails it too, but a caller freeing what it never loaded
+        // has lost track of a handle, which a test must hear about.
+        posix::detail::ReportMisuse("FreeLibrary of a handle that is not a loaded library");
+        return FALSE;
+    }
     if (library->loads > 0) --library->loads;
     return TRUE;
 }
