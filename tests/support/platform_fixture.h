@@ -18,7 +18,10 @@ protected:
         gdiAtStart_ = posix::LiveGdiObjects();
         blocksAtStart_ = posix::LiveMemoryBlocks();
     }
-    void TearDown() override { EXPECT_EQ(posix::GdiMisuseCount(), 0) << "GDI calls that Windows would refuse"; }
+    void TearDown() override {
+        EXPECT_EQ(posix::GdiMisuseCount(), 0)
+            << "calls that Windows would refuse (GDI objects, memory blocks, libraries)";
+    }
 
     // Objects the test has left alive beyond those it started with.
     int GdiObjectsLeft() const { return posix::LiveGdiObjects() - gdiAtStart_; }
